@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "db/status.h"
+
+namespace kvx {
+
+// No KVX or CKVX image the program can hold comes near this size; larger files are not read in.
+constexpr std::size_t MAX_DATABASE_FILE_SIZE = 4 * 1024 * 1024;
+
+// Reads a whole file: StatusNoFile when it cannot be opened, StatusReadFailed when it cannot be read
+// completely, StatusBadFormat when it is larger than maxSize.
+Status readFileBytes(const std::string& path, std::vector<uint8_t>& bytes,
+                     std::size_t maxSize = MAX_DATABASE_FILE_SIZE);
+
+} // namespace kvx

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kvx {
+
+// One network slot: a satellite, or the terrestrial network of a combo receiver.
+struct NetInfo {
+    std::string name;
+    uint16_t degree = 0; // tenths of a degree east, 0..3599
+    uint8_t positionerId = 0;
+    uint8_t netIndex = 0;
+    uint8_t skewV = 106;
+    uint8_t skewH = 33;
+    void* treeItem = nullptr; // the tree item showing this slot; never stored
+
+    static constexpr uint8_t kDefaultSkewV = 106;
+    static constexpr uint8_t kDefaultSkewH = 33;
+
+    // The defaults of slot `slot` (used for a new slot and for emptying one).
+    void reset(uint8_t slot);
+    // "%d.%d" of the position in degrees.
+    std::string degreeText() const;
+    // An empty slot has degree 0 and a name that is empty or starts with '-' or ' '.
+    bool isEmpty() const;
+    bool differs(const NetInfo& other, bool comparePositioner, bool compareSkew) const;
+    // Copies every field, tree item included.
+    void copyFrom(const NetInfo& other) { *this = other; }
+};
+
+} // namespace kvx

@@ -1,0 +1,22 @@
+#include "db/status.h"
+
+namespace kvx {
+
+std::string statusMessage(int status)
+{
+    switch (status) {
+    case StatusOk: return "OK";
+    case StatusCanceled: return "Canceled";
+    case StatusNoMemory: return "Insufficient memory";
+    case StatusNoFile: return "No file found";
+    case StatusReadFailed: return "File crashed";
+    case StatusCreateFailed: return "Creating file failed";
+    case StatusBadFormat: return "Invalid KVX format";
+    case StatusBadChecksum: return "Bad checksum";
+    case StatusBadVersion: return "KVX Version not supported";
+    case StatusTooLarge: return "The database is too large for a KVX file";
+    default: return "Unknown error";
+    }
+}
+
+} // namespace kvx

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace kvx {
+
+// Outcome of every file operation and import; values are those the user-facing messages are keyed by.
+enum Status : int {
+    StatusOk = 0,
+    StatusCanceled = 2,
+    StatusNoMemory = 5,
+    StatusNoFile = 6,
+    StatusReadFailed = 7,
+    StatusCreateFailed = 8,
+    StatusBadFormat = 9,
+    StatusBadChecksum = 10,
+    StatusBadVersion = 11,
+    StatusCompressed = 12,
+    // A database whose image would not fit in a KVX file (buffer size or a count field's width).
+    StatusTooLarge = 13,
+};
+
+// The text shown to the user for a status code; "Unknown error" for codes without one.
+std::string statusMessage(int status);
+
+// Statuses above this are shown to the user as errors; the ones up to it are silent.
+constexpr int kLastSilentStatus = 4;
+
+} // namespace kvx

@@ -1,0 +1,21 @@
+#include "platform/clock.h"
+
+#include <ctime>
+
+namespace kvx {
+
+LocalDate SystemClock::today() const
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+const SystemClock& SystemClock::instance()
+{
+    static const SystemClock clock;
+    return clock;
+}
+
+} // namespace kvx

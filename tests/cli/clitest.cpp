@@ -1,0 +1,57 @@
+#include "clitest.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace kvx::test {
+
+namespace {
+
+std::string readAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "kvxtest-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void writeFile(const std::string& path, const void* data, std::size_t size)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+CommandResult runKvxtool(const std::string& arguments)
+{
+    TempDir dir;
+    const auto out = dir.path() / "out";
+    const auto err = dir.path() / "err";
+    const std::string command = std::string("'") + KVXTOOL_PATH + "' " + arguments + " >'" + out.string() +
+                                "' 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    CommandResult result;
+    result.exitCode = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = readAll(out);
+    result.err = readAll(err);
+    return result;
+}
+
+} // namespace kvx::test

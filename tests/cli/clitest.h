@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace kvx::test {
+
+struct CommandResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs kvxtool with the arguments (each shell-quoted) and captures its output.
+CommandResult runKvxtool(const std::string& arguments);
+
+// A fresh folder under the system's temporary directory, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Writes bytes to a file.
+void writeFile(const std::string& path, const void* data, std::size_t size);
+
+} // namespace kvx::test
