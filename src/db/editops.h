@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "db/channeldatabase.h"
+
+namespace kvx {
+
+// Structural edits of a ChannelDatabase. Every operation that shifts positions renumbers the
+// references behind the change (TpInfo::netIndex, ProgInfo::tpIndex, favourite entries), so the
+// database stays consistent. None of them touches the tree or the modified flag; callers do.
+// Positions are 8-bit for slots (NO_SLOT = none) and 16-bit for transponders and programs
+// (NO_POSITION = none).
+
+// --- Lookups
+uint8_t slotOfNetwork(const ChannelDatabase& db, const NetInfo* net);
+uint16_t positionOfTransponder(const ChannelDatabase& db, const TpInfo* tp);
+uint16_t positionOfProgram(const ChannelDatabase& db, const ProgInfo* prog);
+// First transponder of the slot, or the transponder count when it has none.
+uint16_t firstTransponderOfNetwork(const ChannelDatabase& db, uint8_t slot);
+// From the first transponder of the slot, the first position of another network (or the count).
+uint16_t endOfNetworkTransponders(const ChannelDatabase& db, uint8_t slot);
+
+// --- Adding
+// A new transponder of `slot` at `position`, or at the end of the network's run for NO_POSITION.
+TpInfo* addTransponder(ChannelDatabase& db, uint8_t slot, uint16_t position);
+// Inserts a built transponder (the imports' way); returns its position.
+uint16_t insertTransponder(ChannelDatabase& db, std::unique_ptr<TpInfo> tp, uint16_t position);
+// A new program of transponder `tpIndex` at `position`, appended for NO_POSITION.
+ProgInfo* addProgram(ChannelDatabase& db, uint16_t tpIndex, uint16_t position);
+
+// --- Deleting (programs go with their transponders, favourite entries with their programs)
+void deleteProgram(ChannelDatabase& db, uint16_t position);
+void deleteProgramsOfTransponder(ChannelDatabase& db, uint16_t tpIndex);
+void deleteProgramsOfNetwork(ChannelDatabase& db, uint8_t slot);
+void deleteTransponder(ChannelDatabase& db, uint16_t position);
+void deleteTranspondersOfNetwork(ChannelDatabase& db, uint8_t slot);
+void deleteTransponders(ChannelDatabase& db, const std::vector<const TpInfo*>& transponders);
+// Deletes the slot's transponders and resets the slot; its antenna stays.
+void emptyNetworkSlot(ChannelDatabase& db, uint8_t slot);
+
+// --- Moving and sorting
+void moveNetwork(ChannelDatabase& db, const NetInfo& moved, const NetInfo& target);
+void moveTransponder(ChannelDatabase& db, const TpInfo& moved, const TpInfo& target);
+void moveProgram(ChannelDatabase& db, const ProgInfo& moved, const ProgInfo& target);
+// Orders slots 0..63 by (degree + origin) mod 3600; returns whether anything moved.
+bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin);
+// Orders the slot's transponders by frequency, V before H; returns whether anything moved.
+bool sortTranspondersByFrequency(ChannelDatabase& db, uint8_t slot);
+// Called before a program's radio bit flips: moves its favourite entries to the other list.
+void changeProgramType(ChannelDatabase& db, const ProgInfo& prog);
+
+// The renumbering of a reference when the record at `from` moves to `to`.
+constexpr uint32_t renumberedReference(uint32_t r, uint32_t from, uint32_t to)
+{
+    if (r == from)
+        return to;
+    if (to < from && to <= r && r < from)
+        return r + 1;
+    if (from < to && from < r && r <= to)
+        return r - 1;
+    return r;
+}
+
+} // namespace kvx

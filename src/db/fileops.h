@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "db/channeldatabase.h"
+#include "db/status.h"
+
+namespace kvx {
+
+class Clock;
+
+enum class ReceiverModel { SatelliteOnly, Combo };
+
+// Reads the file at `path`, expands it when it is CKVX and validates the image. On StatusOk `image`
+// holds the validated image, `compressed` and `pendingFileName` are set, and nothing else of the
+// database changed; the caller loads the image (LoadImage). On failure the database is untouched.
+Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image);
+
+// openDatabaseImage followed by LoadImage.
+Status openDatabase(ChannelDatabase& db, const std::string& path);
+
+// Writes the database to `path`. `compressedForm` is the form chosen in the save dialog (it sets or
+// clears FLAG_COMPRESSED and `compressed`); without it the database's current form is kept. The new
+// file is written completely beside the old one and renamed into place, so a failed save leaves the
+// old file exactly as it was; on failure fileName is unchanged.
+Status saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
+                    const Clock& clock);
+
+// Empties the database (lists, fileName, keepStamp).
+void closeDatabase(ChannelDatabase& db);
+
+// Fills the database with the model's slots, antennas and sixteen favourite groups.
+void newDatabase(ChannelDatabase& db, ReceiverModel model);
+
+} // namespace kvx
