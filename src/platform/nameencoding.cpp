@@ -1,7 +1,11 @@
 #include "platform/nameencoding.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <array>
 #include <iconv.h>
+#include <map>
+#include <mutex>
+#include <unordered_map>
 
 #include "platform/systemlanguage.h"
 
@@ -9,207 +13,173 @@ namespace kvx {
 
 namespace {
 
-// One open iconv descriptor, reused across calls (the program has a single thread).
-class Converter {
-public:
-    Converter(std::string_view to, std::string_view from)
-            : cd_(iconv_open(std::string(to).c_str(), std::string(from).c_str()))
-    {}
-    ~Converter()
-    {
-        if (valid())
-            iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+constexpr char32_t kUndecodable = 0xFFFFFFFF;
+constexpr char32_t kPrivateUseBase = 0xF700;
 
-    // Converts one character starting at in; returns the bytes consumed, or 0 when the character
-    // cannot be converted (out then holds nothing new).
-    size_t convertOne(const char* in, size_t available, size_t charLength, std::string& out) const
-    {
-        char buffer[16];
-        char* inPtr = const_cast<char*>(in);
-        size_t inLeft = std::min(available, charLength);
-        char* outPtr = buffer;
-        size_t outLeft = sizeof buffer;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
-            return 0;
-        out.append(buffer, static_cast<size_t>(outPtr - buffer));
-        return static_cast<size_t>(inPtr - in);
-    }
-
-    // Converts the whole input; on a character it cannot convert it calls fallback(position, out),
-    // which appends a replacement and returns the number of input bytes to skip.
-    template <class Fallback>
-    std::string convert(std::string_view input, Fallback fallback) const
-    {
-        std::string out;
-        out.reserve(input.size() * 2);
-        if (!valid())
-            return std::string(input);
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char* inPtr = const_cast<char*>(input.data());
-        size_t inLeft = input.size();
-        char buffer[256];
-        while (inLeft > 0) {
-            char* outPtr = buffer;
-            size_t outLeft = sizeof buffer;
-            const size_t rc = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
-            out.append(buffer, static_cast<size_t>(outPtr - buffer));
-            if (rc != static_cast<size_t>(-1))
-                break;
-            if (errno == E2BIG)
-                continue;
-            // EILSEQ or EINVAL: an unconvertible or incomplete character at inPtr.
-            const size_t position = static_cast<size_t>(inPtr - input.data());
-            const size_t skip = std::max<size_t>(1, std::min(inLeft, fallback(position, out)));
-            inPtr += skip;
-            inLeft -= skip;
-            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        }
-        return out;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-size_t utf8SequenceLength(unsigned char lead)
+// The character of one byte of a single-byte code page, or kUndecodable.
+char32_t decodeByte(iconv_t cd, unsigned char byte)
 {
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 1;
+    char in = static_cast<char>(byte);
+    char32_t out = 0;
+    char* inPtr = &in;
+    size_t inLeft = 1;
+    char* outPtr = reinterpret_cast<char*>(&out);
+    size_t outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
+        return kUndecodable;
+    // A converter that holds a character back (to compose it with a following mark) hands it out on
+    // flush.
+    if (iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1) || outLeft != 0)
+        return kUndecodable;
+    return out;
 }
 
-// Decodes the code point of the UTF-8 sequence at text[pos]; -1 when malformed.
-long utf8CodePoint(std::string_view text, size_t pos)
+void appendUtf8(char32_t cp, std::string& out)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes the UTF-8 character at text[pos]; advances pos. Malformed input yields kUndecodable.
+char32_t nextCodePoint(std::string_view text, size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    const size_t length = utf8SequenceLength(lead);
-    if (pos + length > text.size())
-        return -1;
-    if (length == 1)
-        return lead < 0x80 ? lead : -1;
-    long cp = lead & (0x7F >> length);
+    size_t length = 1;
+    char32_t cp = lead;
+    if (lead >= 0xF0 && lead < 0xF8) {
+        length = 4;
+        cp = lead & 0x07;
+    } else if (lead >= 0xE0) {
+        length = lead < 0xF0 ? 3 : 1;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if (lead >= 0x80) {
+        ++pos;
+        return kUndecodable;
+    }
+    if (length == 1 && lead >= 0x80) {
+        ++pos;
+        return kUndecodable;
+    }
+    if (pos + length > text.size()) {
+        pos = text.size();
+        return kUndecodable;
+    }
     for (size_t i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80)
-            return -1;
+        if ((next & 0xC0) != 0x80) {
+            pos += i;
+            return kUndecodable;
+        }
         cp = (cp << 6) | (next & 0x3F);
     }
+    pos += length;
     return cp;
 }
 
-void appendLatin1AsUtf8(unsigned char byte, std::string& out)
-{
-    if (byte < 0x80) {
-        out += static_cast<char>(byte);
-    } else {
-        out += static_cast<char>(0xC0 | (byte >> 6));
-        out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-}
+} // namespace
 
-// The conversions of one code page: to and from UTF-8.
-struct PagePair {
-    Converter decode; // page -> UTF-8
-    Converter encode; // UTF-8 -> page
-    explicit PagePair(std::string_view page)
-            : decode("UTF-8", page)
-            , encode(page, "UTF-8")
-    {}
+struct NameEncoding::Table {
+    std::array<char32_t, 256> decode{};
+    std::unordered_map<char32_t, char> encode;
+    bool valid = false;
+
+    explicit Table(const std::string& codePage)
+    {
+        const iconv_t cd = iconv_open("UTF-32LE", codePage.c_str());
+        valid = cd != reinterpret_cast<iconv_t>(-1);
+        for (int b = 0; b < 256; ++b)
+            decode[b] = valid ? decodeByte(cd, static_cast<unsigned char>(b)) : kUndecodable;
+        if (valid)
+            iconv_close(cd);
+        // Undefined bytes stand for the Latin-1 character of the same value, or, where the page
+        // already uses that character, for a private-use character, so that every byte survives.
+        for (int b = 0; b < 256; ++b) {
+            if (decode[b] != kUndecodable)
+                continue;
+            const bool latin1Taken = std::find(decode.begin(), decode.end(), char32_t(b)) != decode.end();
+            decode[b] = latin1Taken ? kPrivateUseBase + static_cast<char32_t>(b) : static_cast<char32_t>(b);
+        }
+        // The first byte of a character wins, so a character defined twice encodes to its lower byte.
+        for (int b = 255; b >= 0; --b)
+            encode[decode[b]] = static_cast<char>(b);
+    }
 
     std::string toUtf8(std::string_view bytes) const
     {
-        return decode.convert(bytes, [&](size_t pos, std::string& out) {
-            appendLatin1AsUtf8(static_cast<unsigned char>(bytes[pos]), out);
-            return size_t{1};
-        });
-    }
-
-    // A byte the page leaves undefined is encoded from the Latin-1 character it decoded to.
-    bool isUndefinedByte(long cp) const
-    {
-        if (cp < 0x80 || cp > 0xFF)
-            return false;
-        std::string ignored;
-        const char byte = static_cast<char>(cp);
-        return decode.convertOne(&byte, 1, 1, ignored) == 0;
+        std::string out;
+        out.reserve(bytes.size() * 2);
+        for (char c : bytes)
+            appendUtf8(decode[static_cast<unsigned char>(c)], out);
+        return out;
     }
 
     std::string fromUtf8(std::string_view text, bool* lossless = nullptr) const
     {
-        return encode.convert(text, [&](size_t pos, std::string& out) {
-            const long cp = utf8CodePoint(text, pos);
-            if (isUndefinedByte(cp)) {
-                out += static_cast<char>(cp);
+        std::string out;
+        out.reserve(text.size());
+        for (size_t pos = 0; pos < text.size();) {
+            const char32_t cp = nextCodePoint(text, pos);
+            const auto it = encode.find(cp);
+            if (it != encode.end()) {
+                out += it->second;
             } else {
                 out += '?';
                 if (lossless)
                     *lossless = false;
             }
-            return utf8SequenceLength(static_cast<unsigned char>(text[pos]));
-        });
+        }
+        return out;
     }
-};
 
-const PagePair& isoPair()
-{
-    static const PagePair pair(NameEncoding::kIso88595);
-    return pair;
-}
-
-} // namespace
-
-struct NameEncoding::Converters {
-    PagePair page;
-    explicit Converters(std::string_view codePage)
-            : page(codePage)
-    {}
+    // Tables are shared: building one costs 256 conversions.
+    static std::shared_ptr<const Table> get(const std::string& codePage)
+    {
+        static std::mutex mutex;
+        static std::map<std::string, std::shared_ptr<const Table>> tables;
+        const std::lock_guard lock(mutex);
+        auto& table = tables[codePage];
+        if (!table)
+            table = std::make_shared<const Table>(codePage);
+        return table;
+    }
 };
 
 NameEncoding::NameEncoding(std::string_view codePage)
         : codePage_(isSupported(codePage) ? std::string(codePage) : std::string(kFallback))
-        , conv_(std::make_unique<Converters>(codePage_))
+        , table_(Table::get(codePage_))
 {}
-
-NameEncoding::~NameEncoding() = default;
-
-NameEncoding::NameEncoding(const NameEncoding& other)
-        : NameEncoding(other.codePage_)
-{}
-
-NameEncoding& NameEncoding::operator=(const NameEncoding& other)
-{
-    if (this != &other) {
-        codePage_ = other.codePage_;
-        conv_ = std::make_unique<Converters>(codePage_);
-    }
-    return *this;
-}
 
 std::string NameEncoding::toUtf8(std::string_view bytes) const
 {
-    return conv_->page.toUtf8(bytes);
+    return table_->toUtf8(bytes);
 }
 
 std::string NameEncoding::fromUtf8(std::string_view text) const
 {
-    return conv_->page.fromUtf8(text);
+    return table_->fromUtf8(text);
 }
 
 bool NameEncoding::canEncode(std::string_view text) const
 {
     bool lossless = true;
-    conv_->page.fromUtf8(text, &lossless);
+    table_->fromUtf8(text, &lossless);
     return lossless;
 }
 
@@ -225,18 +195,18 @@ std::string NameEncoding::toIso88595(std::string_view bytes) const
 
 std::string NameEncoding::iso88595ToUtf8(std::string_view bytes)
 {
-    return isoPair().toUtf8(bytes);
+    return Table::get(std::string(kIso88595))->toUtf8(bytes);
 }
 
 std::string NameEncoding::utf8ToIso88595(std::string_view text)
 {
-    return isoPair().fromUtf8(text);
+    return Table::get(std::string(kIso88595))->fromUtf8(text);
 }
 
 bool NameEncoding::canEncodeIso88595(std::string_view text)
 {
     bool lossless = true;
-    isoPair().fromUtf8(text, &lossless);
+    Table::get(std::string(kIso88595))->fromUtf8(text, &lossless);
     return lossless;
 }
 
@@ -244,8 +214,11 @@ bool NameEncoding::isSupported(std::string_view codePage)
 {
     if (codePage.empty())
         return false;
-    const Converter probe("UTF-8", codePage);
-    return probe.valid();
+    const iconv_t cd = iconv_open("UTF-32LE", std::string(codePage).c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    iconv_close(cd);
+    return true;
 }
 
 const std::vector<std::string>& NameEncoding::choices()

@@ -11,9 +11,11 @@ namespace kvx {
 // conversions between it, UTF-8 (for display and editing) and ISO 8859-5 (program names marked with
 // code page 2). Names stay bytes in the database; they are decoded only to be shown.
 //
-// Bytes the code page leaves undefined decode to the Latin-1 character of the same value and encode
-// back to that byte, so decoding and re-encoding a name never changes it. Characters the target code
-// page cannot hold become '?'.
+// The code pages are single-byte, so each is held as a table of 256 characters built once with iconv;
+// decoding byte by byte keeps every name's bytes recoverable (no composition of combining marks). Bytes
+// the code page leaves undefined decode to the Latin-1 character of the same value (or a private-use
+// character where the page uses that one) and encode back to that byte, so decoding and re-encoding a name
+// never changes it. Characters the target code page cannot hold become '?'.
 class NameEncoding {
 public:
     static constexpr std::string_view kIso88595 = "ISO-8859-5";
@@ -21,9 +23,6 @@ public:
 
     // An unknown code page name falls back to Windows-1252.
     explicit NameEncoding(std::string_view codePage = kFallback);
-    ~NameEncoding();
-    NameEncoding(const NameEncoding& other);
-    NameEncoding& operator=(const NameEncoding& other);
 
     const std::string& codePage() const { return codePage_; }
 
@@ -47,9 +46,9 @@ public:
     static std::string defaultForLanguage(std::string_view language);
 
 private:
-    struct Converters;
+    struct Table;
     std::string codePage_;
-    std::unique_ptr<Converters> conv_;
+    std::shared_ptr<const Table> table_;
 };
 
 } // namespace kvx

@@ -84,7 +84,7 @@ ChannelDatabase makeVariedDatabase(uint8_t version, uint32_t layoutFlags)
     for (int n = 0; n < 12; ++n) {
         ProgInfo prog = makeProgram(static_cast<uint16_t>(n % db.transponders.size()), n, n % 4 == 3);
         if (n == 2) {
-            prog.name = "\xCF\xE5\xF0\xE2\xFB\xE9"; // Cyrillic in ISO 8859-5
+            prog.name = "\xBF\xD5\xE0\xD2\xEB\xD9"; // "Первый" in ISO 8859-5
             prog.nameCodePage = NAME_CODE_PAGE_ISO8859_5;
         }
         if (n == 5)
@@ -118,7 +118,9 @@ ChannelDatabase makeLargeDatabase(const LargeShape& shape)
     }
     for (int p = 0; p < shape.programs; ++p) {
         const auto tp = static_cast<uint16_t>(static_cast<long>(p) * shape.transponders / shape.programs);
-        db.programs.append(makeProgram(tp, p, p % 5 == 4));
+        ProgInfo prog = makeProgram(tp, p, p % 5 == 4);
+        prog.name = "Service program " + std::to_string(p);
+        db.programs.append(std::move(prog));
     }
     for (int g = 0; g < FAVOURITE_GROUP_COUNT; ++g) {
         FavInfo& fav = db.favourites[g];
