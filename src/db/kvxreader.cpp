@@ -88,6 +88,7 @@ private:
         const auto words = in_.view(2u * count);
         if (!in_.ok())
             return;
+        pids.reserve(count);
         for (unsigned k = 0; k < count; ++k)
             pids.append(languages[k], static_cast<uint16_t>(words[2 * k] | (words[2 * k + 1] << 8)));
     }

@@ -314,3 +314,29 @@ TEST(OwnedList, MoveShiftsTheRecordsBetweenAndKeepsIdentity)
     EXPECT_EQ(list.size(), 2u);
     EXPECT_EQ(list.indexOf(moved), 0);
 }
+
+TEST(PidList, GrowsPastItsInlineEntriesAndShrinksBack)
+{
+    PidList list;
+    for (uint16_t k = 0; k < 255; ++k)
+        list.append(static_cast<uint8_t>(k % 23), k);
+    ASSERT_EQ(list.size(), 255u);
+    EXPECT_EQ(list.entry(200), (AudioInfo{200 % 23, 200}));
+    PidList copy = list;
+    EXPECT_EQ(copy, list);
+    for (int k = 0; k < 253; ++k)
+        copy.removeAt(0);
+    ASSERT_EQ(copy.size(), 2u);
+    EXPECT_EQ(copy.pidWord(0), 253);
+    EXPECT_EQ(copy.pidWord(1), 254);
+    copy.append(9, 9);
+    EXPECT_EQ(copy.pidWord(2), 9);
+    PidList small;
+    small.append(253 % 23, 253);
+    small.append(254 % 23, 254);
+    small.append(9, 9);
+    EXPECT_EQ(copy, small) << "equality does not depend on where the entries are kept";
+    copy.clear();
+    EXPECT_TRUE(copy.empty());
+    EXPECT_EQ(copy.combinedWords(), 0);
+}
