@@ -258,8 +258,9 @@ TEST(KvxImage, RoundTripsEveryFlagCombinationOfBothVersions)
             ASSERT_EQ(LoadImage(again, image), StatusOk);
             again.keepStamp = true;
             const uint32_t loadAdds = FLAG_PROG_CA | (version == 2 ? FLAG_TP_EXTRA | FLAG_PROG_EXTRA : 0);
-            if ((flags & loadAdds) == loadAdds)
+            if ((flags & loadAdds) == loadAdds) {
                 EXPECT_EQ(write(again), image);
+            }
         }
     }
 }
