@@ -44,11 +44,49 @@ std::span<const uint8_t> chunkStream(std::span<const uint8_t> chunk)
     return chunk.subspan(CKVX_CHUNK_HEADER_SIZE, std::min<std::size_t>(be32(chunk.data() + 4), available));
 }
 
-// The image's size once the chunk at the start of `chunk` is expanded would exceed the room left.
-bool chunkOverflows(std::span<const uint8_t> chunk, std::size_t room)
+// Walks the chunks and plain bytes after the header, calling onChunk(offset) for each chunk, which
+// returns the chunk's length, and onPlain(offset) for each plain byte. Returns false as soon as a
+// callback does.
+template <typename OnChunk, typename OnPlain>
+bool walkBody(std::span<const uint8_t> file, OnChunk onChunk, OnPlain onPlain)
 {
-    const auto header = ReadLh5Header(chunkStream(chunk));
-    return header && header->uncompressedSize > room;
+    std::size_t i = kHeaderSize;
+    while (i < file.size()) {
+        const auto rest = file.subspan(i);
+        if (startsChunk(rest)) {
+            std::size_t chunkLength = 0;
+            if (!onChunk(rest, chunkLength))
+                return false;
+            i += std::min(chunkLength, rest.size());
+        } else {
+            if (!onPlain(file[i]))
+                return false;
+            ++i;
+        }
+    }
+    return true;
+}
+
+std::size_t storedChunkLength(std::span<const uint8_t> chunk)
+{
+    return static_cast<std::size_t>(be32(chunk.data() + 4)) + CKVX_CHUNK_HEADER_SIZE;
+}
+
+// The size of the image the file expands to according to its stream headers, or 0 when that exceeds
+// the expansion buffer.
+std::size_t statedImageSize(std::span<const uint8_t> file)
+{
+    std::size_t size = kHeaderSize;
+    const bool fits = walkBody(
+        file,
+        [&size](std::span<const uint8_t> chunk, std::size_t& chunkLength) {
+            const auto header = ReadLh5Header(chunkStream(chunk));
+            size += header ? header->uncompressedSize : 0;
+            chunkLength = storedChunkLength(chunk);
+            return size <= CKVX_EXPAND_BUFFER_SIZE;
+        },
+        [&size](uint8_t) { return ++size <= CKVX_EXPAND_BUFFER_SIZE; });
+    return fits ? size : 0;
 }
 
 using File = std::unique_ptr<FILE, int (*)(FILE*)>;
@@ -156,7 +194,7 @@ int UnpackCompChunk(std::span<const uint8_t> chunk, std::size_t& chunkLength, st
     expandedLength = 0;
     if (!startsChunk(chunk))
         return -1;
-    chunkLength = static_cast<std::size_t>(be32(chunk.data() + 4)) + CKVX_CHUNK_HEADER_SIZE;
+    chunkLength = storedChunkLength(chunk);
     expandedLength = Lh5Expand(chunkStream(chunk), output);
     return expandedLength == be32(chunk.data() + 8) ? 0 : -1;
 }
@@ -165,27 +203,27 @@ Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image
 {
     if (CheckCompFile(file) != StatusCompressed)
         return StatusOk;
-    std::vector<uint8_t> out(CKVX_EXPAND_BUFFER_SIZE);
+    // Sizing the image first keeps the buffer as small as the file needs and rejects an oversized
+    // image before any work.
+    const std::size_t size = statedImageSize(file);
+    if (size == 0)
+        return StatusBadFormat;
+    std::vector<uint8_t> out(size);
     std::memcpy(out.data(), file.data(), kHeaderSize);
     std::size_t o = kHeaderSize;
-    std::size_t i = kHeaderSize;
-    while (i < file.size()) {
-        const auto rest = file.subspan(i);
-        if (startsChunk(rest)) {
-            if (chunkOverflows(rest, out.size() - o))
-                return StatusBadFormat;
+    walkBody(
+        file,
+        [&](std::span<const uint8_t> chunk, std::size_t& chunkLength) {
             // A damaged chunk is not acted on here: the short image it leaves fails validation.
-            std::size_t chunkLength = 0;
             std::size_t expanded = 0;
-            UnpackCompChunk(rest, chunkLength, std::span(out).subspan(o), expanded);
+            UnpackCompChunk(chunk, chunkLength, std::span(out).subspan(o), expanded);
             o += expanded;
-            i += std::min(chunkLength, rest.size());
-            continue;
-        }
-        if (o == out.size())
-            return StatusBadFormat;
-        out[o++] = file[i++];
-    }
+            return true;
+        },
+        [&](uint8_t b) {
+            out[o++] = b;
+            return true;
+        });
     out.resize(o);
     image = std::move(out);
     return StatusOk;

@@ -42,9 +42,17 @@ private:
     static constexpr int NIL = 0;
     static constexpr uint16_t PERC_FLAG = 0x8000;
     static constexpr int ROOTS = 256;
-    static constexpr int MAX_HASH = 3 * WINDOW + (WINDOW / 512 + 1) * 255;
+    // The chain head of child byte c of a node is a hash slot after the nodes' own links. Any slot
+    // function that keeps the 256 bytes of one node apart finds the same children; this one spreads
+    // neighbouring nodes widely, which keeps the chains short.
+    static constexpr int HASH_SLOTS = 16384;
+    static constexpr int MAX_HASH = 2 * WINDOW + HASH_SLOTS - 1;
 
-    static int hash(int node, uint8_t c) { return node + (c << 4) + 2 * WINDOW; }
+    static int hash(int node, uint8_t c)
+    {
+        return 2 * WINDOW +
+               static_cast<int>(((static_cast<uint32_t>(node) * 0x9E3779B1u >> 18) ^ c) & (HASH_SLOTS - 1));
+    }
     int child(int node, uint8_t c);
     void makeChild(int node, uint8_t c, int r);
     void split(int old);
