@@ -1,8 +1,32 @@
 #include "codec/lh5matchfinder.h"
 
+#include <bit>
 #include <cstring>
 
 namespace kvx {
+
+namespace {
+
+// Number of equal leading bytes of a and b, at most n; eight at a time where possible.
+int commonPrefix(const uint8_t* a, const uint8_t* b, int n)
+{
+    int i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= n; i += 8) {
+            uint64_t x;
+            uint64_t y;
+            std::memcpy(&x, a + i, 8);
+            std::memcpy(&y, b + i, 8);
+            if (x != y)
+                return i + std::countr_zero(x ^ y) / 8;
+        }
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+} // namespace
 
 Lh5MatchFinder::Lh5MatchFinder()
 {
@@ -21,19 +45,10 @@ void Lh5MatchFinder::start()
     insert();
 }
 
-bool Lh5MatchFinder::advance()
+void Lh5MatchFinder::slide()
 {
-    if (++pos_ < 2 * WINDOW)
-        return false;
     std::memmove(text_.data(), text_.data() + WINDOW, WINDOW + MAX_MATCH);
     pos_ = WINDOW;
-    return true;
-}
-
-void Lh5MatchFinder::replaceOldest()
-{
-    remove();
-    insert();
 }
 
 int Lh5MatchFinder::child(int node, uint8_t c)
@@ -120,23 +135,19 @@ void Lh5MatchFinder::insert()
         }
         if (matchPosition >= pos_)
             matchPosition -= WINDOW;
-        const uint8_t* a = &text_[pos_ + matchLength];
-        const uint8_t* b = &text_[matchPosition + matchLength];
-        while (matchLength < limit) {
-            if (*a != *b) {
-                split(r);
-                return;
-            }
-            ++matchLength;
-            ++a;
-            ++b;
+        matchLength += commonPrefix(&text_[pos_ + matchLength], &text_[matchPosition + matchLength],
+                                    limit - matchLength);
+        if (matchLength < limit) {
+            split(r);
+            return;
         }
         if (matchLength >= MAX_MATCH)
             break;
         stamp_[r] = static_cast<uint16_t>(pos_);
         q = r;
-        if ((r = child(q, *a)) == NIL) {
-            makeChild(q, *a, pos_);
+        const uint8_t next = text_[pos_ + matchLength];
+        if ((r = child(q, next)) == NIL) {
+            makeChild(q, next, pos_);
             return;
         }
         ++matchLength;

@@ -28,10 +28,20 @@ public:
     void start();
     // Moves to the next position; when the end of the text is reached, the upper half and the look-ahead
     // move down and true is returned: the caller then refills WINDOW bytes at WINDOW + MAX_MATCH.
-    bool advance();
+    bool advance()
+    {
+        if (++pos_ < 2 * WINDOW)
+            return false;
+        slide();
+        return true;
+    }
     // Deletes the string that has just left the window and inserts the one at the current position,
     // updating matchLength and matchPosition.
-    void replaceOldest();
+    void replaceOldest()
+    {
+        remove();
+        insert();
+    }
 
     // Longest match for the current position: its length (at most MAX_MATCH) and its text offset. The
     // caller may shorten matchLength; the next insertion starts from it.
@@ -53,6 +63,7 @@ private:
         return 2 * WINDOW +
                static_cast<int>(((static_cast<uint32_t>(node) * 0x9E3779B1u >> 18) ^ c) & (HASH_SLOTS - 1));
     }
+    void slide();
     int child(int node, uint8_t c);
     void makeChild(int node, uint8_t c, int r);
     void split(int old);
