@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -208,7 +209,12 @@ Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image
     const std::size_t size = statedImageSize(file);
     if (size == 0)
         return StatusBadFormat;
-    std::vector<uint8_t> out(size);
+    std::vector<uint8_t> out;
+    try {
+        out.resize(size);
+    } catch (const std::bad_alloc&) {
+        return StatusNoMemory;
+    }
     std::memcpy(out.data(), file.data(), kHeaderSize);
     std::size_t o = kHeaderSize;
     walkBody(
@@ -262,7 +268,12 @@ int SaveCompFile(const std::string& path)
     if (!in)
         return 1;
     const std::filesystem::path temporary = target.string() + "_tmp";
-    int result = writeCompressedCopy(in.get(), temporary);
+    int result = 1;
+    try {
+        result = writeCompressedCopy(in.get(), temporary);
+    } catch (const std::bad_alloc&) {
+        result = 1; // no room for the work buffers: the plain file stays
+    }
     in.reset();
     if (result == 0 && !replaceFile(temporary, target))
         result = 1;

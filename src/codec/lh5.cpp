@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 
 #include "codec/lh5decoder.h"
 #include "codec/lh5encoder.h"
@@ -17,8 +18,10 @@ std::size_t Lh5Compress(std::span<const std::span<const uint8_t>> input, std::si
     if (totalLength > std::numeric_limits<uint32_t>::max() ||
         output.size() < totalLength + LH5_STREAM_OVERHEAD)
         return 0;
-    auto encoder = std::make_unique<Lh5Encoder>(input, totalLength, output.data() + LH5_HEADER_SIZE);
-    if (!encoder->encode())
+    // Without working storage the data is simply not compressed; the caller then stores it as it is.
+    std::unique_ptr<Lh5Encoder> encoder(new (std::nothrow)
+                                            Lh5Encoder(input, totalLength, output.data() + LH5_HEADER_SIZE));
+    if (!encoder || !encoder->encode())
         return 0;
     const std::size_t coded = encoder->codedSize();
     if (coded >= encoder->consumed())
