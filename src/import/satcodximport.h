@@ -15,7 +15,8 @@ struct SatcodxImportResult {
     bool listFull = false; // some transponders were not added because the list is full
 };
 
-// The progress text while the lines of a SATCODX file are read.
+// The progress text while the user chooses the file, and while its lines are read.
+inline constexpr std::string_view kSatcodxSelectFileText = "Please select the SATCODE file for update";
 inline constexpr std::string_view kSatcodxProgressText = "Waiting for import SATCODE file";
 
 // At most this many characters are taken per read; a longer line continues as the next read.
