@@ -14,10 +14,17 @@ namespace kvx {
 
 namespace {
 
-bool networkHoldsTransponder(const ChannelDatabase& db, uint8_t slot, const SatcodxLine& line)
+// The network's run of transponders while the import adds to it: new ones go at its end, so its
+// start stays and its end moves on by one per addition.
+struct NetworkRun {
+    uint8_t slot;
+    uint16_t first;
+    uint16_t end;
+};
+
+bool runHoldsTransponder(const ChannelDatabase& db, const NetworkRun& run, const SatcodxLine& line)
 {
-    const uint16_t end = endOfNetworkTransponders(db, slot);
-    for (uint16_t i = firstTransponderOfNetwork(db, slot); i < end; ++i) {
+    for (uint16_t i = run.first; i < run.end; ++i) {
         const TpInfo& tp = db.transponders[i];
         if (tp.frequency == line.frequency && tp.polarity() == line.polarisation &&
             tp.symbolRate == line.symbolRate)
@@ -27,7 +34,7 @@ bool networkHoldsTransponder(const ChannelDatabase& db, uint8_t slot, const Satc
 }
 
 // Applies one line to the network.
-void applyLine(ChannelDatabase& db, NetInfo& network, uint8_t slot, const SatcodxLine& line,
+void applyLine(ChannelDatabase& db, NetInfo& network, NetworkRun& run, const SatcodxLine& line,
                SatcodxImportResult& result)
 {
     if (line.kind == SatcodxLineKind::Skipped)
@@ -36,15 +43,16 @@ void applyLine(ChannelDatabase& db, NetInfo& network, uint8_t slot, const Satcod
     if (line.kind == SatcodxLineKind::NameOnly)
         return;
     network.degree = line.degree;
-    if (networkHoldsTransponder(db, slot, line))
+    if (runHoldsTransponder(db, run, line))
         return;
     if (transponderListFull(db)) {
         result.listFull = true;
         return;
     }
-    auto tp = std::make_unique<TpInfo>(TpInfo::create(slot, line.frequency, line.polarisation));
+    auto tp = std::make_unique<TpInfo>(TpInfo::create(run.slot, line.frequency, line.polarisation));
     tp->symbolRate = line.symbolRate;
-    insertTransponder(db, std::move(tp), endOfNetworkTransponders(db, slot));
+    insertTransponder(db, std::move(tp), run.end);
+    ++run.end;
     ++result.added;
 }
 
@@ -62,11 +70,12 @@ SatcodxImportResult importSatcodx(ChannelDatabase& db, NetInfo& network, std::st
     progress.setText(std::string(kSatcodxProgressText));
     progress.setRange(static_cast<int>(std::min<std::size_t>(TextLineReader::countLines(text), INT_MAX)));
 
+    NetworkRun run{slot, firstTransponderOfNetwork(db, slot), endOfNetworkTransponders(db, slot)};
     TextLineReader reader(text, kSatcodxReadLimit);
     std::string_view line;
     while (reader.next(line)) {
         progress.step();
-        applyLine(db, network, slot, parseSatcodxLine(line), result);
+        applyLine(db, network, run, parseSatcodxLine(line), result);
     }
     return result;
 }

@@ -75,6 +75,20 @@ TEST(LyngSatMerge, RowUpdatesTransponderWithinTwoMegahertz)
     f.expectOtherNetworksUntouched();
 }
 
+TEST(LyngSatMerge, CandidatesLieWithinTwoMegahertzEitherSide)
+{
+    Fixture f(
+        {{11000, 1, 22000, "B1"}, {11102, 1, 22000, "B2"}, {11203, 1, 22000, "B3"}, {11297, 1, 22000, "B4"}});
+    const auto result =
+        f.merge({dvbsRow("11002 H"), dvbsRow("11100 H"), dvbsRow("11200 H"), dvbsRow("11300 H")});
+    EXPECT_EQ(result.updated, 2);
+    EXPECT_EQ(result.added, 2);
+    EXPECT_EQ(f.tp(0).frequency, 11002);
+    EXPECT_EQ(f.tp(1).frequency, 11100);
+    EXPECT_EQ(f.tp(2).frequency, 11203);
+    EXPECT_EQ(f.tp(3).frequency, 11297);
+}
+
 TEST(LyngSatMerge, OtherPolarityAddsATransponderAfterTheNetwork)
 {
     Fixture f({{11494, 0, 22000, "B1"}, {11600, 1, 22000, "B2"}});
