@@ -9,6 +9,7 @@ int main(int argc, char** argv)
     kvx::cli::addInspectCommands(app, exitCode);
     kvx::cli::addLh5Commands(app, exitCode);
     kvx::cli::addEditCommands(app, exitCode);
+    kvx::cli::addImportCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,0 +1,170 @@
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/commands.h"
+#include "db/filebytes.h"
+#include "db/fileops.h"
+#include "import/lyngsatupdate.h"
+#include "import/noticesink.h"
+#include "import/progresssink.h"
+#include "import/satcodximport.h"
+#include "import/transponderlimit.h"
+#include "platform/clock.h"
+
+namespace kvx::cli {
+
+namespace {
+
+// SATCODX files and saved pages are text; nothing sensible comes near this size.
+constexpr std::size_t kMaxImportFileSize = 64 * 1024 * 1024;
+
+// Exit status for a network slot the command cannot work on.
+constexpr int kBadSlotExit = 1;
+
+class CollectedNotices final : public NoticeSink {
+public:
+    void notice(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+// Checks that the slot names a satellite network of the database; prints why not.
+bool checkSatelliteSlot(const ChannelDatabase& db, int slot)
+{
+    if (slot < 0 || static_cast<std::size_t>(slot) >= db.networks.size()) {
+        std::cerr << "Network slot " << slot << " does not exist (the file has " << db.networks.size()
+                  << " slots)\n";
+        return false;
+    }
+    if (slot == TERRESTRIAL_SLOT) {
+        std::cerr << "Network slot " << slot
+                  << " is the terrestrial network; it takes no satellite transponders\n";
+        return false;
+    }
+    return true;
+}
+
+// Opens the database and the import file; on failure prints why and gives the exit status.
+std::optional<int> openBoth(const std::string& databasePath, int slot, const std::string& importPath,
+                            ChannelDatabase& db, std::string& text)
+{
+    if (const Status status = openDatabase(db, databasePath); status != StatusOk)
+        return fail(status);
+    if (!checkSatelliteSlot(db, slot))
+        return kBadSlotExit;
+    std::vector<uint8_t> bytes;
+    if (const Status status = readFileBytes(importPath, bytes, kMaxImportFileSize); status != StatusOk)
+        return fail(status);
+    text.assign(bytes.begin(), bytes.end());
+    return std::nullopt;
+}
+
+struct SdxArguments {
+    std::string databasePath;
+    int slot = 0;
+    std::string sdxPath;
+};
+
+int runImportSdx(const SdxArguments& args)
+{
+    ChannelDatabase db;
+    std::string text;
+    if (const auto exit = openBoth(args.databasePath, args.slot, args.sdxPath, db, text))
+        return *exit;
+    NullProgressSink progress;
+    NetInfo& network = db.networks[static_cast<std::size_t>(args.slot)];
+    const SatcodxImportResult result = importSatcodx(db, network, text, progress);
+    if (result.status != StatusOk)
+        return fail(result.status);
+    if (result.listFull)
+        std::cerr << kTransponderListFullMessage << '\n';
+    if (const Status status = saveDatabase(db, args.databasePath, std::nullopt, SystemClock::instance());
+        status != StatusOk)
+        return fail(status);
+    std::cout << nlohmann::json{{"added", result.added}}.dump() << '\n';
+    return 0;
+}
+
+struct LyngSatArguments {
+    std::string databasePath;
+    int slot = 0;
+    std::string pagePath;
+    std::string band; // "c", "ku" or empty for the network's LNB kind
+    bool hd = false;
+    bool dvbS2 = false;
+    bool feeds = false;
+    bool keepOutdated = false;
+    bool noSort = false;
+};
+
+LyngSatOptions optionsFor(const LyngSatArguments& args, const AntInfo& antenna)
+{
+    LyngSatOptions options;
+    options.band = args.band.empty()  ? defaultBandFor(antenna)
+                   : args.band == "c" ? LyngSatBand::C
+                                      : LyngSatBand::Ku;
+    options.includeHd = args.hd;
+    options.includeDvbS2 = args.dvbS2;
+    options.includeFeeds = args.feeds;
+    options.removeOutdated = !args.keepOutdated;
+    options.sortByFrequency = !args.noSort;
+    return options;
+}
+
+int runLyngSatMerge(const LyngSatArguments& args)
+{
+    ChannelDatabase db;
+    std::string page;
+    if (const auto exit = openBoth(args.databasePath, args.slot, args.pagePath, db, page))
+        return *exit;
+    const auto slot = static_cast<std::size_t>(args.slot);
+    const LyngSatOptions options = optionsFor(args, db.antennas[slot]);
+    CollectedNotices notices;
+    const LyngSatResult result = mergeLyngSatPage(page, db, db.networks[slot], options, notices);
+    if (result.rows == 0)
+        notices.texts.push_back(noTransponderFoundMessage(options.removeOutdated));
+    if (const Status status = saveDatabase(db, args.databasePath, std::nullopt, SystemClock::instance());
+        status != StatusOk)
+        return fail(status);
+    const nlohmann::json out = {{"rows", result.rows},
+                                {"added", result.added},
+                                {"updated", result.updated},
+                                {"removed", result.removed},
+                                {"notices", notices.texts}};
+    std::cout << out.dump() << '\n';
+    return 0;
+}
+
+} // namespace
+
+void addImportCommands(CLI::App& app, int& exitCode)
+{
+    auto sdx = std::make_shared<SdxArguments>();
+    auto* importSdx =
+        app.add_subcommand("import-sdx", "Add the transponders of a SATCODX file to a network of FILE");
+    importSdx->add_option("FILE", sdx->databasePath, "Database file, changed in place")->required();
+    importSdx->add_option("--network", sdx->slot, "Network slot to fill")->required();
+    importSdx->add_option("SDXFILE", sdx->sdxPath, "SATCODX file (.SDX)")->required();
+    importSdx->callback([sdx, &exitCode] { exitCode = runImportSdx(*sdx); });
+
+    auto args = std::make_shared<LyngSatArguments>();
+    auto* lyngsat = app.add_subcommand(
+        "lyngsat-merge", "Merge the transponders of a saved LyngSat page into a network of FILE");
+    lyngsat->add_option("FILE", args->databasePath, "Database file, changed in place")->required();
+    lyngsat->add_option("--network", args->slot, "Network slot to update")->required();
+    lyngsat->add_option("PAGE", args->pagePath, "Saved satellite page")->required();
+    lyngsat->add_option("--band", args->band, "c or ku (default: from the network's LNB kind)")
+        ->check(CLI::IsMember({"c", "ku"}));
+    lyngsat->add_flag("--hd", args->hd, "Include HD rows");
+    lyngsat->add_flag("--dvbs2", args->dvbS2, "Include DVB-S2 rows");
+    lyngsat->add_flag("--feeds", args->feeds, "Include feeds");
+    lyngsat->add_flag("--keep-outdated", args->keepOutdated, "Keep transponders the page no longer lists");
+    lyngsat->add_flag("--no-sort", args->noSort, "Do not sort the network's transponders by frequency");
+    lyngsat->callback([args, &exitCode] { exitCode = runLyngSatMerge(*args); });
+}
+
+} // namespace kvx::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+#include "db/channeldatabase.h"
+#include "db/status.h"
+
+namespace kvx {
+
+class ProgressSink;
+
+struct SatcodxImportResult {
+    Status status = StatusOk;
+    int added = 0;         // transponders added to the network
+    bool listFull = false; // some transponders were not added because the list is full
+};
+
+// The progress text while the user chooses the file, and while its lines are read.
+inline constexpr std::string_view kSatcodxSelectFileText = "Please select the SATCODE file for update";
+inline constexpr std::string_view kSatcodxProgressText = "Waiting for import SATCODE file";
+
+// At most this many characters are taken per read; a longer line continues as the next read.
+inline constexpr std::size_t kSatcodxReadLimit = 128;
+
+// Fills `network` from the text of a SATCODX file: every accepted line renames the network, and every
+// line that lists a transponder sets its orbital position and adds the transponder unless the network
+// already holds one with the same frequency, polarity and symbol rate. New transponders go after the
+// network's last one, so they keep the order of the file. Progress advances by one per read.
+// `network` must be one of the database's slots (StatusBadFormat otherwise, nothing changed).
+SatcodxImportResult importSatcodx(ChannelDatabase& db, NetInfo& network, std::string_view text,
+                                  ProgressSink& progress);
+
+} // namespace kvx

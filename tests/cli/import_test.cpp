@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <sstream>
+
+#include "clitest.h"
+#include "support/importfixtures.h"
+#include "support/sampledatabase.h"
+
+using namespace kvx;
+using nlohmann::json;
+
+namespace {
+
+// The varied sample: slot 0 "Astra 1" holds 11000 V, 11037 H and 11074 R with programs; slot 1
+// "Hotbird" (a single LNB) holds 11111 L.
+std::string writeSample(const test::TempDir& dir)
+{
+    ChannelDatabase db = test::makeVariedDatabase(1, FLAG_TP_EXTRA | FLAG_TP_NAMES);
+    const auto image = test::imageOf(db);
+    const std::string path = dir.file("db.kvx");
+    test::writeFile(path, image.data(), image.size());
+    return path;
+}
+
+std::string writeText(const test::TempDir& dir, const std::string& name, const std::string& text)
+{
+    const std::string path = dir.file(name);
+    test::writeFile(path, text.data(), text.size());
+    return path;
+}
+
+std::string readText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+json dump(const std::string& path)
+{
+    const auto result = test::runKvxtool("dump '" + path + "'");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return json::parse(result.out);
+}
+
+json transpondersOf(const json& database, int slot)
+{
+    json tps = json::array();
+    for (const json& tp : database["transponders"])
+        if (tp["netIndex"] == slot)
+            tps.push_back(tp);
+    return tps;
+}
+
+} // namespace
+
+TEST(KvxtoolImportSdx, AddsTheFilesTranspondersAndSavesInPlace)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    const std::string sdx =
+        test::sdxLine({.name = "Eutelsat 7A", .frequency = "010721", .polarisation = "1", .degree = "0070"}) +
+        "\r\n" +
+        test::sdxLine({.name = "Eutelsat 7A", .frequency = "010721", .polarisation = "1", .degree = "0070"}) +
+        "\r\n" +
+        test::sdxLine({.name = "Eutelsat 7A",
+                       .frequency = "011000",
+                       .polarisation = "0",
+                       .degree = "0070",
+                       .symbolRate = "27500"});
+    const auto result =
+        test::runKvxtool("import-sdx '" + file + "' --network 1 '" + writeText(dir, "list.sdx", sdx) + "'");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(json::parse(result.out), json::parse(R"({"added": 2})"));
+
+    const json database = dump(file);
+    EXPECT_EQ(database["networks"][1]["name"], "Eutelsat 7A");
+    EXPECT_EQ(database["networks"][1]["degree"], 70);
+    const json tps = transpondersOf(database, 1);
+    ASSERT_EQ(tps.size(), 3u);
+    EXPECT_EQ(tps[1]["frequency"], 10721);
+    EXPECT_EQ(tps[1]["tpFlags"], 1);
+    EXPECT_EQ(tps[2]["frequency"], 11000);
+    EXPECT_EQ(tps[2]["symbolRate"], 27500);
+}
+
+TEST(KvxtoolImportSdx, FailuresLeaveTheFileAsItWas)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    const std::string before = readText(file);
+    const std::string sdx = writeText(dir, "list.sdx", test::sdxLine({}));
+
+    auto result = test::runKvxtool("import-sdx '" + file + "' --network 1 '" + dir.file("missing.sdx") + "'");
+    EXPECT_EQ(result.exitCode, 6);
+    EXPECT_EQ(result.err, "No file found\n");
+
+    result = test::runKvxtool("import-sdx '" + file + "' --network 64 '" + sdx + "'");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("does not exist"), std::string::npos);
+    EXPECT_TRUE(result.out.empty());
+
+    result = test::runKvxtool("import-sdx '" + dir.file("none.kvx") + "' --network 1 '" + sdx + "'");
+    EXPECT_EQ(result.exitCode, 6);
+    EXPECT_EQ(readText(file), before);
+}
+
+TEST(KvxtoolLyngSatMerge, UpdatesAddsRemovesAndReports)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    // 11000 V and 11037 H are updated, 12345 V is new, 11074 R is no longer listed.
+    const std::string page =
+        test::lyngSatPage({test::dvbsRow("11001 V", "27500-3/4"), test::dvbsRow("11038 H", "22000-2/3"),
+                           test::dvbsRow("12345 V", "30000-5/6")});
+    const auto result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" +
+                                         writeText(dir, "astra.html", page) + "'");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(json::parse(result.out),
+              json::parse(R"({"rows": 3, "added": 1, "updated": 2, "removed": 1, "notices": []})"));
+
+    const json tps = transpondersOf(dump(file), 0);
+    ASSERT_EQ(tps.size(), 3u);
+    EXPECT_EQ(tps[0]["frequency"], 11001);
+    EXPECT_EQ(tps[1]["frequency"], 11038);
+    EXPECT_EQ(tps[1]["symbolRate"], 22000);
+    EXPECT_EQ(tps[2]["frequency"], 12345);
+}
+
+TEST(KvxtoolLyngSatMerge, OptionsAndNotices)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    test::PageRowCells s2 = test::dvbs2Row("11000 V", "8PSK", "27500-2/3");
+    const std::string pagePath = writeText(
+        dir, "astra.html", test::lyngSatPage({test::dvbsRow("11038 H"), test::dvbsRow("11037 H"), s2}));
+
+    // DVB-S2 rows are left out by default; the second row meets the transponder the first updated.
+    auto result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + pagePath +
+                                   "' --keep-outdated --no-sort");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    json out = json::parse(result.out);
+    EXPECT_EQ(out["rows"], 2);
+    EXPECT_EQ(out["added"], 1);
+    EXPECT_EQ(out["removed"], 0);
+    ASSERT_EQ(out["notices"].size(), 1u);
+    EXPECT_EQ(out["notices"][0],
+              "Check!! Same TP exist!! 11037(H)\nIf the TP has programs, program will be added "
+              "first tp.\ntp1(SR = 27500) tp2(SR = 27500)");
+
+    // Slot 1 has a single LNB, so the band is C unless asked for: the Ku page then gives no row.
+    result = test::runKvxtool("lyngsat-merge '" + file + "' --network 1 '" + pagePath + "'");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    out = json::parse(result.out);
+    EXPECT_EQ(out["rows"], 0);
+    EXPECT_EQ(out["removed"], 0);
+    EXPECT_EQ(out["notices"],
+              json::array({"No transponder was found on the page.\nNo transponder was removed."}));
+
+    result =
+        test::runKvxtool("lyngsat-merge '" + file + "' --network 1 '" + pagePath + "' --band ku --dvbs2");
+    out = json::parse(result.out);
+    EXPECT_EQ(out["rows"], 3);
+    EXPECT_EQ(out["removed"], 1);
+}
+
+TEST(KvxtoolLyngSatMerge, ErrorPageRemovesNothing)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    const std::string page =
+        writeText(dir, "gone.html", "<html><body><h1>404 Not Found</h1></body></html>\n");
+    const auto result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "'");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(json::parse(result.out)["removed"], 0);
+    EXPECT_EQ(transpondersOf(dump(file), 0).size(), 3u);
+
+    const auto badBand = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "' --band x");
+    EXPECT_NE(badBand.exitCode, 0);
+}
