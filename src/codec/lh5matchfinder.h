@@ -55,13 +55,14 @@ private:
     // The chain head of child byte c of a node is a hash slot after the nodes' own links. Any slot
     // function that keeps the 256 bytes of one node apart finds the same children; this one spreads
     // neighbouring nodes widely, which keeps the chains short.
-    static constexpr int HASH_SLOTS = 16384;
+    static constexpr int HASH_SLOTS = 32768;
     static constexpr int MAX_HASH = 2 * WINDOW + HASH_SLOTS - 1;
+    static_assert(MAX_HASH <= 0xFFFF, "prev_ holds slot numbers in 16 bits");
 
     static int hash(int node, uint8_t c)
     {
         return 2 * WINDOW +
-               static_cast<int>(((static_cast<uint32_t>(node) * 0x9E3779B1u >> 18) ^ c) & (HASH_SLOTS - 1));
+               static_cast<int>(((static_cast<uint32_t>(node) * 0x9E3779B1u >> 17) ^ c) & (HASH_SLOTS - 1));
     }
     void slide();
     int child(int node, uint8_t c);
