@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/appnames.h"
@@ -16,6 +17,7 @@
 #include "app/childview.h"
 #include "app/commandrules.h"
 #include "app/dialogfactory.h"
+#include "app/lockkeys.h"
 #include "panels/editbar.h"
 #include "platform/nameencoding.h"
 #include "res/commandtexts.h"
@@ -79,7 +81,22 @@ void CMainFrame::createStatusBar()
         pane->setAlignment(Qt::AlignCenter);
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(name) + 12);
         statusBar()->addPermanentWidget(pane);
+        lockPanes_.append(pane);
     }
+    // The keyboard tells its lock state only through its LEDs; they are looked at twice a second.
+    if (lockKeysReadable()) {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] { showLockKeys(readLockKeys()); });
+        timer->start(500);
+        showLockKeys(readLockKeys());
+    }
+}
+
+void CMainFrame::showLockKeys(const LockKeyState& state)
+{
+    lockPanes_[0]->setText(state.capsLock ? QStringLiteral("CAP") : QString());
+    lockPanes_[1]->setText(state.numLock ? QStringLiteral("NUM") : QString());
+    lockPanes_[2]->setText(state.scrollLock ? QStringLiteral("SCRL") : QString());
 }
 
 void CMainFrame::createActions()

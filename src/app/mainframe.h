@@ -15,6 +15,7 @@ class QToolBar;
 
 namespace kvx {
 
+struct LockKeyState;
 class CChildView;
 class CEditBar;
 
@@ -35,6 +36,8 @@ public:
 
     // Applies the enabling rules and check marks to every command.
     void updateCommandStates();
+    // Fills the CAP, NUM and SCRL panes.
+    void showLockKeys(const LockKeyState& state);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +57,7 @@ private:
     CEditBar* editBar_;
     QToolBar* toolBar_ = nullptr;
     QLabel* readyPane_ = nullptr;
+    QList<QLabel*> lockPanes_;
     QActionGroup* encodingGroup_ = nullptr;
     std::map<CommandId, QAction*> actions_;
 };

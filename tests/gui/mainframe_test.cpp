@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -241,4 +242,32 @@ TEST_F(MainFrameTest, WindowStateIsSavedWhenTheWindowCloses)
     auto next = std::make_unique<CMainFrame>(AppServices{prompter, dialogs, clock});
     next->show();
     EXPECT_TRUE(next->editBar()->isHidden());
+}
+
+TEST_F(MainFrameTest, ThePageSwitchKeepsTheEditBarInPlace)
+{
+    open(writeKvx("varied.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
+    frame->show();
+    QTreeWidgetItem* program = tree().topLevelItem(0)->child(0)->child(0);
+    tree().setCurrentItem(program);
+    QCoreApplication::processEvents();
+    const QRect before = editBar().geometry();
+    tree().setCurrentItem(tree().topLevelItem(1));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view().page(), PAGE_NETWORK);
+    EXPECT_EQ(frame->dockWidgetArea(&editBar()), Qt::RightDockWidgetArea);
+    EXPECT_EQ(editBar().geometry(), before);
+}
+
+TEST_F(MainFrameTest, ExitIsTheCloseRequest)
+{
+    open(writeKvx("varied.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
+    frame->show();
+    view().MarkModified();
+    prompter.answerQuestion(PromptAnswer::Cancel);
+    trigger(ID_APP_EXIT);
+    EXPECT_TRUE(frame->isVisible());
+    prompter.answerQuestion(PromptAnswer::No);
+    trigger(ID_APP_EXIT);
+    EXPECT_FALSE(frame->isVisible());
 }
