@@ -1,5 +1,6 @@
 #include "app/kvxeditapp.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include "app/appnames.h"
@@ -29,7 +30,7 @@ bool CKVXEditApp::InitInstance()
     // A file manager's "Open with" passes the file as the one argument.
     const QStringList args = arguments();
     if (args.size() > 1)
-        frame_->view()->OpenFile(args.at(1));
+        frame_->view()->OpenFile(QFileInfo(args.at(1)).absoluteFilePath());
     return true;
 }
 

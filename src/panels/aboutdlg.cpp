@@ -21,15 +21,18 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     text->setObjectName(QStringLiteral("versionText"));
 
     auto* row = new QHBoxLayout;
-    row->addWidget(icon);
-    row->addSpacing(12);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addSpacing(16);
     row->addWidget(text, 1);
+    row->addSpacing(24);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 14);
     layout->addLayout(row);
+    layout->addSpacing(12);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
