@@ -454,34 +454,36 @@ void CChildView::MoveItem(QTreeWidgetItem* a, QTreeWidgetItem* b)
 {
     if (a == nullptr || b == nullptr || a->parent() != b->parent())
         return;
-    void** movedItemField = nullptr;
+    // Records keep their identity through a move; their new items are found through treeItem.
+    QTreeWidgetItem* movedItem = nullptr;
     switch (CKVXTree::levelOf(a)) {
     case TreeLevel::Network: {
-        NetInfo* moved = CKVXTree::networkOf(a);
         if (tree_->IsTerrestrialNetworkItem(a) || tree_->IsTerrestrialNetworkItem(b))
             return;
+        NetInfo* moved = CKVXTree::networkOf(a);
         moveNetwork(database_, *moved, *CKVXTree::networkOf(b));
-        tree_->Build(&database_);
-        ShowNetworkItem(CKVXTree::itemOf(moved->treeItem));
-        movedItemField = &moved->treeItem;
+        tree_->Rebuild();
+        movedItem = CKVXTree::itemOf(moved->treeItem);
+        ShowNetworkItem(movedItem);
         break;
     }
     case TreeLevel::Transponder: {
         TpInfo* moved = CKVXTree::transponderOf(a);
         moveTransponder(database_, *moved, *CKVXTree::transponderOf(b));
-        tree_->Build(&database_);
-        movedItemField = &moved->treeItem;
+        tree_->Rebuild();
+        movedItem = CKVXTree::itemOf(moved->treeItem);
         break;
     }
     case TreeLevel::Program: {
         ProgInfo* moved = CKVXTree::programOf(a);
         moveProgram(database_, *moved, *CKVXTree::programOf(b));
-        tree_->Build(&database_);
-        movedItemField = &moved->treeItem;
+        tree_->Rebuild();
+        movedItem = CKVXTree::itemOf(moved->treeItem);
         break;
     }
     }
-    tree_->setCurrentItem(CKVXTree::itemOf(*movedItemField));
+    tree_->setCurrentItem(movedItem);
+    tree_->scrollToItem(movedItem);
     tree_->setFocus();
     MarkModified();
 }

@@ -1,9 +1,11 @@
 #include "app/kvxtree.h"
 
+#include <unordered_set>
 #include <vector>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTreeWidgetItemIterator>
 
 #include "app/itemlabels.h"
 #include "db/channeldatabase.h"
@@ -146,6 +148,19 @@ void CKVXTree::Build(ChannelDatabase* database)
     addTopLevelItems(networks);
     if (!networks.isEmpty())
         setCurrentItem(networks.first());
+}
+
+void CKVXTree::Rebuild()
+{
+    ChannelDatabase* database = database_;
+    std::unordered_set<const void*> expanded;
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it)
+        if ((*it)->isExpanded())
+            expanded.insert(recordOf(*it));
+    Build(database);
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it)
+        if ((*it)->childCount() > 0 && expanded.count(recordOf(*it)) != 0)
+            (*it)->setExpanded(true);
 }
 
 void CKVXTree::Clear()

@@ -39,6 +39,8 @@ public:
 
     // Shows the whole database and selects its first network.
     void Build(ChannelDatabase* database);
+    // Build of the attached database again, keeping open the items of the records that were open.
+    void Rebuild();
     // Detaches the database and removes every item.
     void Clear();
 

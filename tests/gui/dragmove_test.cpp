@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include "framefixture.h"
@@ -75,6 +76,11 @@ TEST_F(DragMoveTest, TransponderMovesWithinItsNetwork)
     ASSERT_TRUE(view().isDragging());
     ASSERT_NE(view().dragImage(), nullptr);
     EXPECT_TRUE(view().dragImage()->isVisible());
+    // The picture is the label, 15 pixels right of and 10 below the pointer.
+    auto* picture = qobject_cast<QLabel*>(view().dragImage());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->text(), "TP0");
+    EXPECT_EQ(picture->pos(), tree().viewport()->mapToGlobal(centerOf(tp0)) + QPoint(15, 10));
     view().DragOver(centerOf(findItem("TP1")));
     EXPECT_EQ(cursor(), Qt::ArrowCursor);
     EXPECT_EQ(tree().dropHighlight(), findItem("TP1"));
@@ -116,6 +122,9 @@ TEST_F(DragMoveTest, ProgramMovesByMouseWithinItsTransponder)
     EXPECT_EQ(tp0->child(0)->text(0), "Prog 5");
     EXPECT_EQ(tp0->child(1)->text(0), "Prog 0");
     EXPECT_EQ(tree().currentItem(), tp0->child(1));
+    // Branches that were open before the move stay open.
+    EXPECT_TRUE(tp0->isExpanded());
+    EXPECT_TRUE(tree().topLevelItem(1)->isExpanded());
     EXPECT_EQ(CKVXTree::programOf(tree().currentItem())->tpIndex, 0);
 }
 
@@ -171,4 +180,25 @@ TEST_F(DragMoveTest, DroppingOnItselfOrNowhereChangesNothing)
     view().EndDrag(QPoint(5, -40));
     EXPECT_EQ(db().transponders[2].name, "TP2");
     EXPECT_FALSE(view().modified());
+}
+
+TEST_F(DragMoveTest, RightClickSelectsTheItemUnderThePointer)
+{
+    QWidget* viewport = tree().viewport();
+    const auto rightClick = [viewport](QPoint pos) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), QPointF(viewport->mapToGlobal(pos)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &press);
+    };
+    QTreeWidgetItem* tp = findItem("TP2");
+    rightClick(centerOf(tp));
+    EXPECT_EQ(tree().currentItem(), tp);
+    EXPECT_EQ(view().page(), PAGE_TRANSPONDER);
+
+    // Not while a drag is under way.
+    QTreeWidgetItem* hotbird = findItem("Hotbird");
+    view().BeginDrag(findItem("Thor"), centerOf(findItem("Thor")));
+    rightClick(centerOf(hotbird));
+    EXPECT_EQ(tree().currentItem(), tp);
+    view().EndDrag(centerOf(tp));
 }
