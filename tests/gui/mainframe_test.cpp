@@ -41,9 +41,7 @@ TEST_F(MainFrameTest, StartsEmptyWithTheBareTitle)
     EXPECT_EQ(editBar().objectName(), "EditBar");
     EXPECT_EQ(frame->dockWidgetArea(&editBar()), Qt::RightDockWidgetArea);
     EXPECT_EQ(editBar().allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    auto* empty = editBar().widget()->findChild<QLabel*>("emptyText");
-    if (empty == nullptr)
-        empty = qobject_cast<QLabel*>(editBar().widget());
+    auto* empty = qobject_cast<QLabel*>(editBar().widget());
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->text(), "Empty");
     EXPECT_EQ(editBar().windowTitle(), "");
