@@ -8,6 +8,7 @@ namespace kvx::cli {
 // callback stores its exit status in `exitCode`: 0 on success, else the status code of the failure.
 void addInspectCommands(CLI::App& app, int& exitCode);
 void addLh5Commands(CLI::App& app, int& exitCode);
+void addEditCommands(CLI::App& app, int& exitCode);
 
 // Prints the status message on standard error and returns the status as exit code.
 int fail(int status);

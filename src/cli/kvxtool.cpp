@@ -8,6 +8,7 @@ int main(int argc, char** argv)
     int exitCode = 0;
     kvx::cli::addInspectCommands(app, exitCode);
     kvx::cli::addLh5Commands(app, exitCode);
+    kvx::cli::addEditCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,0 +1,229 @@
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "cli/commands.h"
+#include "db/editops.h"
+#include "db/fileops.h"
+#include "db/stamp.h"
+#include "platform/clock.h"
+
+namespace kvx::cli {
+
+namespace {
+
+constexpr uint16_t kWestToEast = 1800; // networks run from 180.0 W through 0.0 to 179.9 E
+
+int save(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm)
+{
+    const Status status = saveDatabase(db, path, compressedForm, SystemClock::instance());
+    return status == StatusOk ? 0 : fail(status);
+}
+
+// Opens the file, applies the edit and saves it in place in its own form. The edit returns 0 to go on.
+int editInPlace(const std::string& path, const std::function<int(ChannelDatabase&)>& edit)
+{
+    ChannelDatabase db;
+    if (const Status status = openDatabase(db, path); status != StatusOk)
+        return fail(status);
+    if (const int result = edit(db); result != 0)
+        return result;
+    return save(db, path, std::nullopt);
+}
+
+int refuse(const std::string& message)
+{
+    std::cerr << message << '\n';
+    return 1;
+}
+
+std::optional<LocalDate> parseDate(const std::string& text)
+{
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    int consumed = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2u-%2u%n", &year, &month, &day, &consumed) != 3 ||
+        consumed != static_cast<int>(text.size()))
+        return std::nullopt;
+    const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
+                                           std::chrono::day(day)};
+    // Years from 2100 on would be stored but not read back as dates.
+    if (!date.ok() || year < 2000 || year > 2099)
+        return std::nullopt;
+    return LocalDate{year, static_cast<int>(month), static_cast<int>(day)};
+}
+
+const CLI::Validator kDateText(
+    [](const std::string& text) {
+        return parseDate(text) ? std::string() : "Expected a date YYYY-MM-DD from 2000-01-01 to 2099-12-31";
+    },
+    "YYYY-MM-DD");
+
+const CLI::Validator kVersionText(
+    [](const std::string& text) {
+        return isAcceptedVersionInput(text) ? std::string() : "[Area code][Version in decimal] EX> B002";
+    },
+    "VERSION");
+
+struct EditOptions {
+    std::string file;
+    std::string out;
+    std::string model;
+    bool compressed = false;
+    bool plain = false;
+    bool keepStamp = false;
+    std::string date;
+    std::string version;
+    int network = -1;
+    int transponder = -1;
+    int program = -1;
+};
+
+int runNew(const EditOptions& o)
+{
+    ChannelDatabase db;
+    newDatabase(db, o.model == "combo" ? ReceiverModel::Combo : ReceiverModel::SatelliteOnly);
+    return save(db, o.out, o.compressed);
+}
+
+int runConvert(const EditOptions& o)
+{
+    ChannelDatabase db;
+    if (const Status status = openDatabase(db, o.file); status != StatusOk)
+        return fail(status);
+    if (o.keepStamp)
+        db.keepStamp = true;
+    std::optional<bool> form;
+    if (o.compressed || o.plain)
+        form = o.compressed;
+    return save(db, o.out, form);
+}
+
+int runStamp(const EditOptions& o)
+{
+    return editInPlace(o.file, [&](ChannelDatabase& db) {
+        if (!o.version.empty()) {
+            confirmStampVersion(db, o.version);
+            return 0;
+        }
+        const auto date = parseDate(o.date);
+        if (!date)
+            return refuse("Expected a date YYYY-MM-DD");
+        confirmStampDate(db, *date);
+        return 0;
+    });
+}
+
+int runSortTransponders(const EditOptions& o)
+{
+    return editInPlace(o.file, [&](ChannelDatabase& db) {
+        if (static_cast<std::size_t>(o.network) >= db.networks.size())
+            return refuse("No network slot " + std::to_string(o.network));
+        sortTranspondersByFrequency(db, static_cast<uint8_t>(o.network));
+        return 0;
+    });
+}
+
+int deleteRecord(ChannelDatabase& db, const EditOptions& o)
+{
+    if (o.network >= 0) {
+        if (static_cast<std::size_t>(o.network) >= db.networks.size())
+            return refuse("No network slot " + std::to_string(o.network));
+        emptyNetworkSlot(db, static_cast<uint8_t>(o.network));
+    } else if (o.transponder >= 0) {
+        if (static_cast<std::size_t>(o.transponder) >= db.transponders.size())
+            return refuse("No transponder at position " + std::to_string(o.transponder));
+        deleteTransponder(db, static_cast<uint16_t>(o.transponder));
+    } else {
+        if (static_cast<std::size_t>(o.program) >= db.programs.size())
+            return refuse("No program at position " + std::to_string(o.program));
+        deleteProgram(db, static_cast<uint16_t>(o.program));
+    }
+    return 0;
+}
+
+void addNew(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
+{
+    auto* cmd = app.add_subcommand("new", "Write a new, empty database of a receiver model to OUT");
+    cmd->add_option("OUT", o->out, "File to write")->required();
+    cmd->add_option("--model", o->model, "sat (64 satellite slots) or combo (plus a terrestrial slot)")
+        ->required()
+        ->check(CLI::IsMember({"sat", "combo"}));
+    cmd->add_flag("--compressed", o->compressed, "Write the compressed (CKVX) form");
+    cmd->callback([o, &exitCode] { exitCode = runNew(*o); });
+}
+
+void addConvert(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
+{
+    auto* cmd = app.add_subcommand("convert", "Open IN and save it as OUT, in the input's form unless told");
+    cmd->add_option("IN", o->file, "Database file to read")->required();
+    cmd->add_option("OUT", o->out, "File to write")->required();
+    auto* compressed = cmd->add_flag("--compressed", o->compressed, "Write the compressed (CKVX) form");
+    auto* plain = cmd->add_flag("--plain", o->plain, "Write the plain (KVX) form");
+    compressed->excludes(plain);
+    cmd->add_flag("--keep-stamp", o->keepStamp, "Keep the stamp instead of setting today's date");
+    cmd->callback([o, &exitCode] { exitCode = runConvert(*o); });
+}
+
+void addStamp(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
+{
+    auto* cmd = app.add_subcommand("stamp", "Set the modification stamp of FILE and keep it on later saves");
+    cmd->add_option("FILE", o->file, "Database file to change")->required();
+    auto* form = cmd->add_option_group("form", "The stamp, as a date or as a version");
+    form->add_option("--date", o->date, "Stamp as a date")->check(kDateText);
+    form->add_option("--version", o->version, "Stamp as a version such as B002")->check(kVersionText);
+    form->require_option(1);
+    cmd->callback([o, &exitCode] { exitCode = runStamp(*o); });
+}
+
+void addSorts(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
+{
+    auto* networks =
+        app.add_subcommand("sort-networks", "Order the satellite slots of FILE from west to east");
+    networks->add_option("FILE", o->file, "Database file to change")->required();
+    networks->callback([o, &exitCode] {
+        exitCode = editInPlace(o->file, [](ChannelDatabase& db) {
+            sortNetworksByDegree(db, kWestToEast);
+            return 0;
+        });
+    });
+
+    auto* tps = app.add_subcommand("sort-transponders", "Order one network's transponders by frequency");
+    tps->add_option("FILE", o->file, "Database file to change")->required();
+    tps->add_option("--network", o->network, "Network slot")->required()->check(CLI::Range(0, 254));
+    tps->callback([o, &exitCode] { exitCode = runSortTransponders(*o); });
+}
+
+void addDelete(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
+{
+    auto* cmd = app.add_subcommand("delete", "Empty a network slot, or delete a transponder or a program, "
+                                             "with everything that belongs to it");
+    cmd->add_option("FILE", o->file, "Database file to change")->required();
+    auto* what = cmd->add_option_group("record", "What to delete");
+    what->add_option("--network", o->network, "Network slot to empty")->check(CLI::Range(0, 254));
+    what->add_option("--transponder", o->transponder, "Transponder position")->check(CLI::Range(0, 65534));
+    what->add_option("--program", o->program, "Program position")->check(CLI::Range(0, 65534));
+    what->require_option(1);
+    cmd->callback([o, &exitCode] {
+        exitCode = editInPlace(o->file, [&](ChannelDatabase& db) { return deleteRecord(db, *o); });
+    });
+}
+
+} // namespace
+
+void addEditCommands(CLI::App& app, int& exitCode)
+{
+    // Only one subcommand runs, so the commands can share one set of option values.
+    auto options = std::make_shared<EditOptions>();
+    addNew(app, options, exitCode);
+    addConvert(app, options, exitCode);
+    addStamp(app, options, exitCode);
+    addSorts(app, options, exitCode);
+    addDelete(app, options, exitCode);
+}
+
+} // namespace kvx::cli
