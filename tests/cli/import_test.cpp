@@ -15,11 +15,11 @@ namespace {
 
 // The varied sample: slot 0 "Astra 1" holds 11000 V, 11037 H and 11074 R with programs; slot 1
 // "Hotbird" (a single LNB) holds 11111 L.
-std::string writeSample(const test::TempDir& dir)
+std::string writeSample(const test::TempDir& dir, uint8_t version = 1)
 {
-    ChannelDatabase db = test::makeVariedDatabase(1, FLAG_TP_EXTRA | FLAG_TP_NAMES);
+    ChannelDatabase db = test::makeVariedDatabase(version, FLAG_TP_EXTRA | FLAG_TP_NAMES);
     const auto image = test::imageOf(db);
-    const std::string path = dir.file("db.kvx");
+    const std::string path = dir.file(version == 1 ? "db.kvx" : "combo.kvx");
     test::writeFile(path, image.data(), image.size());
     return path;
 }
@@ -102,6 +102,11 @@ TEST(KvxtoolImportSdx, FailuresLeaveTheFileAsItWas)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("does not exist"), std::string::npos);
     EXPECT_TRUE(result.out.empty());
+
+    const std::string combo = writeSample(dir, 2);
+    result = test::runKvxtool("lyngsat-merge '" + combo + "' --network 64 '" + sdx + "'");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("terrestrial"), std::string::npos);
 
     result = test::runKvxtool("import-sdx '" + dir.file("none.kvx") + "' --network 1 '" + sdx + "'");
     EXPECT_EQ(result.exitCode, 6);
