@@ -35,9 +35,9 @@ public:
     // A message with an OK button.
     virtual void showMessage(const QString& text, PromptIcon icon) = 0;
     // The file to open, or none when the user cancelled.
-    virtual std::optional<QString> chooseOpenFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> chooseOpenFile(const FileDialogSpec& request) = 0;
     // The file to save to and the chosen filter, or none when the user cancelled.
-    virtual std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& request) = 0;
 };
 
 } // namespace kvx

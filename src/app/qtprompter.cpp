@@ -49,12 +49,12 @@ QString suffixOfFilter(const QString& filter, const QString& fallback)
     return match.hasMatch() ? match.captured(1) : fallback;
 }
 
-void prepareDialog(QFileDialog& dialog, const FileDialogSpec& spec)
+void prepareDialog(QFileDialog& dialog, const FileDialogSpec& request)
 {
-    dialog.setNameFilters(spec.filters);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    if (!spec.initialPath.isEmpty())
-        dialog.selectFile(spec.initialPath);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialPath.isEmpty())
+        dialog.selectFile(request.initialPath);
 }
 
 } // namespace
@@ -76,31 +76,31 @@ void QtPrompter::showMessage(const QString& text, PromptIcon icon)
     runBox(parent_, text, icon, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-std::optional<QString> QtPrompter::chooseOpenFile(const FileDialogSpec& spec)
+std::optional<QString> QtPrompter::chooseOpenFile(const FileDialogSpec& request)
 {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    prepareDialog(dialog, spec);
+    prepareDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
-std::optional<SaveFileChoice> QtPrompter::chooseSaveFile(const FileDialogSpec& spec)
+std::optional<SaveFileChoice> QtPrompter::chooseSaveFile(const FileDialogSpec& request)
 {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    prepareDialog(dialog, spec);
+    prepareDialog(dialog, request);
     // A name typed without extension gets the one of the chosen form.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &spec](const QString& filter) {
-        dialog.setDefaultSuffix(suffixOfFilter(filter, spec.defaultSuffix));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOfFilter(filter, request.defaultSuffix));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return SaveFileChoice{dialog.selectedFiles().first(),
-                          static_cast<int>(spec.filters.indexOf(dialog.selectedNameFilter()))};
+                          static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter()))};
 }
 
 } // namespace kvx

@@ -15,8 +15,8 @@ public:
     PromptAnswer askYesNoCancel(const QString& text) override;
     PromptAnswer askRetryCancel(const QString& text, PromptIcon icon) override;
     void showMessage(const QString& text, PromptIcon icon) override;
-    std::optional<QString> chooseOpenFile(const FileDialogSpec& spec) override;
-    std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& spec) override;
+    std::optional<QString> chooseOpenFile(const FileDialogSpec& request) override;
+    std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& request) override;
 
 private:
     QPointer<QWidget> parent_;

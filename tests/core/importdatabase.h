@@ -26,10 +26,10 @@ inline ChannelDatabase databaseWithNetworks(const std::vector<std::vector<TpSpec
     ChannelDatabase db = makeEmptyModel(1, FLAG_TP_EXTRA | FLAG_TP_NAMES);
     for (std::size_t slot = 0; slot < networks.size(); ++slot) {
         db.networks[slot].name = "Net " + std::to_string(slot);
-        for (const TpSpec& spec : networks[slot]) {
-            TpInfo tp = TpInfo::create(static_cast<uint8_t>(slot), spec.frequency, spec.tpFlags);
-            tp.symbolRate = spec.symbolRate;
-            tp.name = spec.name;
+        for (const TpSpec& wanted : networks[slot]) {
+            TpInfo tp = TpInfo::create(static_cast<uint8_t>(slot), wanted.frequency, wanted.tpFlags);
+            tp.symbolRate = wanted.symbolRate;
+            tp.name = wanted.name;
             tp.tpExtra = {7, 8, 9, 0};
             db.transponders.append(tp);
         }

@@ -56,17 +56,17 @@ TEST(QtPrompter, SaveDialogReportsTheChosenFilter)
 {
     QTemporaryDir dir;
     QtPrompter prompter;
-    const FileDialogSpec spec{
+    const FileDialogSpec request{
         {"Network Database File (*.KVX)", "Compressed Network Database File (*.CKVX)", "All file (*)"},
         "KVX",
         dir.filePath("start.KVX")};
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setOption(QFileDialog::DontConfirmOverwrite);
-        dialog->selectNameFilter(spec.filters[1]);
+        dialog->selectNameFilter(request.filters[1]);
         dialog->selectFile(dir.filePath("packed.CKVX"));
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    const std::optional<SaveFileChoice> choice = prompter.chooseSaveFile(spec);
+    const std::optional<SaveFileChoice> choice = prompter.chooseSaveFile(request);
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(choice->filterIndex, 1);
     EXPECT_EQ(choice->path, dir.filePath("packed.CKVX"));
@@ -82,8 +82,8 @@ TEST(QtPrompter, SaveDialogReportsTheChosenFilter)
         dialog->selectFile(dir.filePath("bare"));
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    EXPECT_EQ(prompter.chooseSaveFile(spec)->path, dir.filePath("bare.CKVX"));
+    EXPECT_EQ(prompter.chooseSaveFile(request)->path, dir.filePath("bare.CKVX"));
 
     whenOpen<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    EXPECT_FALSE(prompter.chooseSaveFile(spec).has_value());
+    EXPECT_FALSE(prompter.chooseSaveFile(request).has_value());
 }

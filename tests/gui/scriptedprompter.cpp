@@ -75,18 +75,18 @@ void ScriptedPrompter::showMessage(const QString& text, PromptIcon icon)
     take({Kind::Message}, text);
 }
 
-std::optional<QString> ScriptedPrompter::chooseOpenFile(const FileDialogSpec& spec)
+std::optional<QString> ScriptedPrompter::chooseOpenFile(const FileDialogSpec& request)
 {
-    fileDialogs << spec;
+    fileDialogs << request;
     const auto step = take({Kind::OpenFile, Kind::CancelFile}, QStringLiteral("open dialog"));
     if (!step || step->kind == Kind::CancelFile)
         return std::nullopt;
     return step->path;
 }
 
-std::optional<SaveFileChoice> ScriptedPrompter::chooseSaveFile(const FileDialogSpec& spec)
+std::optional<SaveFileChoice> ScriptedPrompter::chooseSaveFile(const FileDialogSpec& request)
 {
-    fileDialogs << spec;
+    fileDialogs << request;
     const auto step = take({Kind::SaveFile, Kind::CancelFile}, QStringLiteral("save dialog"));
     if (!step || step->kind == Kind::CancelFile)
         return std::nullopt;

@@ -23,8 +23,8 @@ public:
     PromptAnswer askYesNoCancel(const QString& text) override;
     PromptAnswer askRetryCancel(const QString& text, PromptIcon icon) override;
     void showMessage(const QString& text, PromptIcon icon) override;
-    std::optional<QString> chooseOpenFile(const FileDialogSpec& spec) override;
-    std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& spec) override;
+    std::optional<QString> chooseOpenFile(const FileDialogSpec& request) override;
+    std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& request) override;
 
     // Every question and message text shown, in order, with its icon.
     QStringList shown;
