@@ -94,9 +94,10 @@ std::optional<SaveFileChoice> QtPrompter::chooseSaveFile(const FileDialogSpec& r
     dialog.setFileMode(QFileDialog::AnyFile);
     prepareDialog(dialog, request);
     // A name typed without extension gets the one of the chosen form.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
-        dialog.setDefaultSuffix(suffixOfFilter(filter, request.defaultSuffix));
-    });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &request](const QString& filter) {
+                         dialog.setDefaultSuffix(suffixOfFilter(filter, request.defaultSuffix));
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return SaveFileChoice{dialog.selectedFiles().first(),
