@@ -163,7 +163,10 @@ void CDlgAudio::onRowSelectionChanged()
         selectCurrentRow();
         return;
     }
-    selectEntry(entries_->indexOfTopLevelItem(selected.front()));
+    QTreeWidgetItem* clicked = entries_->currentItem();
+    if (!clicked || !clicked->isSelected())
+        clicked = selected.front();
+    selectEntry(entries_->indexOfTopLevelItem(clicked));
 }
 
 void CDlgAudio::selectEntry(int index)

@@ -1,8 +1,8 @@
 #include "panels/programpage.h"
 
 #include <QButtonGroup>
-#include <QFormLayout>
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

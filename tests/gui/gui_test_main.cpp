@@ -1,0 +1,13 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+// GUI tests run headless on the offscreen platform with one application object for all of them.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
