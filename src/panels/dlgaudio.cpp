@@ -54,9 +54,10 @@ void CDlgAudio::buildControls()
     entries_->setSelectionMode(QAbstractItemView::SingleSelection);
     entries_->setHeaderLabels({"PID", "Language", "Enc"});
     entries_->header()->setDefaultAlignment(Qt::AlignCenter);
-    entries_->setColumnWidth(ColumnPid, 100);
-    entries_->setColumnWidth(ColumnLanguage, 110);
-    entries_->setColumnWidth(ColumnEnc, 60);
+    entries_->setColumnWidth(ColumnPid, 110);
+    entries_->setColumnWidth(ColumnLanguage, 120);
+    entries_->header()->setStretchLastSection(true);
+    entries_->setMinimumWidth(330);
     delete_ = new QPushButton("Delete", this);
     delete_->setObjectName("delete");
     pid_ = new QLineEdit(this);

@@ -1,5 +1,7 @@
 #include "panels/programpage.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
@@ -111,6 +113,10 @@ void ProgramPage::buildControls()
     teletextPid_ = makeField(this, "teletextPid");
     subtitles_ = makeCheck(this, "subtitles", "Subt");
     scrambled_ = makeCheck(this, "scrambled", "Scrambled");
+    // The two marks beside their fields share one width, so the fields line up.
+    const int markWidth = std::max(ac3_->sizeHint().width(), subtitles_->sizeHint().width());
+    ac3_->setMinimumWidth(markWidth);
+    subtitles_->setMinimumWidth(markWidth);
     moreAudio_ = new QPushButton("More Audio...", this);
     moreAudio_->setObjectName("moreAudio");
 
