@@ -249,6 +249,18 @@ TEST_F(ProgramPageTest, CyrillicNameTypedOnARussianSystemGetsTheIsoMarker)
     EXPECT_EQ(page.workProg().name, encoding.fromUtf8("Россия 1"));
 }
 
+TEST_F(ProgramPageTest, APidTypedForAFirstTrackWithoutPidFillsThatTrack)
+{
+    prog.audioPids.clear();
+    prog.audioPids.append(1, NO_PID);
+    page.ShowProgram(prog);
+    EXPECT_EQ(text(&page, "audioPid"), "");
+    type(&page, "audioPid", "0x300");
+    const ProgInfo& edited = read();
+    ASSERT_EQ(edited.audioPids.size(), 1u); // not a second track behind an empty first one
+    EXPECT_EQ(edited.audioPids.entry(0), (AudioInfo{1, 0x300}));
+}
+
 TEST_F(ProgramPageTest, UntouchedListsKeepStreamsTheFieldsDoNotShow)
 {
     prog.videoPids.append(NO_LANGUAGE, 0x201);
