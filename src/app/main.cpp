@@ -1,13 +1,9 @@
-#include <QApplication>
-
-#include "app/mainframe.h"
+#include "app/kvxeditapp.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quellor"));
-    QApplication::setApplicationName(QStringLiteral("KVXEdit"));
-    kvx::CMainFrame frame;
-    frame.show();
-    return QApplication::exec();
+    kvx::CKVXEditApp app(argc, argv);
+    if (!app.InitInstance())
+        return 1;
+    return kvx::CKVXEditApp::exec();
 }

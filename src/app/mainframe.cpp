@@ -1,12 +1,245 @@
 #include "app/mainframe.h"
 
+#include <span>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/appnames.h"
+#include "app/appsettings.h"
+#include "app/childview.h"
+#include "app/commandrules.h"
+#include "app/dialogfactory.h"
+#include "app/lockkeys.h"
+#include "panels/editbar.h"
+#include "platform/nameencoding.h"
+#include "res/commandtexts.h"
+
 namespace kvx {
 
-CMainFrame::CMainFrame(QWidget* parent)
+CMainFrame::CMainFrame(const AppServices& services, QWidget* parent)
         : QMainWindow(parent)
+        , services_(services)
+        , view_(new CChildView(services, this))
+        , editBar_(nullptr)
 {
-    setWindowTitle(QStringLiteral("KVXEdit"));
-    resize(900, 600);
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kvxedit.xpm")));
+    setCentralWidget(view_);
+
+    createActions();
+    createToolBar();
+    createStatusBar();
+
+    editBar_ = new CEditBar(view_->nameEncoding(), this);
+    setDockOptions(QMainWindow::AnimatedDocks);
+    addDockWidget(Qt::RightDockWidgetArea, editBar_);
+    view_->setEditBar(editBar_);
+
+    createMenus();
+    connectCommands();
+    restoreSettings();
+
+    connect(editBar_, &CEditBar::stateChanged, this, &CMainFrame::updateCommandStates);
+    connect(editBar_, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCommandStates);
+    connect(view_, &CChildView::documentStateChanged, this, &CMainFrame::updateCommandStates);
+
+    view_->UpdateTitle();
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The children still signal while they go; this object can no longer answer.
+    editBar_->disconnect(this);
+    toolBar_->disconnect(this);
+    view_->disconnect(this);
+}
+
+QAction* CMainFrame::action(CommandId id) const
+{
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::createStatusBar()
+{
+    // Pane 1 says "Ready" while no prompt is shown; prompts cover it as temporary messages.
+    readyPane_ = new QLabel(tr("Ready"));
+    readyPane_->setObjectName(QStringLiteral("readyPane"));
+    statusBar()->addWidget(readyPane_, 1);
+    for (const QString& name : {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
+        auto* pane = new QLabel;
+        pane->setObjectName(name + QStringLiteral("Pane"));
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(name) + 12);
+        statusBar()->addPermanentWidget(pane);
+        lockPanes_.append(pane);
+    }
+    // The keyboard tells its lock state only through its LEDs; they are looked at twice a second.
+    if (lockKeysReadable()) {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] { showLockKeys(readLockKeys()); });
+        timer->start(500);
+        showLockKeys(readLockKeys());
+    }
+}
+
+void CMainFrame::showLockKeys(const LockKeyState& state)
+{
+    lockPanes_[0]->setText(state.capsLock ? QStringLiteral("CAP") : QString());
+    lockPanes_[1]->setText(state.numLock ? QStringLiteral("NUM") : QString());
+    lockPanes_[2]->setText(state.scrollLock ? QStringLiteral("SCRL") : QString());
+}
+
+void CMainFrame::createActions()
+{
+    for (const auto& layout : {fileMenuLayout(), viewMenuLayout(), helpMenuLayout(), toolBarLayout()}) {
+        for (CommandId id : layout) {
+            const CommandText* text = commandText(id);
+            if (text == nullptr || actions_.count(id) != 0)
+                continue;
+            auto* action = new QAction(tr(text->text), this);
+            const QStringList prompt = QString::fromUtf8(text->prompt).split(QLatin1Char('\n'));
+            action->setStatusTip(prompt.first());
+            action->setToolTip(prompt.size() > 1 ? prompt.at(1) : prompt.first());
+            if (*text->shortcut != '\0')
+                action->setShortcut(QKeySequence(QString::fromUtf8(text->shortcut)));
+            if (*text->icon != '\0')
+                action->setIcon(QIcon(QString::fromUtf8(text->icon)));
+            action->setData(static_cast<int>(id));
+            actions_[id] = action;
+        }
+    }
+}
+
+void CMainFrame::connectCommands()
+{
+    const auto on = [this](CommandId id, auto handler) {
+        if (QAction* a = action(id))
+            connect(a, &QAction::triggered, this, handler);
+    };
+    on(ID_FILE_NEW, [this] { view_->OnFileNew(); });
+    on(ID_FILE_OPEN, [this] { view_->OnFileOpen(); });
+    on(ID_FILE_CLOSE, [this] { view_->OnFileClose(); });
+    on(ID_FILE_SAVE, [this] { view_->OnFileSave(); });
+    on(ID_FILE_SAVE_AS, [this] { view_->OnFileSaveAs(); });
+    on(ID_APP_EXIT, [this] { close(); });
+    on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
+    on(ID_VIEW_EDITBAR, [this] { editBar_->setVisible(editBar_->isHidden()); });
+    on(ID_VIEW_TOOLBAR, [this] {
+        toolBar_->setVisible(toolBar_->isHidden());
+        updateCommandStates();
+    });
+    on(ID_VIEW_STATUS_BAR, [this] {
+        statusBar()->setVisible(statusBar()->isHidden());
+        updateCommandStates();
+    });
+}
+
+void CMainFrame::createMenus()
+{
+    const auto fill = [this](QMenu* menu, std::span<const CommandId> layout) {
+        for (CommandId id : layout) {
+            if (id == ID_NONE)
+                menu->addSeparator();
+            else if (QAction* a = action(id))
+                menu->addAction(a);
+        }
+    };
+    fill(menuBar()->addMenu(tr("&File")), fileMenuLayout());
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    fill(viewMenu, viewMenuLayout());
+    viewMenu->addSeparator();
+    viewMenu->addMenu(createEncodingMenu());
+    fill(menuBar()->addMenu(tr("&Help")), helpMenuLayout());
+}
+
+QMenu* CMainFrame::createEncodingMenu()
+{
+    auto* menu = new QMenu(tr("Name &Encoding"), this);
+    menu->setObjectName(QStringLiteral("encodingMenu"));
+    menu->setStatusTip(tr("Choose the code page of the names in the database"));
+    encodingGroup_ = new QActionGroup(this);
+    encodingGroup_->setExclusive(true);
+    const QString current = QString::fromStdString(view_->nameEncoding().codePage());
+    for (const std::string& page : NameEncoding::choices()) {
+        QAction* entry = menu->addAction(QString::fromStdString(page));
+        entry->setCheckable(true);
+        entry->setChecked(entry->text() == current);
+        encodingGroup_->addAction(entry);
+    }
+    connect(encodingGroup_, &QActionGroup::triggered, this, &CMainFrame::onEncodingChosen);
+    return menu;
+}
+
+void CMainFrame::onEncodingChosen(QAction* action)
+{
+    appsettings::setNameEncoding(action->text());
+    view_->setNameEncoding(action->text());
+}
+
+void CMainFrame::createToolBar()
+{
+    toolBar_ = addToolBar(tr("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setIconSize(QSize(16, 15));
+    for (CommandId id : toolBarLayout()) {
+        if (id == ID_NONE)
+            toolBar_->addSeparator();
+        else if (QAction* a = action(id))
+            toolBar_->addAction(a);
+    }
+    connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::updateCommandStates);
+}
+
+void CMainFrame::restoreSettings()
+{
+    const QString encoding = appsettings::nameEncoding();
+    view_->setNameEncoding(encoding);
+    for (QAction* entry : encodingGroup_->actions())
+        entry->setChecked(entry->text() == encoding);
+    bool statusBarVisible = true;
+    if (appsettings::restoreWindowState(*this, statusBarVisible))
+        statusBar()->setVisible(statusBarVisible);
+    else
+        resize(960, 680);
+}
+
+void CMainFrame::updateCommandStates()
+{
+    DocumentState state;
+    state.page = view_->page();
+    state.terrestrialMode = editBar_->terrestrialMode();
+    state.channelListOpen = view_->channelListOpen();
+    // Before the window is first shown, the bars count as visible unless hidden on purpose.
+    state.editBarVisible = !editBar_->isHidden();
+    state.toolBarVisible = !toolBar_->isHidden();
+    state.statusBarVisible = !statusBar()->isHidden();
+    for (const auto& [id, action] : actions_) {
+        const CommandState command = commandState(id, state);
+        action->setEnabled(command.enabled);
+        action->setCheckable(command.checkable);
+        if (command.checkable)
+            action->setChecked(command.checked);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (view_->SaveModified() == 0) {
+        event->ignore();
+        return;
+    }
+    appsettings::saveWindowState(*this, !statusBar()->isHidden());
+    event->accept();
 }
 
 } // namespace kvx

@@ -1,14 +1,65 @@
 #pragma once
 
+#include <map>
+
 #include <QMainWindow>
+
+#include "app/appservices.h"
+#include "res/commandids.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QToolBar;
 
 namespace kvx {
 
-// The editor's main window.
+struct LockKeyState;
+class CChildView;
+class CEditBar;
+
+// The editor's main window: menu bar, toolbar, status bar, the edit bar docked at the right and the
+// view with the satellite tree in the middle.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    explicit CMainFrame(const AppServices& services, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CChildView* view() const { return view_; }
+    CEditBar* editBar() const { return editBar_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QAction* action(CommandId id) const;
+    // The entries of the View menu's name-encoding choice.
+    QActionGroup* encodingActions() const { return encodingGroup_; }
+
+    // Applies the enabling rules and check marks to every command.
+    void updateCommandStates();
+    // Fills the CAP, NUM and SCRL panes.
+    void showLockKeys(const LockKeyState& state);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createStatusBar();
+    void createActions();
+    void connectCommands();
+    void createMenus();
+    void createToolBar();
+    QMenu* createEncodingMenu();
+    void onEncodingChosen(QAction* action);
+    void restoreSettings();
+
+    AppServices services_;
+    CChildView* view_;
+    CEditBar* editBar_;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* readyPane_ = nullptr;
+    QList<QLabel*> lockPanes_;
+    QActionGroup* encodingGroup_ = nullptr;
+    std::map<CommandId, QAction*> actions_;
 };
 
 } // namespace kvx

@@ -7,6 +7,7 @@ namespace kvx::cli {
 // Each group of kvxtool commands registers its subcommands and the code that runs them. A command's
 // callback stores its exit status in `exitCode`: 0 on success, else the status code of the failure.
 void addInspectCommands(CLI::App& app, int& exitCode);
+void addLh5Commands(CLI::App& app, int& exitCode);
 
 // Prints the status message on standard error and returns the status as exit code.
 int fail(int status);

@@ -7,6 +7,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     int exitCode = 0;
     kvx::cli::addInspectCommands(app, exitCode);
+    kvx::cli::addLh5Commands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

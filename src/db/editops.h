@@ -24,9 +24,12 @@ uint16_t firstTransponderOfNetwork(const ChannelDatabase& db, uint8_t slot);
 uint16_t endOfNetworkTransponders(const ChannelDatabase& db, uint8_t slot);
 
 // --- Adding
-// A new transponder of `slot` at `position`, or at the end of the network's run for NO_POSITION.
+// Lists hold at most 65535 records (positions 0..0xFFFE): adding to a full list gives none.
+// A new transponder of `slot` at `position`, or at the end of the network's run for NO_POSITION (or any
+// position past the list).
 TpInfo* addTransponder(ChannelDatabase& db, uint8_t slot, uint16_t position);
-// Inserts a built transponder (the imports' way); returns its position.
+// Inserts a built transponder (the imports' way); returns its position, or NO_POSITION when the list is
+// full (the transponder is then dropped).
 uint16_t insertTransponder(ChannelDatabase& db, std::unique_ptr<TpInfo> tp, uint16_t position);
 // A new program of transponder `tpIndex` at `position`, appended for NO_POSITION.
 ProgInfo* addProgram(ChannelDatabase& db, uint16_t tpIndex, uint16_t position);
@@ -42,6 +45,7 @@ void deleteTransponders(ChannelDatabase& db, const std::vector<const TpInfo*>& t
 void emptyNetworkSlot(ChannelDatabase& db, uint8_t slot);
 
 // --- Moving and sorting
+// The terrestrial slot is never moved nor taken; such a move does nothing.
 void moveNetwork(ChannelDatabase& db, const NetInfo& moved, const NetInfo& target);
 void moveTransponder(ChannelDatabase& db, const TpInfo& moved, const TpInfo& target);
 void moveProgram(ChannelDatabase& db, const ProgInfo& moved, const ProgInfo& target);

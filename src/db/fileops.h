@@ -25,7 +25,9 @@ Status openDatabase(ChannelDatabase& db, const std::string& path);
 // Writes the database to `path`. `compressedForm` is the form chosen in the save dialog (it sets or
 // clears FLAG_COMPRESSED and `compressed`); without it the database's current form is kept. The new
 // file is written completely beside the old one and renamed into place, so a failed save leaves the
-// old file exactly as it was; on failure fileName is unchanged.
+// old file exactly as it was. Failures: StatusNoMemory, StatusTooLarge (the image does not fit a KVX
+// file), StatusCreateFailed (cannot create or write, disk full, read-only file or folder, packing
+// failed). On failure fileName, the form (compressed, layoutFlags) and the stamp are unchanged.
 Status saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
                     const Clock& clock);
 

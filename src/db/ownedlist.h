@@ -69,6 +69,17 @@ public:
             std::rotate(first + to, first + from, first + from + 1);
     }
 
+    // Puts the records in a new order: position k receives the record that was at order[k]. `order` must
+    // be a permutation of the positions.
+    void reorder(const std::vector<std::size_t>& order)
+    {
+        Items reordered;
+        reordered.reserve(items_.size());
+        for (std::size_t from : order)
+            reordered.push_back(std::move(items_[from]));
+        items_ = std::move(reordered);
+    }
+
     // Removes (and deletes) every record for which pred(record, position) holds; keeps the order.
     template <class Pred>
     std::size_t removeIf(Pred pred)

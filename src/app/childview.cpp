@@ -1,0 +1,489 @@
+#include "app/childview.h"
+
+#include <new>
+#include <vector>
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QVBoxLayout>
+
+#include "app/appnames.h"
+#include "app/dialogfactory.h"
+#include "app/prompter.h"
+#include "db/editops.h"
+#include "db/fileops.h"
+#include "db/kvximage.h"
+#include "panels/editbar.h"
+#include "platform/systemlanguage.h"
+
+namespace kvx {
+
+namespace {
+
+// The picture's top-left corner sits this far right of and below the pointer.
+constexpr QPoint kDragImageOffset(15, 10);
+
+FileDialogSpec openDialogSpec(const std::string& fileName)
+{
+    return {{QStringLiteral("All Network Database File (*.KVX *.CKVX)"), QStringLiteral("All file (*)")},
+            QStringLiteral("KVX"),
+            QString::fromStdString(fileName)};
+}
+
+FileDialogSpec saveDialogSpec(const std::string& fileName)
+{
+    return {{QStringLiteral("Network Database File (*.KVX)"),
+             QStringLiteral("Compressed Network Database File (*.CKVX)"), QStringLiteral("All file (*)")},
+            QStringLiteral("KVX"),
+            QString::fromStdString(fileName)};
+}
+
+// Filter position of the compressed form in the save dialog.
+constexpr int kCompressedFilter = 1;
+
+// The name shown in the title: what follows the last path separator.
+QString shortFileName(const std::string& fileName)
+{
+    const std::size_t slash = fileName.find_last_of("/\\");
+    return QString::fromStdString(slash == std::string::npos ? fileName : fileName.substr(slash + 1));
+}
+
+} // namespace
+
+CChildView::CChildView(const AppServices& services, QWidget* parent)
+        : QWidget(parent)
+        , services_(services)
+        , encoding_(NameEncoding::defaultForLanguage(localeLanguage()))
+        , tree_(new CKVXTree(encoding_, this))
+{
+    setObjectName(QStringLiteral("ChildView"));
+    setAcceptDrops(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tree_);
+    tree_->setMouseHandler(this);
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* item, QTreeWidgetItem*) { onSelectionChanged(item); });
+    connect(tree_, &CKVXTree::aboutToClear, this, [this] {
+        // The items go; a later item may reuse an address, so the current one is forgotten.
+        currentItem_ = nullptr;
+        dragSource_ = nullptr;
+        dropTarget_ = nullptr;
+    });
+}
+
+CChildView::~CChildView()
+{
+    tree_->setMouseHandler(nullptr);
+    tree_->disconnect(this);
+}
+
+int CChildView::page() const
+{
+    return editBar_ != nullptr ? editBar_->page() : PAGE_EMPTY;
+}
+
+QWidget* CChildView::dragImage() const
+{
+    return dragImage_.get();
+}
+
+void CChildView::setNameEncoding(const QString& codePage)
+{
+    encoding_ = NameEncoding(codePage.toStdString());
+    tree_->setNameEncoding(encoding_);
+    if (editBar_ != nullptr)
+        editBar_->setNameEncoding(encoding_);
+}
+
+// --- Title and modified flag
+
+QString CChildView::titleText() const
+{
+    if (page() == PAGE_EMPTY)
+        return applicationName();
+    QString title = database_.fileName.empty() ? tr("No Name") : shortFileName(database_.fileName);
+    if (modified_)
+        title += tr(" (Modified)");
+    title += QStringLiteral(" - ") + applicationName();
+    title += QStringLiteral(" : N(%1) T(%2) P(%3) F(%4)")
+                 .arg(database_.networkCountForTitle())
+                 .arg(database_.transponders.size() & 0xFFFF)
+                 .arg(database_.programs.size() & 0xFFFF)
+                 .arg(database_.favouriteCountForTitle());
+    return title;
+}
+
+void CChildView::UpdateTitle()
+{
+    window()->setWindowTitle(titleText());
+}
+
+void CChildView::MarkModified()
+{
+    if (modified_)
+        return;
+    modified_ = true;
+    UpdateTitle();
+    emit documentStateChanged();
+}
+
+// --- Saving and replacing the document
+
+void CChildView::reportStatus(int status)
+{
+    if (status > kLastSilentStatus)
+        services_.prompter.showMessage(QString::fromStdString(statusMessage(status)), PromptIcon::Stop);
+}
+
+int CChildView::SaveDocument(bool saveAs)
+{
+    std::string path = database_.fileName;
+    std::optional<bool> compressedForm;
+    const bool askName = saveAs || path.empty();
+    if (askName) {
+        const std::optional<SaveFileChoice> choice =
+            services_.prompter.chooseSaveFile(saveDialogSpec(database_.fileName));
+        if (!choice)
+            return StatusCanceled;
+        path = choice->path.toStdString();
+        compressedForm = choice->filterIndex == kCompressedFilter;
+    }
+    const Status status = saveDatabase(database_, path, compressedForm, services_.clock);
+    if (status != StatusOk) {
+        reportStatus(status);
+        return status;
+    }
+    // A name chosen in the dialog changes the title even when nothing was modified.
+    if (askName || modified_) {
+        modified_ = false;
+        UpdateTitle();
+        emit documentStateChanged();
+    }
+    return status;
+}
+
+int CChildView::SaveModified()
+{
+    if (ApplyEdits(1) == 1)
+        return 0;
+    if (!modified_)
+        return 1;
+    const QString question = tr("Save changes to %1?").arg(QString::fromStdString(database_.fileName));
+    switch (services_.prompter.askYesNoCancel(question)) {
+    case PromptAnswer::Yes:
+        // A save that did not happen keeps the document open, so that no change is lost unseen.
+        return SaveDocument(false) == StatusOk ? 1 : 0;
+    case PromptAnswer::No: return 1;
+    default: return 0;
+    }
+}
+
+void CChildView::forgetCurrentRecords()
+{
+    currentItem_ = nullptr;
+    currentAnt_ = nullptr;
+    currentNet_ = nullptr;
+    currentTp_ = nullptr;
+    currentProg_ = nullptr;
+}
+
+void CChildView::ResetSelection()
+{
+    suppressSelChange_ = true;
+    tree_->Clear();
+    suppressSelChange_ = false;
+    if (editBar_ != nullptr)
+        editBar_->SwitchPage(PAGE_EMPTY);
+    forgetCurrentRecords();
+}
+
+int CChildView::ApplyEdits(int ask)
+{
+    // The edit bar's pages hold no editable controls yet, so there is never anything to apply.
+    (void)ask;
+    return 0;
+}
+
+// --- Selection
+
+void CChildView::onSelectionChanged(QTreeWidgetItem* item)
+{
+    if (suppressSelChange_ || item == currentItem_)
+        return;
+    if (ApplyEdits(1) == 1) {
+        suppressSelChange_ = true;
+        tree_->setCurrentItem(currentItem_);
+        suppressSelChange_ = false;
+        return;
+    }
+    currentItem_ = item;
+    if (editBar_ == nullptr)
+        return;
+    if (item == nullptr) {
+        editBar_->ShowEmpty();
+    } else if (CKVXTree::levelOf(item) == TreeLevel::Network) {
+        ShowNetworkItem(item);
+    } else if (CKVXTree::levelOf(item) == TreeLevel::Program) {
+        currentProg_ = CKVXTree::programOf(item);
+        editBar_->ShowProgram(*currentProg_);
+    } else {
+        currentTp_ = CKVXTree::transponderOf(item);
+        editBar_->ShowTransponder(*currentTp_);
+    }
+    emit documentStateChanged();
+}
+
+void CChildView::ShowNetworkItem(QTreeWidgetItem* item)
+{
+    NetInfo* net = CKVXTree::networkOf(item);
+    if (net == nullptr || editBar_ == nullptr)
+        return;
+    AntInfo* ant = database_.antennas.at(net->netIndex);
+    if (ant == nullptr) {
+        services_.prompter.showMessage(tr("Encountered an improper argument."), PromptIcon::Stop);
+        return;
+    }
+    currentNet_ = net;
+    currentAnt_ = ant;
+    editBar_->ShowNetwork(*ant, *net);
+}
+
+// --- Document commands
+
+void CChildView::OnFileNew()
+{
+    if (page() != PAGE_EMPTY && SaveModified() == 0)
+        return;
+    // The model is asked before anything is cleared, so that Cancel leaves the document as it was.
+    const std::optional<ReceiverModel> model = services_.dialogs.selectModel(window());
+    if (!model)
+        return;
+    ResetSelection();
+    newDatabase(database_, *model);
+    tree_->Build(&database_);
+    modified_ = false;
+    UpdateTitle();
+    emit documentStateChanged();
+}
+
+void CChildView::OnFileOpen()
+{
+    if (page() != PAGE_EMPTY && SaveModified() == 0)
+        return;
+    const std::optional<QString> path = services_.prompter.chooseOpenFile(openDialogSpec(database_.fileName));
+    if (!path)
+        return;
+    openPath(*path);
+}
+
+int CChildView::OpenFile(const QString& path)
+{
+    if (page() != PAGE_EMPTY && SaveModified() == 0)
+        return StatusCanceled;
+    return openPath(path);
+}
+
+int CChildView::openPath(const QString& path)
+{
+    const bool oldCompressed = database_.compressed;
+    const std::string oldPending = database_.pendingFileName;
+    std::vector<uint8_t> image;
+    Status status = openDatabaseImage(database_, path.toStdString(), image);
+    if (status == StatusOk) {
+        ResetSelection();
+        try {
+            status = LoadImage(database_, image);
+        } catch (const std::bad_alloc&) {
+            status = StatusNoMemory;
+        }
+        image = {};
+        if (status != StatusOk) {
+            // The reader left the records as they were: show them again.
+            database_.compressed = oldCompressed;
+            database_.pendingFileName = oldPending;
+        }
+        tree_->Build(&database_);
+    }
+    if (status != StatusOk) {
+        reportStatus(status);
+        return status;
+    }
+    modified_ = false;
+    UpdateTitle();
+    emit documentStateChanged();
+    return status;
+}
+
+void CChildView::OnFileClose()
+{
+    if (page() == PAGE_EMPTY || SaveModified() == 0)
+        return;
+    suppressSelChange_ = true;
+    tree_->Clear();
+    closeDatabase(database_);
+    suppressSelChange_ = false;
+    if (editBar_ != nullptr)
+        editBar_->SwitchPage(PAGE_EMPTY);
+    forgetCurrentRecords();
+    modified_ = false;
+    UpdateTitle();
+    emit documentStateChanged();
+}
+
+void CChildView::OnFileSave()
+{
+    if (ApplyEdits(1) == 1)
+        return;
+    SaveDocument(false);
+}
+
+void CChildView::OnFileSaveAs()
+{
+    if (ApplyEdits(1) == 1)
+        return;
+    SaveDocument(true);
+}
+
+// --- Files dropped from a file manager
+
+void CChildView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CChildView::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // Only the first file is opened; the others are ignored.
+    OpenFile(urls.first().toLocalFile());
+}
+
+// --- Right click and dragging
+
+void CChildView::SelectOnRightClick(QPoint pos)
+{
+    if (dragging_)
+        return;
+    QTreeWidgetItem* item = tree_->itemAt(pos);
+    if (item != nullptr && tree_->visualItemRect(item).contains(pos))
+        tree_->setCurrentItem(item);
+}
+
+std::unique_ptr<QLabel> CChildView::CreateDragImage(QTreeWidgetItem* item) const
+{
+    auto image = std::make_unique<QLabel>(nullptr, Qt::ToolTip | Qt::FramelessWindowHint |
+                                                       Qt::WindowTransparentForInput);
+    image->setObjectName(QStringLiteral("dragImage"));
+    image->setAttribute(Qt::WA_ShowWithoutActivating);
+    image->setFont(item->font(0));
+    image->setTextFormat(Qt::PlainText);
+    image->setText(item->text(0));
+    image->setStyleSheet(QStringLiteral("QLabel { color: black; background: white; }"));
+    image->adjustSize();
+    return image;
+}
+
+void CChildView::setTreeCursor(Qt::CursorShape shape)
+{
+    if (tree_->viewport()->cursor().shape() != shape)
+        tree_->viewport()->setCursor(shape);
+}
+
+void CChildView::BeginDrag(QTreeWidgetItem* item, QPoint pos)
+{
+    if (item == nullptr || tree_->IsTerrestrialNetworkItem(item))
+        return;
+    dragSource_ = item;
+    dropTarget_ = nullptr;
+    dragImage_ = CreateDragImage(item);
+    if (!dragImage_)
+        return;
+    dragging_ = true;
+    dragImage_->move(tree_->viewport()->mapToGlobal(pos) + kDragImageOffset);
+    dragImage_->show();
+}
+
+void CChildView::DragOver(QPoint pos)
+{
+    if (!dragging_)
+        return;
+    dragImage_->move(tree_->viewport()->mapToGlobal(pos) + kDragImageOffset);
+    QTreeWidgetItem* item = tree_->itemAt(pos);
+    if (item == nullptr) {
+        setTreeCursor(Qt::ForbiddenCursor);
+        tree_->setDropHighlight(nullptr);
+        return;
+    }
+    if (tree_->IsTerrestrialNetworkItem(item)) {
+        setTreeCursor(Qt::ForbiddenCursor);
+        tree_->setDropHighlight(item);
+        return;
+    }
+    const bool sibling = item->parent() == dragSource_->parent();
+    setTreeCursor(sibling ? Qt::ArrowCursor : Qt::ForbiddenCursor);
+    tree_->setDropHighlight(sibling ? item : nullptr);
+    dropTarget_ = item;
+}
+
+void CChildView::EndDrag(QPoint pos)
+{
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    dragImage_.reset();
+    tree_->setDropHighlight(nullptr);
+    tree_->viewport()->unsetCursor();
+    QTreeWidgetItem* item = tree_->itemAt(pos);
+    if (item == nullptr || tree_->IsTerrestrialNetworkItem(item))
+        return;
+    dropTarget_ = item;
+    if (item == dragSource_)
+        return;
+    if (dragSource_->parent() == dropTarget_->parent())
+        MoveItem(dragSource_, dropTarget_);
+}
+
+void CChildView::MoveItem(QTreeWidgetItem* a, QTreeWidgetItem* b)
+{
+    if (a == nullptr || b == nullptr || a->parent() != b->parent())
+        return;
+    void** movedItemField = nullptr;
+    switch (CKVXTree::levelOf(a)) {
+    case TreeLevel::Network: {
+        NetInfo* moved = CKVXTree::networkOf(a);
+        if (tree_->IsTerrestrialNetworkItem(a) || tree_->IsTerrestrialNetworkItem(b))
+            return;
+        moveNetwork(database_, *moved, *CKVXTree::networkOf(b));
+        tree_->Build(&database_);
+        ShowNetworkItem(CKVXTree::itemOf(moved->treeItem));
+        movedItemField = &moved->treeItem;
+        break;
+    }
+    case TreeLevel::Transponder: {
+        TpInfo* moved = CKVXTree::transponderOf(a);
+        moveTransponder(database_, *moved, *CKVXTree::transponderOf(b));
+        tree_->Build(&database_);
+        movedItemField = &moved->treeItem;
+        break;
+    }
+    case TreeLevel::Program: {
+        ProgInfo* moved = CKVXTree::programOf(a);
+        moveProgram(database_, *moved, *CKVXTree::programOf(b));
+        tree_->Build(&database_);
+        movedItemField = &moved->treeItem;
+        break;
+    }
+    }
+    tree_->setCurrentItem(CKVXTree::itemOf(*movedItemField));
+    tree_->setFocus();
+    MarkModified();
+}
+
+} // namespace kvx

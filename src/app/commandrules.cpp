@@ -1,0 +1,34 @@
+#include "app/commandrules.h"
+
+#include "panels/editbar.h"
+
+namespace kvx {
+
+CommandState commandState(CommandId id, const DocumentState& s)
+{
+    const bool selected = s.page != PAGE_EMPTY;
+    const bool tpOrProg = s.page == PAGE_TRANSPONDER || s.page == PAGE_PROGRAM;
+    switch (id) {
+    case ID_TP_ADD:
+    case ID_TP_DELETE_ALL_IN_NET:
+    case ID_PROG_DELETE_ALL_IN_NET:
+    case ID_MODIFICATION_DATE:
+    case ID_SORT_BY_DEGREE: return {selected};
+    case ID_TP_DELETE:
+    case ID_PROG_ADD:
+    case ID_PROG_DELETE_ALL_IN_TP: return {tpOrProg};
+    case ID_PROG_DELETE: return {s.page == PAGE_PROGRAM};
+    case ID_MOVE_UP:
+    case ID_MOVE_DOWN: return {!s.terrestrialMode && selected};
+    case ID_IMPORT_SATCODX:
+    case ID_UPDATE_LYNGSAT: return {!s.terrestrialMode && s.page == PAGE_NETWORK};
+    case ID_TP_SORT_BY_FREQUENCY: return {s.page == PAGE_NETWORK};
+    case ID_VIEW_CHLIST: return {selected, true, s.channelListOpen};
+    case ID_VIEW_EDITBAR: return {true, true, s.editBarVisible};
+    case ID_VIEW_TOOLBAR: return {true, true, s.toolBarVisible};
+    case ID_VIEW_STATUS_BAR: return {true, true, s.statusBarVisible};
+    default: return {};
+    }
+}
+
+} // namespace kvx

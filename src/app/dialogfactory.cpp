@@ -1,0 +1,22 @@
+#include "app/dialogfactory.h"
+
+#include "panels/aboutdlg.h"
+#include "panels/dlgselectmodel.h"
+
+namespace kvx {
+
+std::optional<ReceiverModel> QtDialogFactory::selectModel(QWidget* parent)
+{
+    CDlgSelectModel dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.model();
+}
+
+void QtDialogFactory::showAbout(QWidget* parent)
+{
+    CAboutDlg dialog(parent);
+    dialog.exec();
+}
+
+} // namespace kvx

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+
+#include "db/fileops.h"
+
+class QWidget;
+
+namespace kvx {
+
+// The modal dialogs the main window opens. Each takes its values and returns the result; the program
+// runs the real dialogs, tests answer through a factory of their own.
+class DialogFactory {
+public:
+    virtual ~DialogFactory() = default;
+
+    // The receiver model for a new database, or none when the dialog was cancelled.
+    virtual std::optional<ReceiverModel> selectModel(QWidget* parent) = 0;
+    virtual void showAbout(QWidget* parent) = 0;
+};
+
+// The program's factory: runs the dialogs modally.
+class QtDialogFactory final : public DialogFactory {
+public:
+    std::optional<ReceiverModel> selectModel(QWidget* parent) override;
+    void showAbout(QWidget* parent) override;
+};
+
+} // namespace kvx

@@ -1,0 +1,398 @@
+#include "app/kvxtree.h"
+
+#include <vector>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "app/itemlabels.h"
+#include "db/channeldatabase.h"
+
+namespace kvx {
+
+namespace {
+
+// A tree item that knows its record. The record's type follows from the item's level.
+class RecordItem final : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType + 1;
+    explicit RecordItem(void* record)
+            : QTreeWidgetItem(kType)
+            , record_(record)
+    {}
+    void* record() const { return record_; }
+
+private:
+    void* record_;
+};
+
+void* recordOf(const QTreeWidgetItem* item)
+{
+    if (item == nullptr || item->type() != RecordItem::kType)
+        return nullptr;
+    return static_cast<const RecordItem*>(item)->record();
+}
+
+bool isInSubtree(const QTreeWidgetItem* candidate, const QTreeWidgetItem* root)
+{
+    for (const QTreeWidgetItem* it = candidate; it != nullptr; it = it->parent())
+        if (it == root)
+            return true;
+    return false;
+}
+
+// Lets the records of a subtree forget their items before the items go.
+void forgetItems(QTreeWidgetItem* item)
+{
+    for (int i = 0; i < item->childCount(); ++i)
+        forgetItems(item->child(i));
+    switch (CKVXTree::levelOf(item)) {
+    case TreeLevel::Network:
+        if (NetInfo* net = CKVXTree::networkOf(item))
+            net->treeItem = nullptr;
+        break;
+    case TreeLevel::Transponder:
+        if (TpInfo* tp = CKVXTree::transponderOf(item))
+            tp->treeItem = nullptr;
+        break;
+    case TreeLevel::Program:
+        if (ProgInfo* prog = CKVXTree::programOf(item))
+            prog->treeItem = nullptr;
+        break;
+    }
+}
+
+template <class List>
+void forgetAllItems(List& list)
+{
+    for (auto& record : list)
+        record.treeItem = nullptr;
+}
+
+} // namespace
+
+CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
+        : QTreeWidget(parent)
+        , encoding_(&encoding)
+{
+    setObjectName(QStringLiteral("KVXTree"));
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFrameShape(QFrame::StyledPanel);
+}
+
+void CKVXTree::setNameEncoding(const NameEncoding& encoding)
+{
+    encoding_ = &encoding;
+    for (int n = 0; n < topLevelItemCount(); ++n) {
+        QTreeWidgetItem* net = topLevelItem(n);
+        relabel(net);
+        for (int t = 0; t < net->childCount(); ++t) {
+            QTreeWidgetItem* tp = net->child(t);
+            relabel(tp);
+            for (int p = 0; p < tp->childCount(); ++p)
+                relabel(tp->child(p));
+        }
+    }
+}
+
+void CKVXTree::relabel(QTreeWidgetItem* item)
+{
+    switch (levelOf(item)) {
+    case TreeLevel::Network: SetNetworkText(item, *networkOf(item)); break;
+    case TreeLevel::Transponder: RefreshTransponderText(item, *transponderOf(item)); break;
+    case TreeLevel::Program: RefreshProgramText(item, *programOf(item)); break;
+    }
+}
+
+void CKVXTree::Build(ChannelDatabase* database)
+{
+    Clear();
+    if (database == nullptr)
+        return;
+    database_ = database;
+
+    // The items are put together outside the view and handed over in one step, so that the view does
+    // its bookkeeping once rather than once per item.
+    const std::size_t netCount = database->networks.size() & 0xFF;
+    const std::size_t tpCount = database->transponders.size() & 0xFFFF;
+    const std::size_t progCount = database->programs.size() & 0xFFFF;
+
+    QList<QTreeWidgetItem*> networks;
+    networks.reserve(static_cast<qsizetype>(netCount));
+    for (std::size_t n = 0; n < netCount; ++n)
+        networks.append(makeNetworkItem(database->networks[n]));
+
+    // Records whose owner index lies outside its list are left out of the tree.
+    std::vector<QTreeWidgetItem*> transponders(tpCount, nullptr);
+    for (std::size_t t = 0; t < tpCount; ++t) {
+        TpInfo& tp = database->transponders[t];
+        if (tp.netIndex < netCount) {
+            transponders[t] = makeTransponderItem(tp);
+            networks[tp.netIndex]->addChild(transponders[t]);
+        }
+    }
+    for (std::size_t p = 0; p < progCount; ++p) {
+        ProgInfo& prog = database->programs[p];
+        if (prog.tpIndex < tpCount && transponders[prog.tpIndex] != nullptr)
+            transponders[prog.tpIndex]->addChild(makeProgramItem(prog));
+    }
+
+    addTopLevelItems(networks);
+    if (!networks.isEmpty())
+        setCurrentItem(networks.first());
+}
+
+void CKVXTree::Clear()
+{
+    if (database_ == nullptr)
+        return;
+    emit aboutToClear();
+    forgetAllItems(database_->networks);
+    forgetAllItems(database_->transponders);
+    forgetAllItems(database_->programs);
+    database_ = nullptr;
+    dropHighlight_ = nullptr;
+    pressedItem_ = nullptr;
+    // No repaint while the items go.
+    setUpdatesEnabled(false);
+    clear();
+    setUpdatesEnabled(true);
+}
+
+QTreeWidgetItem* CKVXTree::makeNetworkItem(NetInfo& net) const
+{
+    auto* item = new RecordItem(&net);
+    item->setText(0, networkLabel(net, *encoding_));
+    if (net.netIndex == TERRESTRIAL_SLOT) {
+        QFont bold = font();
+        bold.setBold(true);
+        item->setFont(0, bold);
+    }
+    net.treeItem = item;
+    return item;
+}
+
+QTreeWidgetItem* CKVXTree::makeTransponderItem(TpInfo& tp) const
+{
+    auto* item = new RecordItem(&tp);
+    item->setText(0, transponderItemLabel(tp, database_->layoutFlags, *encoding_));
+    tp.treeItem = item;
+    return item;
+}
+
+QTreeWidgetItem* CKVXTree::makeProgramItem(ProgInfo& prog) const
+{
+    auto* item = new RecordItem(&prog);
+    item->setText(0, programLabel(prog, *encoding_));
+    prog.treeItem = item;
+    return item;
+}
+
+QTreeWidgetItem* CKVXTree::InsertNetwork(NetInfo& net)
+{
+    if (database_ == nullptr)
+        return nullptr;
+    QTreeWidgetItem* item = makeNetworkItem(net);
+    addTopLevelItem(item);
+    return item;
+}
+
+QTreeWidgetItem* CKVXTree::InsertTransponder(TpInfo& tp, QTreeWidgetItem* before)
+{
+    if (database_ == nullptr || tp.netIndex >= database_->networks.size())
+        return nullptr;
+    QTreeWidgetItem* parent = itemOf(database_->networks[tp.netIndex].treeItem);
+    if (parent == nullptr)
+        return nullptr;
+    QTreeWidgetItem* item = makeTransponderItem(tp);
+    insertChild(parent, item, before);
+    return item;
+}
+
+QTreeWidgetItem* CKVXTree::InsertProgram(ProgInfo& prog, QTreeWidgetItem* before)
+{
+    if (database_ == nullptr || prog.tpIndex >= database_->transponders.size())
+        return nullptr;
+    QTreeWidgetItem* parent = itemOf(database_->transponders[prog.tpIndex].treeItem);
+    if (parent == nullptr)
+        return nullptr;
+    QTreeWidgetItem* item = makeProgramItem(prog);
+    insertChild(parent, item, before);
+    return item;
+}
+
+void CKVXTree::insertChild(QTreeWidgetItem* parent, QTreeWidgetItem* child, QTreeWidgetItem* before)
+{
+    if (before != nullptr && before->parent() == parent)
+        parent->insertChild(parent->indexOfChild(before), child);
+    else
+        parent->addChild(child);
+}
+
+void CKVXTree::SetNetworkText(QTreeWidgetItem* item, const NetInfo& net)
+{
+    item->setText(0, networkLabel(net, *encoding_));
+}
+
+void CKVXTree::RefreshTransponderText(QTreeWidgetItem* item, const TpInfo& tp)
+{
+    const uint32_t flags = database_ != nullptr ? database_->layoutFlags : 0;
+    item->setText(0, transponderItemLabel(tp, flags, *encoding_));
+}
+
+void CKVXTree::RefreshProgramText(QTreeWidgetItem* item, const ProgInfo& prog)
+{
+    item->setText(0, programLabel(prog, *encoding_));
+}
+
+void CKVXTree::DeleteItem(QTreeWidgetItem* item)
+{
+    if (item == nullptr)
+        return;
+    if (isInSubtree(dropHighlight_, item))
+        dropHighlight_ = nullptr;
+    if (isInSubtree(pressedItem_, item))
+        pressedItem_ = nullptr;
+    forgetItems(item);
+    delete item;
+}
+
+void CKVXTree::DeleteChildren(QTreeWidgetItem* item)
+{
+    // From the last child on, so that no sibling has to shift.
+    while (item != nullptr && item->childCount() > 0)
+        DeleteItemAndChildren(item->child(item->childCount() - 1));
+}
+
+void CKVXTree::DeleteItemAndChildren(QTreeWidgetItem* item)
+{
+    DeleteChildren(item);
+    DeleteItem(item);
+}
+
+void CKVXTree::DeleteGrandchildren(QTreeWidgetItem* item)
+{
+    if (item == nullptr)
+        return;
+    for (int i = 0; i < item->childCount(); ++i)
+        DeleteChildren(item->child(i));
+}
+
+TreeLevel CKVXTree::levelOf(const QTreeWidgetItem* item)
+{
+    if (item->parent() == nullptr)
+        return TreeLevel::Network;
+    return item->parent()->parent() != nullptr ? TreeLevel::Program : TreeLevel::Transponder;
+}
+
+NetInfo* CKVXTree::networkOf(const QTreeWidgetItem* item)
+{
+    return item != nullptr && levelOf(item) == TreeLevel::Network ? static_cast<NetInfo*>(recordOf(item))
+                                                                  : nullptr;
+}
+
+TpInfo* CKVXTree::transponderOf(const QTreeWidgetItem* item)
+{
+    return item != nullptr && levelOf(item) == TreeLevel::Transponder ? static_cast<TpInfo*>(recordOf(item))
+                                                                      : nullptr;
+}
+
+ProgInfo* CKVXTree::programOf(const QTreeWidgetItem* item)
+{
+    return item != nullptr && levelOf(item) == TreeLevel::Program ? static_cast<ProgInfo*>(recordOf(item))
+                                                                  : nullptr;
+}
+
+QTreeWidgetItem* CKVXTree::itemOf(const void* treeItemField)
+{
+    return static_cast<QTreeWidgetItem*>(const_cast<void*>(treeItemField));
+}
+
+bool CKVXTree::IsTerrestrialNetworkItem(const QTreeWidgetItem* item) const
+{
+    const NetInfo* net = networkOf(item);
+    return net != nullptr && net->netIndex == TERRESTRIAL_SLOT;
+}
+
+void CKVXTree::setDropHighlight(QTreeWidgetItem* item)
+{
+    if (item == dropHighlight_)
+        return;
+    if (dropHighlight_ != nullptr) {
+        dropHighlight_->setData(0, Qt::BackgroundRole, QVariant());
+        dropHighlight_->setData(0, Qt::ForegroundRole, QVariant());
+    }
+    dropHighlight_ = item;
+    if (item != nullptr) {
+        item->setBackground(0, palette().brush(QPalette::Active, QPalette::Highlight));
+        item->setForeground(0, palette().brush(QPalette::Active, QPalette::HighlightedText));
+    }
+}
+
+void CKVXTree::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        // The view decides what a right click selects; the context menu follows on its own event.
+        if (mouseHandler_ != nullptr)
+            mouseHandler_->SelectOnRightClick(pos);
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        pressedItem_ = itemAt(pos);
+        pressPos_ = pos;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CKVXTree::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (mouseHandler_ != nullptr && mouseHandler_->isDragging()) {
+        mouseHandler_->DragOver(pos);
+        return;
+    }
+    const bool farEnough = (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance();
+    if ((event->buttons() & Qt::LeftButton) && pressedItem_ != nullptr && mouseHandler_ != nullptr &&
+        farEnough) {
+        QTreeWidgetItem* item = pressedItem_;
+        pressedItem_ = nullptr;
+        mouseHandler_->BeginDrag(item, pressPos_);
+        if (mouseHandler_->isDragging()) {
+            viewport()->grabMouse();
+            mouseHandler_->DragOver(pos);
+            return;
+        }
+    }
+    QTreeWidget::mouseMoveEvent(event);
+}
+
+void CKVXTree::mouseReleaseEvent(QMouseEvent* event)
+{
+    pressedItem_ = nullptr;
+    if (event->button() == Qt::LeftButton && mouseHandler_ != nullptr && mouseHandler_->isDragging()) {
+        mouseHandler_->EndDrag(event->position().toPoint());
+        if (QWidget* grabber = QWidget::mouseGrabber())
+            grabber->releaseMouse();
+        event->accept();
+        return;
+    }
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
+void CKVXTree::wheelEvent(QWheelEvent* event)
+{
+    QTreeWidget::wheelEvent(event);
+    // The item under a resting pointer changes as the tree scrolls.
+    if (mouseHandler_ != nullptr && mouseHandler_->isDragging())
+        mouseHandler_->DragOver(viewport()->mapFromGlobal(QCursor::pos()));
+}
+
+} // namespace kvx

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QPoint>
+#include <QTreeWidget>
+
+namespace kvx {
+
+struct ChannelDatabase;
+struct NetInfo;
+struct TpInfo;
+struct ProgInfo;
+class NameEncoding;
+
+enum class TreeLevel { Network, Transponder, Program };
+
+// Receives the tree's mouse gestures that the view answers: right-click selection and item drags.
+class TreeMouseHandler {
+public:
+    virtual ~TreeMouseHandler() = default;
+    virtual void SelectOnRightClick(QPoint pos) = 0;
+    virtual void BeginDrag(QTreeWidgetItem* item, QPoint pos) = 0;
+    virtual void DragOver(QPoint pos) = 0;
+    virtual void EndDrag(QPoint pos) = 0;
+    virtual bool isDragging() const = 0;
+};
+
+// The satellite tree: networks, their transponders and the transponders' programs. Every item points
+// at its record and every record's treeItem at its item. Positions are viewport coordinates.
+class CKVXTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit CKVXTree(const NameEncoding& encoding, QWidget* parent = nullptr);
+
+    void setMouseHandler(TreeMouseHandler* handler) { mouseHandler_ = handler; }
+    // The encoding changed: every label is made again.
+    void setNameEncoding(const NameEncoding& encoding);
+
+    ChannelDatabase* database() const { return database_; }
+
+    // Shows the whole database and selects its first network.
+    void Build(ChannelDatabase* database);
+    // Detaches the database and removes every item.
+    void Clear();
+
+    QTreeWidgetItem* InsertNetwork(NetInfo& net);
+    // Appends the item to its network's children, or inserts it just before `before`.
+    QTreeWidgetItem* InsertTransponder(TpInfo& tp, QTreeWidgetItem* before = nullptr);
+    QTreeWidgetItem* InsertProgram(ProgInfo& prog, QTreeWidgetItem* before = nullptr);
+
+    void SetNetworkText(QTreeWidgetItem* item, const NetInfo& net);
+    void RefreshTransponderText(QTreeWidgetItem* item, const TpInfo& tp);
+    void RefreshProgramText(QTreeWidgetItem* item, const ProgInfo& prog);
+
+    void DeleteItem(QTreeWidgetItem* item);
+    void DeleteChildren(QTreeWidgetItem* item);
+    void DeleteItemAndChildren(QTreeWidgetItem* item);
+    void DeleteGrandchildren(QTreeWidgetItem* item);
+
+    static TreeLevel levelOf(const QTreeWidgetItem* item);
+    static NetInfo* networkOf(const QTreeWidgetItem* item);
+    static TpInfo* transponderOf(const QTreeWidgetItem* item);
+    static ProgInfo* programOf(const QTreeWidgetItem* item);
+    static QTreeWidgetItem* itemOf(const void* treeItemField);
+    bool IsTerrestrialNetworkItem(const QTreeWidgetItem* item) const;
+
+    // The item shown as the target of a drag, or none.
+    void setDropHighlight(QTreeWidgetItem* item);
+    QTreeWidgetItem* dropHighlight() const { return dropHighlight_; }
+
+signals:
+    // Emitted before all items go, so that holders of item pointers can let go of them.
+    void aboutToClear();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    QTreeWidgetItem* makeNetworkItem(NetInfo& net) const;
+    QTreeWidgetItem* makeTransponderItem(TpInfo& tp) const;
+    QTreeWidgetItem* makeProgramItem(ProgInfo& prog) const;
+    void insertChild(QTreeWidgetItem* parent, QTreeWidgetItem* child, QTreeWidgetItem* before);
+    void relabel(QTreeWidgetItem* item);
+
+    const NameEncoding* encoding_;
+    ChannelDatabase* database_ = nullptr;
+    TreeMouseHandler* mouseHandler_ = nullptr;
+    QTreeWidgetItem* dropHighlight_ = nullptr;
+    QTreeWidgetItem* pressedItem_ = nullptr;
+    QPoint pressPos_;
+};
+
+} // namespace kvx

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace kvx {
+
+// Longest-match finder of the encoder: a Patricia trie over the strings starting in the 8 KiB window,
+// with hashed child lists, so that inserting and deleting a position costs time bounded by the match
+// length. Every node on an insertion's path is stamped with the newest position, so among equally
+// long matches the most recent one is found; a deletion percolates positions upwards.
+//
+// The text buffer holds two window halves plus one longest match of look-ahead. Nodes 1..8191 are
+// internal nodes, 8192..16383 the leaves (one per window slot), and 8192..8447 double as the roots of
+// the 256 first bytes.
+class Lh5MatchFinder {
+public:
+    static constexpr int WINDOW = 8192;
+    static constexpr int MAX_MATCH = 256;
+    static constexpr int TEXT_SIZE = 2 * WINDOW + MAX_MATCH;
+
+    Lh5MatchFinder();
+
+    uint8_t* text() { return text_.data(); }
+    int position() const { return pos_; }
+
+    // Starts at the first position of the text (offset WINDOW) and inserts it.
+    void start();
+    // Moves to the next position; when the end of the text is reached, the upper half and the look-ahead
+    // move down and true is returned: the caller then refills WINDOW bytes at WINDOW + MAX_MATCH.
+    bool advance();
+    // Deletes the string that has just left the window and inserts the one at the current position,
+    // updating matchLength and matchPosition.
+    void replaceOldest();
+
+    // Longest match for the current position: its length (at most MAX_MATCH) and its text offset. The
+    // caller may shorten matchLength; the next insertion starts from it.
+    int matchLength = 0;
+    int matchPosition = 0;
+
+private:
+    static constexpr int NIL = 0;
+    static constexpr uint16_t PERC_FLAG = 0x8000;
+    static constexpr int ROOTS = 256;
+    static constexpr int MAX_HASH = 3 * WINDOW + (WINDOW / 512 + 1) * 255;
+
+    static int hash(int node, uint8_t c) { return node + (c << 4) + 2 * WINDOW; }
+    int child(int node, uint8_t c);
+    void makeChild(int node, uint8_t c, int r);
+    void split(int old);
+    void insert();
+    void remove();
+
+    // Fixed arrays rather than vectors: the byte stores below would otherwise make the compiler reload
+    // every vector's data pointer after each of them.
+    std::array<uint8_t, TEXT_SIZE> text_{};
+    std::array<uint8_t, WINDOW + ROOTS> level_{};      // depth of internal nodes and roots
+    std::array<uint8_t, WINDOW + ROOTS> childCount_{}; // of internal nodes
+    std::array<uint16_t, WINDOW + ROOTS> stamp_{};     // newest position below a node; PERC_FLAG: percolating
+    std::array<uint16_t, 2 * WINDOW> parent_{};
+    std::array<uint16_t, 2 * WINDOW> prev_{};
+    std::array<uint16_t, MAX_HASH + 1> next_{}; // sibling chains, chain heads (hash slots), free nodes
+    int pos_ = WINDOW;
+    int avail_ = 1;
+};
+
+} // namespace kvx

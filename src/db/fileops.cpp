@@ -1,0 +1,155 @@
+#include "db/fileops.h"
+
+#include <array>
+#include <new>
+
+#include "codec/ckvx.h"
+#include "db/filebytes.h"
+#include "db/kvximage.h"
+#include "db/safefile.h"
+
+namespace kvx {
+
+namespace {
+
+// The fields a save changes before it knows whether it succeeds.
+struct SavedForm {
+    explicit SavedForm(const ChannelDatabase& db)
+            : compressed(db.compressed)
+            , layoutFlags(db.layoutFlags)
+            , stamp(db.stamp)
+    {}
+    void restore(ChannelDatabase& db) const
+    {
+        db.compressed = compressed;
+        db.layoutFlags = layoutFlags;
+        db.stamp = stamp;
+    }
+    bool compressed;
+    uint32_t layoutFlags;
+    std::array<uint8_t, 3> stamp;
+};
+
+void chooseForm(ChannelDatabase& db, bool compressed)
+{
+    db.compressed = compressed;
+    if (compressed)
+        db.layoutFlags |= FLAG_COMPRESSED;
+    else
+        db.layoutFlags &= ~FLAG_COMPRESSED;
+}
+
+// The bytes of the file: the image, packed into its CKVX form when the database is compressed. A body
+// that does not compress is stored plain, as the container prescribes.
+Status fileContent(ChannelDatabase& db, const Clock& clock, std::vector<uint8_t>& content)
+{
+    std::vector<uint8_t> image(KVX_IMAGE_BUFFER_SIZE);
+    const WriteResult written = WriteImage(db, image, clock);
+    if (written.status != StatusOk)
+        return written.status;
+    image.resize(written.size);
+    if (!db.compressed) {
+        content = std::move(image);
+        return StatusOk;
+    }
+    content = PackCompFile(image);
+    return content.empty() ? StatusCreateFailed : StatusOk;
+}
+
+} // namespace
+
+Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image)
+{
+    try {
+        std::vector<uint8_t> raw;
+        if (const Status status = readFileBytes(path, raw); status != StatusOk)
+            return status;
+        const bool compressed = CheckCompFile(raw) == StatusCompressed;
+        if (compressed) {
+            std::vector<uint8_t> expanded;
+            if (const Status status = ExpandCompFile(raw, expanded); status != StatusOk)
+                return status;
+            raw = std::move(expanded);
+        }
+        if (const Status status = ValidateImage(raw); status != StatusOk)
+            return status;
+        db.compressed = compressed;
+        db.pendingFileName = path;
+        image = std::move(raw);
+        return StatusOk;
+    } catch (const std::bad_alloc&) {
+        return StatusNoMemory;
+    }
+}
+
+Status openDatabase(ChannelDatabase& db, const std::string& path)
+{
+    const bool previousForm = db.compressed;
+    std::string previousPending = db.pendingFileName;
+    std::vector<uint8_t> image;
+    Status status = openDatabaseImage(db, path, image);
+    if (status != StatusOk)
+        return status;
+    try {
+        status = LoadImage(db, image);
+    } catch (const std::bad_alloc&) {
+        status = StatusNoMemory;
+    }
+    if (status != StatusOk) {
+        // A failed open leaves every field as it was.
+        db.compressed = previousForm;
+        db.pendingFileName = std::move(previousPending);
+    }
+    return status;
+}
+
+Status saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
+                    const Clock& clock)
+{
+    // A failed save leaves the database as it was, its form included, so that a later plain Save
+    // does not silently change the form of the file it was opened from.
+    const SavedForm before(db);
+    if (compressedForm)
+        chooseForm(db, *compressedForm);
+    Status status = StatusOk;
+    try {
+        std::vector<uint8_t> content;
+        status = fileContent(db, clock, content);
+        if (status == StatusOk)
+            status = replaceFileContent(path, content);
+    } catch (const std::bad_alloc&) {
+        status = StatusNoMemory;
+    }
+    if (status != StatusOk) {
+        before.restore(db);
+        return status;
+    }
+    db.fileName = path;
+    return StatusOk;
+}
+
+void closeDatabase(ChannelDatabase& db)
+{
+    db.clear();
+}
+
+void newDatabase(ChannelDatabase& db, ReceiverModel model)
+{
+    const bool combo = model == ReceiverModel::Combo;
+    db.clear();
+    db.compressed = false;
+    db.version = combo ? 2 : 1;
+    db.layoutFlags = combo ? (FLAG_PROG_CA | FLAG_TP_EXTRA | FLAG_PROG_EXTRA) : FLAG_PROG_CA;
+    const int slots = combo ? COMBO_SLOT_COUNT : SATELLITE_SLOT_COUNT;
+    db.antennas.reserve(slots);
+    db.networks.reserve(slots);
+    for (int i = 0; i < slots; ++i) {
+        db.antennas.append(AntInfo{});
+        NetInfo net;
+        net.reset(static_cast<uint8_t>(i));
+        db.networks.append(std::move(net));
+    }
+    db.favourites.setDefaults();
+}
+
+} // namespace kvx

@@ -1,0 +1,108 @@
+#include "db/safefile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kvx {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file the new content is meant for: a symbolic link is followed to the file it names.
+fs::path resolveTarget(const std::string& path)
+{
+    std::error_code error;
+    if (fs::is_symlink(path, error)) {
+        const fs::path target = fs::weakly_canonical(path, error);
+        if (!error)
+            return target;
+    }
+    return path;
+}
+
+bool writeAll(int fd, std::span<const uint8_t> bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A new, exclusive file beside the target. Created with mode 0666 so the umask applies as it would to
+// any new file of the user's.
+int createSibling(const fs::path& target, fs::path& created)
+{
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string stem = "." + target.filename().string() + ".saving-" + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        created = folder / (stem + std::to_string(attempt));
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// A file the user may not write, or something that is not a file, is not replaced.
+bool mayReplace(const fs::path& target, struct stat& existing, bool& exists)
+{
+    exists = ::stat(target.c_str(), &existing) == 0;
+    if (!exists)
+        return errno == ENOENT;
+    // The mode bits count even for the superuser: a file marked read-only stays as it is.
+    return S_ISREG(existing.st_mode) && ::access(target.c_str(), W_OK) == 0 && (existing.st_mode & 0222) != 0;
+}
+
+void syncFolder(const fs::path& target)
+{
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes)
+{
+    if (path.empty())
+        return StatusCreateFailed;
+    const fs::path target = resolveTarget(path);
+    struct stat existing {};
+    bool exists = false;
+    if (!mayReplace(target, existing, exists))
+        return StatusCreateFailed;
+
+    fs::path temporary;
+    const int fd = createSibling(target, temporary);
+    if (fd < 0)
+        return StatusCreateFailed;
+    bool written = true;
+    if (exists) {
+        written = ::fchmod(fd, existing.st_mode & 07777) == 0;
+        // Keeping the owner only works for the superuser; others keep their own.
+        [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
+    }
+    written = written && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    written = (::close(fd) == 0) && written;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return StatusCreateFailed;
+    }
+    syncFolder(target);
+    return StatusOk;
+}
+
+} // namespace kvx

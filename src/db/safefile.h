@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "db/status.h"
+
+namespace kvx {
+
+// Replaces the file at `path` with `bytes` without ever leaving it half written: the complete new
+// content goes to a new file in the same folder, which is then renamed over the old one. On any failure
+// (folder not writable, target read-only or not a file, disk full, ...) the old file is left exactly as
+// it was, the new file is removed, and the result is StatusCreateFailed. A replaced file keeps its
+// permissions; a symbolic link keeps pointing at the file it named, which receives the new content.
+Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes);
+
+} // namespace kvx

@@ -1,0 +1,39 @@
+#pragma once
+
+namespace kvx {
+
+// Command identifiers of the main window. The numbers are those of the menus, accelerators and
+// toolbar, so that every way of reaching a command ends in the same handler.
+enum CommandId : int {
+    ID_NONE = 0,
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PRINT = 57607,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_EDITBAR = 32773,
+    ID_VIEW_CHLIST = 32790,
+    ID_MODIFICATION_DATE = 32789,
+    ID_IMPORT_SATCODX = 32807,
+    ID_UPDATE_LYNGSAT = 32860,
+    ID_SORT_BY_DEGREE = 32808,
+    ID_TP_SORT_BY_FREQUENCY = 32865,
+    ID_TP_ADD = 32780,
+    ID_TP_DELETE = 32781,
+    ID_TP_DELETE_ALL_IN_NET = 32782,
+    ID_PROG_ADD = 32783,
+    ID_PROG_DELETE = 32784,
+    ID_PROG_DELETE_ALL_IN_TP = 32787,
+    ID_PROG_DELETE_ALL_IN_NET = 32788,
+    ID_MOVE_UP = 32809,
+    ID_MOVE_DOWN = 32810,
+    ID_DELETE_KEY = 32862,
+    ID_INSERT_KEY = 32863,
+};
+
+} // namespace kvx

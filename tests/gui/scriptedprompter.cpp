@@ -1,0 +1,117 @@
+#include "scriptedprompter.h"
+
+#include <gtest/gtest.h>
+
+namespace kvx::test {
+
+ScriptedPrompter::~ScriptedPrompter()
+{
+    EXPECT_TRUE(steps_.empty()) << steps_.size() << " scripted prompt answer(s) were never asked for";
+}
+
+void ScriptedPrompter::answerQuestion(PromptAnswer answer)
+{
+    steps_.push_back({Kind::Question, answer, {}, 0});
+}
+
+void ScriptedPrompter::acknowledgeMessage()
+{
+    steps_.push_back({Kind::Message, PromptAnswer::Ok, {}, 0});
+}
+
+void ScriptedPrompter::chooseFile(const QString& path)
+{
+    steps_.push_back({Kind::OpenFile, PromptAnswer::Ok, path, 0});
+}
+
+void ScriptedPrompter::cancelFileDialog()
+{
+    steps_.push_back({Kind::CancelFile, PromptAnswer::Ok, {}, 0});
+}
+
+void ScriptedPrompter::chooseSaveFile(const QString& path, int filterIndex)
+{
+    steps_.push_back({Kind::SaveFile, PromptAnswer::Ok, path, filterIndex});
+}
+
+std::optional<ScriptedPrompter::Step> ScriptedPrompter::take(std::initializer_list<Kind> kinds,
+                                                             const QString& what)
+{
+    if (steps_.empty()) {
+        ADD_FAILURE() << "unexpected prompt, the script has run out: " << what.toStdString();
+        return std::nullopt;
+    }
+    const Step step = steps_.front();
+    for (Kind kind : kinds) {
+        if (step.kind == kind) {
+            steps_.pop_front();
+            return step;
+        }
+    }
+    ADD_FAILURE() << "prompt of another kind than scripted: " << what.toStdString();
+    return std::nullopt;
+}
+
+PromptAnswer ScriptedPrompter::askYesNoCancel(const QString& text)
+{
+    shown << text;
+    icons << PromptIcon::Question;
+    const auto step = take({Kind::Question}, text);
+    return step ? step->answer : PromptAnswer::Cancel;
+}
+
+PromptAnswer ScriptedPrompter::askRetryCancel(const QString& text, PromptIcon icon)
+{
+    shown << text;
+    icons << icon;
+    const auto step = take({Kind::Question}, text);
+    return step ? step->answer : PromptAnswer::Cancel;
+}
+
+void ScriptedPrompter::showMessage(const QString& text, PromptIcon icon)
+{
+    shown << text;
+    icons << icon;
+    take({Kind::Message}, text);
+}
+
+std::optional<QString> ScriptedPrompter::chooseOpenFile(const FileDialogSpec& spec)
+{
+    fileDialogs << spec;
+    const auto step = take({Kind::OpenFile, Kind::CancelFile}, QStringLiteral("open dialog"));
+    if (!step || step->kind == Kind::CancelFile)
+        return std::nullopt;
+    return step->path;
+}
+
+std::optional<SaveFileChoice> ScriptedPrompter::chooseSaveFile(const FileDialogSpec& spec)
+{
+    fileDialogs << spec;
+    const auto step = take({Kind::SaveFile, Kind::CancelFile}, QStringLiteral("save dialog"));
+    if (!step || step->kind == Kind::CancelFile)
+        return std::nullopt;
+    return SaveFileChoice{step->path, step->filterIndex};
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    EXPECT_TRUE(models_.empty()) << "a scripted model choice was never asked for";
+}
+
+std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
+{
+    if (models_.empty()) {
+        ADD_FAILURE() << "unexpected model dialog";
+        return std::nullopt;
+    }
+    const auto model = models_.front();
+    models_.pop_front();
+    return model;
+}
+
+void ScriptedDialogs::showAbout(QWidget*)
+{
+    ++aboutShown;
+}
+
+} // namespace kvx::test

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <deque>
+
+#include "app/dialogfactory.h"
+#include "app/prompter.h"
+
+namespace kvx::test {
+
+// Plays back the answers a test scripted and records what the program showed. A prompt the script
+// does not expect fails the test; so does a script left unused.
+class ScriptedPrompter final : public Prompter {
+public:
+    ~ScriptedPrompter() override;
+
+    void answerQuestion(PromptAnswer answer);
+    void acknowledgeMessage();
+    void chooseFile(const QString& path); // open dialog
+    void cancelFileDialog();              // open or save dialog
+    void chooseSaveFile(const QString& path, int filterIndex);
+    bool scriptDone() const { return steps_.empty(); }
+
+    PromptAnswer askYesNoCancel(const QString& text) override;
+    PromptAnswer askRetryCancel(const QString& text, PromptIcon icon) override;
+    void showMessage(const QString& text, PromptIcon icon) override;
+    std::optional<QString> chooseOpenFile(const FileDialogSpec& spec) override;
+    std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& spec) override;
+
+    // Every question and message text shown, in order, with its icon.
+    QStringList shown;
+    QList<PromptIcon> icons;
+    QList<FileDialogSpec> fileDialogs;
+
+private:
+    enum class Kind { Question, Message, OpenFile, SaveFile, CancelFile };
+    struct Step {
+        Kind kind;
+        PromptAnswer answer = PromptAnswer::Ok;
+        QString path;
+        int filterIndex = 0;
+    };
+    // The next step when it is of one of the kinds, else none (and a failure).
+    std::optional<Step> take(std::initializer_list<Kind> kinds, const QString& what);
+
+    std::deque<Step> steps_;
+};
+
+// Answers the model dialog from a script and counts the about boxes.
+class ScriptedDialogs final : public DialogFactory {
+public:
+    ~ScriptedDialogs() override;
+    void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
+
+    std::optional<ReceiverModel> selectModel(QWidget* parent) override;
+    void showAbout(QWidget* parent) override;
+
+    int aboutShown = 0;
+
+private:
+    std::deque<std::optional<ReceiverModel>> models_;
+};
+
+} // namespace kvx::test
