@@ -42,6 +42,8 @@ CMainFrame::CMainFrame(const AppServices& services, QWidget* parent)
     setDockOptions(QMainWindow::AnimatedDocks);
     addDockWidget(Qt::RightDockWidgetArea, editBar_);
     view_->setEditBar(editBar_);
+    // The page's OK button applies without asking; the answer does not matter to the button.
+    connect(editBar_, &CEditBar::okPressed, view_, [this] { view_->ApplyEdits(0); });
 
     createMenus();
     connectCommands();
