@@ -11,10 +11,12 @@
 
 #include "app/appnames.h"
 #include "app/dialogfactory.h"
+#include "app/promptedapplyhost.h"
 #include "app/prompter.h"
 #include "db/editops.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
+#include "panels/editapplier.h"
 #include "panels/editbar.h"
 #include "platform/systemlanguage.h"
 
@@ -202,9 +204,40 @@ void CChildView::ResetSelection()
 
 int CChildView::ApplyEdits(int ask)
 {
-    // The edit bar's pages hold no editable controls yet, so there is never anything to apply.
-    (void)ask;
-    return 0;
+    if (editBar_ == nullptr)
+        return 0;
+    PromptedApplyHost host(services_.prompter, database_);
+    EditApplier applier(encoding_, host);
+    ApplyOutcome outcome;
+    switch (editBar_->page()) {
+    case PAGE_NETWORK:
+        if (currentAnt_ == nullptr || currentNet_ == nullptr || editBar_->ReadNetworkPage() != 0)
+            return 0;
+        outcome = applier.applyNetwork(*currentAnt_, *currentNet_, editBar_->workAnt(), editBar_->workNet(),
+                                       ask != 0);
+        if (outcome.refreshNetworkLabel && currentNet_->treeItem != nullptr)
+            tree_->SetNetworkText(static_cast<QTreeWidgetItem*>(currentNet_->treeItem), *currentNet_);
+        break;
+    case PAGE_TRANSPONDER:
+        if (currentTp_ == nullptr || editBar_->ReadTransponderPage() != 0)
+            return 0;
+        outcome =
+            applier.applyTransponder(*currentTp_, editBar_->workTp(), editBar_->terrestrialMode(), ask != 0);
+        if (outcome.refreshTransponderLabel && currentTp_->treeItem != nullptr)
+            tree_->RefreshTransponderText(static_cast<QTreeWidgetItem*>(currentTp_->treeItem), *currentTp_);
+        break;
+    case PAGE_PROGRAM:
+        if (currentProg_ == nullptr || editBar_->ReadProgramPage(ask) != 0)
+            return 0;
+        outcome = applier.applyProgram(*currentProg_, editBar_->workProg(), ask != 0);
+        if (outcome.refreshProgramLabel && currentProg_->treeItem != nullptr)
+            tree_->RefreshProgramText(static_cast<QTreeWidgetItem*>(currentProg_->treeItem), *currentProg_);
+        break;
+    default: return 0;
+    }
+    if (outcome.modified)
+        MarkModified();
+    return outcome.result;
 }
 
 // --- Selection

@@ -18,6 +18,8 @@
 #include "app/commandrules.h"
 #include "app/dialogfactory.h"
 #include "app/lockkeys.h"
+#include "app/prompter.h"
+#include "panels/dlgaudio.h"
 #include "panels/editbar.h"
 #include "platform/nameencoding.h"
 #include "res/commandtexts.h"
@@ -42,6 +44,9 @@ CMainFrame::CMainFrame(const AppServices& services, QWidget* parent)
     setDockOptions(QMainWindow::AnimatedDocks);
     addDockWidget(Qt::RightDockWidgetArea, editBar_);
     view_->setEditBar(editBar_);
+    // The page's OK button applies without asking; the answer does not matter to the button.
+    connect(editBar_, &CEditBar::okPressed, view_, [this] { view_->ApplyEdits(0); });
+    editBar_->setAudioEditor([this](const PidList& list) { return runAudioDialog(list); });
 
     createMenus();
     connectCommands();
@@ -240,6 +245,18 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     appsettings::saveWindowState(*this, !statusBar()->isHidden());
     event->accept();
+}
+
+std::optional<PidList> CMainFrame::runAudioDialog(const PidList& list)
+{
+    CDlgAudio dialog(this);
+    // "Invalid PID" and the full-list refusal are message boxes like every other.
+    dialog.setErrorReporter(
+        [this](const QString& text) { services_.prompter.showMessage(text, PromptIcon::Stop); });
+    dialog.setPidList(list);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.pidList();
 }
 
 } // namespace kvx

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <map>
+#include <optional>
 
 #include <QMainWindow>
 
 #include "app/appservices.h"
+#include "db/pidlist.h"
 #include "res/commandids.h"
 
 class QAction;
@@ -43,6 +45,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The program page's audio dialog, run modally.
+    std::optional<PidList> runAudioDialog(const PidList& list);
     void createStatusBar();
     void createActions();
     void connectCommands();

@@ -1,23 +1,36 @@
 #include "panels/editbar.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QScrollArea>
 
-#include "app/itemlabels.h"
 #include "db/tables.h"
+#include "panels/networkpage.h"
+#include "panels/transponderpage.h"
+#include "platform/systemlanguage.h"
 
 namespace kvx {
 
 namespace {
 
-const auto kCaptionName = QStringLiteral("pageCaption");
-const auto kRecordName = QStringLiteral("recordLabel");
+constexpr int kPageMinimumWidth = 240;
+// Wide enough for the program page's three columns of CA boxes.
+constexpr int kPageHintWidth = 350;
+
+// Every page asks for the same width, so a page switch leaves the dock as wide as it was; a short or
+// narrow dock scrolls the page rather than squeezing its fields.
+class PageScrollArea : public QScrollArea {
+public:
+    QSize sizeHint() const override { return {kPageHintWidth, QScrollArea::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {kPageMinimumWidth, 0}; }
+};
 
 } // namespace
 
 CEditBar::CEditBar(const NameEncoding& encoding, QWidget* parent)
         : QDockWidget(parent)
         , encoding_(&encoding)
+        , systemLanguage_(systemLanguageId())
+        , langCodePages_(ProgramPage::defaultLangCodePages())
 {
     setObjectName(QStringLiteral("EditBar"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -42,13 +55,54 @@ int CEditBar::SwitchPage(int page)
     if (page == page_)
         return 0;
     page_ = page;
-    // Replacing the inner widget keeps the dock's place and width.
+    // Replacing the inner widget keeps the dock's place and width; the new page starts from its
+    // initial choice lists.
     QWidget* old = widget();
-    setWidget(page == PAGE_EMPTY ? makeEmptyPage() : makeRecordPage());
+    setWidget(page == PAGE_EMPTY ? makeEmptyPage() : makePage());
     delete old;
     setWindowTitle(pageCaption(page));
     emit stateChanged();
     return 1;
+}
+
+QWidget* CEditBar::makeEmptyPage() const
+{
+    auto* text = new QLabel(tr("Empty"));
+    text->setObjectName(QStringLiteral("emptyText"));
+    text->setAlignment(Qt::AlignCenter);
+    text->setMinimumWidth(kPageMinimumWidth);
+    return text;
+}
+
+QWidget* CEditBar::makePage()
+{
+    QWidget* page = nullptr;
+    switch (page_) {
+    case PAGE_NETWORK:
+        networkPage_ = new NetworkPage(*encoding_);
+        connect(networkPage_, &NetworkPage::okClicked, this, &CEditBar::okPressed);
+        page = networkPage_;
+        break;
+    case PAGE_TRANSPONDER:
+        transponderPage_ = new TransponderPage(*encoding_);
+        connect(transponderPage_, &TransponderPage::okClicked, this, &CEditBar::okPressed);
+        page = transponderPage_;
+        break;
+    default:
+        programPage_ = new ProgramPage(*encoding_, systemLanguage_);
+        programPage_->setLangCodePages(langCodePages_);
+        if (audioEditor_)
+            programPage_->setAudioEditor(audioEditor_);
+        connect(programPage_, &ProgramPage::okClicked, this, &CEditBar::okPressed);
+        page = programPage_;
+        break;
+    }
+    auto* scroll = new PageScrollArea;
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(page);
+    return scroll;
 }
 
 void CEditBar::ShowEmpty()
@@ -59,79 +113,85 @@ void CEditBar::ShowEmpty()
 void CEditBar::ShowNetwork(const AntInfo& ant, const NetInfo& net)
 {
     SwitchPage(PAGE_NETWORK);
-    workAnt_ = ant;
-    workNet_.copyFrom(net);
-    terrestrialMode_ = net.netIndex == TERRESTRIAL_SLOT;
-    showRecordLabel();
+    networkPage_->ShowNetwork(ant, net);
+    workAnt_ = networkPage_->workAnt();
+    workNet_.copyFrom(networkPage_->workNet());
+    terrestrialMode_ = networkPage_->terrestrialMode();
     emit stateChanged();
 }
 
 void CEditBar::ShowTransponder(const TpInfo& tp)
 {
     SwitchPage(PAGE_TRANSPONDER);
-    workTp_.copyFrom(tp);
-    terrestrialMode_ = tp.isTerrestrial();
-    showRecordLabel();
+    transponderPage_->ShowTransponder(tp);
+    workTp_.copyFrom(transponderPage_->workTp());
+    terrestrialMode_ = transponderPage_->terrestrialMode();
     emit stateChanged();
 }
 
 void CEditBar::ShowProgram(const ProgInfo& prog)
 {
     SwitchPage(PAGE_PROGRAM);
-    workProg_.copyFrom(prog);
+    programPage_->ShowProgram(prog);
+    workProg_ = programPage_->workProg();
     terrestrialMode_ = false;
-    showRecordLabel();
     emit stateChanged();
+}
+
+int CEditBar::ReadNetworkPage()
+{
+    if (page_ != PAGE_NETWORK || !networkPage_)
+        return 1;
+    networkPage_->ReadNetworkPage();
+    workAnt_ = networkPage_->workAnt();
+    workNet_.copyFrom(networkPage_->workNet());
+    return 0;
+}
+
+int CEditBar::ReadTransponderPage()
+{
+    if (page_ != PAGE_TRANSPONDER || !transponderPage_)
+        return 1;
+    transponderPage_->ReadTransponderPage();
+    workTp_.copyFrom(transponderPage_->workTp());
+    return 0;
+}
+
+int CEditBar::ReadProgramPage(int ask)
+{
+    if (page_ != PAGE_PROGRAM || !programPage_)
+        return 1;
+    programPage_->ReadProgramPage(ask);
+    workProg_ = programPage_->workProg();
+    return 0;
 }
 
 void CEditBar::setNameEncoding(const NameEncoding& encoding)
 {
     encoding_ = &encoding;
-    showRecordLabel();
-}
-
-QWidget* CEditBar::makeEmptyPage() const
-{
-    auto* text = new QLabel(tr("Empty"));
-    text->setObjectName(QStringLiteral("emptyText"));
-    text->setAlignment(Qt::AlignCenter);
-    text->setMinimumWidth(240);
-    return text;
-}
-
-QWidget* CEditBar::makeRecordPage() const
-{
-    auto* page = new QWidget;
-    auto* caption = new QLabel(pageCaption(page_));
-    caption->setObjectName(kCaptionName);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    auto* record = new QLabel;
-    record->setObjectName(kRecordName);
-    record->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(caption);
-    layout->addWidget(record);
-    layout->addStretch(1);
-    page->setMinimumWidth(240);
-    return page;
-}
-
-QString CEditBar::workLabel() const
-{
-    switch (page_) {
-    case PAGE_NETWORK: return networkLabel(workNet_, *encoding_);
-    case PAGE_TRANSPONDER: return transponderLabel(workTp_);
-    case PAGE_PROGRAM: return programLabel(workProg_, *encoding_);
-    default: return QString();
+    // The pages decode names with the encoding they were made with: make the shown one again.
+    const int shown = page_;
+    SwitchPage(PAGE_EMPTY);
+    switch (shown) {
+    case PAGE_NETWORK: ShowNetwork(AntInfo(workAnt_), NetInfo(workNet_)); break;
+    case PAGE_TRANSPONDER: ShowTransponder(TpInfo(workTp_)); break;
+    case PAGE_PROGRAM: ShowProgram(ProgInfo(workProg_)); break;
+    default: break;
     }
 }
 
-void CEditBar::showRecordLabel()
+void CEditBar::setSystemLanguage(uint16_t language)
 {
-    if (auto* record = widget()->findChild<QLabel*>(kRecordName))
-        record->setText(workLabel());
+    systemLanguage_ = language;
+    if (programPage_)
+        programPage_->setSystemLanguage(language);
+}
+
+void CEditBar::setAudioEditor(ProgramPage::AudioEditor editor)
+{
+    audioEditor_ = std::move(editor);
+    if (programPage_ && audioEditor_)
+        programPage_->setAudioEditor(audioEditor_);
 }
 
 } // namespace kvx

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QPointer>
 
 #include "db/antinfo.h"
 #include "db/netinfo.h"
 #include "db/proginfo.h"
 #include "db/tpinfo.h"
+#include "panels/programpage.h"
 
 namespace kvx {
 
 class NameEncoding;
+class NetworkPage;
+class TransponderPage;
 
 enum EditPage : int { PAGE_EMPTY = 0, PAGE_NETWORK = 1, PAGE_TRANSPONDER = 2, PAGE_PROGRAM = 3 };
 
@@ -30,13 +34,23 @@ public:
     void ShowTransponder(const TpInfo& tp);
     void ShowProgram(const ProgInfo& prog);
 
-    // The encoding changed: the shown label is made again.
+    // Read the controls back into the working copies; 1 when another page is shown, else 0.
+    int ReadNetworkPage();
+    int ReadTransponderPage();
+    int ReadProgramPage(int ask);
+
+    // The encoding changed: the shown page is filled again from the working copies.
     void setNameEncoding(const NameEncoding& encoding);
+    // The language whose names get a code-page marker (the system's unless a test sets another).
+    void setSystemLanguage(uint16_t language);
+    // Replaces the audio dialog of the program page (tests answer it themselves).
+    void setAudioEditor(ProgramPage::AudioEditor editor);
 
     const AntInfo& workAnt() const { return workAnt_; }
     const NetInfo& workNet() const { return workNet_; }
     const TpInfo& workTp() const { return workTp_; }
     const ProgInfo& workProg() const { return workProg_; }
+    const ProgramPage::LangCodePages& langCodePages() const { return langCodePages_; }
 
     // The caption of each page ("" for the empty one).
     static QString pageCaption(int page);
@@ -44,16 +58,22 @@ public:
 signals:
     // The page or terrestrialMode changed.
     void stateChanged();
+    // The page's OK button was pressed: the view applies the edits without asking.
+    void okPressed();
 
 private:
     QWidget* makeEmptyPage() const;
-    QWidget* makeRecordPage() const;
-    void showRecordLabel();
-    QString workLabel() const;
+    QWidget* makePage();
 
     const NameEncoding* encoding_;
     int page_ = PAGE_EMPTY;
     bool terrestrialMode_ = false;
+    uint16_t systemLanguage_;
+    ProgramPage::LangCodePages langCodePages_;
+    ProgramPage::AudioEditor audioEditor_;
+    QPointer<NetworkPage> networkPage_;
+    QPointer<TransponderPage> transponderPage_;
+    QPointer<ProgramPage> programPage_;
     AntInfo workAnt_;
     NetInfo workNet_;
     TpInfo workTp_;

@@ -6,6 +6,7 @@
 
 #include "db/fileops.h"
 #include "framefixture.h"
+#include "panels/editbar.h"
 #include "support/sampledatabase.h"
 
 using namespace kvx;
@@ -116,6 +117,7 @@ TEST_F(FileCommandsTest, SaveAsWithTheCompressedFilterWritesCkvxAndSaveKeepsTheF
 
     // Save without a dialog keeps the compressed form.
     db().networks[0].name = "Renamed";
+    editBar().ShowNetwork(db().antennas[0], db().networks[0]); // the bar shows what is stored
     view().MarkModified();
     trigger(ID_FILE_SAVE);
     EXPECT_FALSE(view().modified());
@@ -179,6 +181,7 @@ TEST_F(FileCommandsTest, CloseRequestAsksToSaveWithTheFullPath)
     open(path);
     frame->show();
     db().networks[0].name = "Changed";
+    editBar().ShowNetwork(db().antennas[0], db().networks[0]); // the bar shows what is stored
     view().MarkModified();
 
     prompter.answerQuestion(PromptAnswer::Cancel);
@@ -198,6 +201,7 @@ TEST_F(FileCommandsTest, NoClosesWithoutSaving)
     open(path);
     frame->show();
     db().networks[0].name = "Changed";
+    editBar().ShowNetwork(db().antennas[0], db().networks[0]); // the bar shows what is stored
     view().MarkModified();
     prompter.answerQuestion(PromptAnswer::No);
     EXPECT_TRUE(frame->close());

@@ -2,6 +2,7 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -130,15 +131,17 @@ TEST_F(MainFrameTest, SelectionChoosesThePageAndTheCurrentRecord)
     EXPECT_EQ(view().currentTp(), &db().transponders[1]);
     EXPECT_EQ(editBar().windowTitle(), "Transponder");
     EXPECT_FALSE(editBar().terrestrialMode());
-    auto* label = editBar().widget()->findChild<QLabel*>("recordLabel");
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text(), "11.037  (H)  27.500");
+    auto* frequency = editBar().widget()->findChild<QLineEdit*>("frequency");
+    ASSERT_NE(frequency, nullptr);
+    EXPECT_EQ(frequency->text(), "11037");
+    EXPECT_EQ(editBar().widget()->findChild<QLineEdit*>("symbolRate")->text(), "27500");
 
     tree().setCurrentItem(tp->child(0));
     EXPECT_EQ(view().page(), PAGE_PROGRAM);
     EXPECT_EQ(view().currentProg(), CKVXTree::programOf(tp->child(0)));
     EXPECT_EQ(editBar().windowTitle(), "Program");
-    EXPECT_EQ(editBar().widget()->findChild<QLabel*>("recordLabel")->text(), tp->child(0)->text(0));
+    ASSERT_NE(editBar().widget()->findChild<QLineEdit*>("serviceId"), nullptr);
+    EXPECT_FALSE(view().currentProg()->differs(editBar().workProg(), view().nameEncoding()));
 
     QTreeWidgetItem* terrestrialTp = tree().topLevelItem(64)->child(0);
     tree().setCurrentItem(terrestrialTp);
@@ -215,7 +218,7 @@ TEST_F(MainFrameTest, NameEncodingChoiceIsKeptAndRelabelsTheTree)
     EXPECT_EQ(tree().topLevelItem(0)->text(0), QString::fromUtf8("Àá"));
     cyrillic->trigger();
     EXPECT_EQ(tree().topLevelItem(0)->text(0), QString::fromUtf8("Аб"));
-    EXPECT_EQ(editBar().widget()->findChild<QLabel*>("recordLabel")->text(), QString::fromUtf8("Аб"));
+    EXPECT_EQ(editBar().widget()->findChild<QLineEdit*>("name")->text(), QString::fromUtf8("Аб"));
     EXPECT_EQ(QSettings().value("nameEncoding").toString(), "WINDOWS-1251");
 
     // The next window starts with the stored choice.

@@ -1,0 +1,291 @@
+#include "panels/networkpage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "db/fieldtext.h"
+#include "db/tables.h"
+#include "panels/fieldhelpers.h"
+#include "panels/pageform.h"
+#include "platform/nameencoding.h"
+
+namespace kvx {
+
+namespace {
+
+const QStringList kLnbFrequencyChoices = {"5150",  "5700",  "5750",  "9750",  "10000", "10050",
+                                          "10600", "10750", "11200", "11250", "11300", "11475"};
+
+QComboBox* makeChoiceList(QWidget* parent, const QString& name, const QStringList& choices, bool editable)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(editable);
+    list->addItems(choices);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(6);
+    return list;
+}
+
+template <std::size_t N>
+QStringList choiceTexts(const std::array<std::string_view, N>& table)
+{
+    QStringList texts;
+    for (std::string_view text : table)
+        texts << QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+    return texts;
+}
+
+QStringList numberTexts(int from, int to)
+{
+    QStringList texts;
+    for (int n = from; n <= to; ++n)
+        texts << QString::number(n);
+    return texts;
+}
+
+QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength = 32767)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setMaxLength(maxLength);
+    return field;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+int readWhole(const QComboBox* list)
+{
+    return ReadInteger(list->currentText()).value_or(0);
+}
+
+} // namespace
+
+NetworkPage::NetworkPage(const NameEncoding& encoding, QWidget* parent)
+        : QWidget(parent)
+        , encoding_(encoding)
+{
+    setObjectName("networkPage");
+    buildControls();
+    connectActions();
+}
+
+void NetworkPage::buildControls()
+{
+    name_ = makeField(this, "name", 254);
+    degree_ = makeField(this, "degree");
+    lnbType_ = makeChoiceList(this, "lnbType", choiceTexts(kLnbKindNames), false);
+    lnbFreq_ = makeChoiceList(this, "lnbFreq", kLnbFrequencyChoices, true);
+    lnbFreqH_ = makeChoiceList(this, "lnbFreqH", kLnbFrequencyChoices, true);
+    lnbPower_ = makeChoiceList(this, "lnbPower", choiceTexts(kLnbPowerNames), false);
+    switch22k_ = makeCheck(this, "switch22k", "On");
+    switch12v_ = makeCheck(this, "switch12v", "On");
+    switchLevel_ = makeChoiceList(this, "diseqcSwitchLevel", choiceTexts(kDiseqcSwitchLevels), false);
+    switch10_ = makeChoiceList(this, "diseqcSwitch10", numberTexts(1, 4), false);
+    switch11_ = makeChoiceList(this, "diseqcSwitch11", numberTexts(1, 16), false);
+    positionerLevel_ =
+        makeChoiceList(this, "diseqcPositionerLevel", choiceTexts(kDiseqcPositionerLevels), false);
+    positionerId_ = makeField(this, "diseqcPositionerId");
+    skewController_ = makeCheck(this, "skewController", "Exists");
+    skewAngleV_ = makeField(this, "skewAngleV");
+    skewAngleH_ = makeField(this, "skewAngleH");
+
+    PageForm form(this);
+    form.addRow(" Name", "nameLabel", name_);
+    const std::pair<const char*, QWidget*> rows[] = {
+        {" Degree", degree_},
+        {" LNB Type", lnbType_},
+        {" LNB Freq", lnbFreq_},
+        {" LNB Freq H", lnbFreqH_},
+        {" LNB Power/Switch", lnbPower_},
+        {" 22Khz Switch", switch22k_},
+        {" 12V Switch", switch12v_},
+        {" DiSEqC Switch Level", switchLevel_},
+        {" DiSEqC Switch 1.0", switch10_},
+        {" DiSEqC Switch 1.1", switch11_},
+        {" DiSEqC Positioner Level", positionerLevel_},
+        {" DiSEqC Positioner ID", positionerId_},
+        {" Skew Controller", skewController_},
+        {" Skew Angle V", skewAngleV_},
+        {" Skew Angle H", skewAngleH_},
+    };
+    for (const auto& [text, field] : rows) {
+        QLabel* label = form.addRow(text, field->objectName() + "Label", field);
+        antennaRows_ << label << field;
+    }
+    ok_ = form.addOkButton(&separator_);
+    antennaRows_ << separator_ << ok_;
+}
+
+void NetworkPage::connectActions()
+{
+    connect(lnbType_, &QComboBox::activated, this, &NetworkPage::onLnbTypeChanged);
+    connect(switchLevel_, &QComboBox::activated, this, &NetworkPage::onSwitchLevelChanged);
+    connect(positionerLevel_, &QComboBox::activated, this, &NetworkPage::onPositionerLevelChanged);
+    connect(skewController_, &QCheckBox::clicked, this, &NetworkPage::onSkewControllerToggled);
+    connect(ok_, &QPushButton::clicked, this, &NetworkPage::okClicked);
+}
+
+void NetworkPage::ShowNetwork(const AntInfo& ant, const NetInfo& net)
+{
+    workAnt_ = ant;
+    workNet_.copyFrom(net);
+    shownName_ = QString::fromStdString(encoding_.toUtf8(net.name));
+    name_->setText(shownName_);
+
+    const bool terrestrial = net.netIndex == TERRESTRIAL_SLOT;
+    showTerrestrial(terrestrial);
+    terrestrialMode_ = terrestrial;
+    if (terrestrial)
+        return;
+
+    degree_->setText(QString::fromStdString(net.degreeText()));
+    SelectPosition(lnbType_, ant.lnbKind());
+    lnbFreq_->setEditText(QString::number(ant.lnbFrequency(0)));
+    lnbFreqH_->setEditText(ant.lnbKind() == 0 ? QString() : QString::number(ant.lnbFrequency(1)));
+    SelectPosition(lnbPower_, ant.power & 0x03);
+    switch22k_->setChecked(ant.power & 0x04);
+    switch12v_->setChecked(ant.power & 0x08);
+    SelectPosition(switchLevel_, ant.switchLevel());
+    SelectPosition(switch10_, ant.port10());
+    SelectPosition(switch11_, ant.port11());
+    SelectPosition(positionerLevel_, ant.positionerLevel());
+    fillPositionerId();
+    skewController_->setChecked(ant.diseqc & 0x80);
+    fillSkewAngles();
+    applyEnablingRules();
+}
+
+void NetworkPage::showTerrestrial(bool terrestrial)
+{
+    for (QWidget* widget : antennaRows_)
+        widget->setVisible(!terrestrial);
+    name_->setEnabled(!terrestrial);
+}
+
+void NetworkPage::applyEnablingRules()
+{
+    const int kind = workAnt_.lnbKind();
+    lnbFreqH_->setEnabled(kind != 0);
+    switch22k_->setEnabled(kind != 1);
+    switch10_->setEnabled(workAnt_.switchLevel() & 1);
+    switch11_->setEnabled(workAnt_.switchLevel() & 2);
+    positionerId_->setEnabled(workAnt_.positionerLevel() & 1);
+    const bool skew = workAnt_.diseqc & 0x80;
+    skewAngleV_->setEnabled(skew);
+    skewAngleH_->setEnabled(skew);
+}
+
+void NetworkPage::fillPositionerId()
+{
+    const bool shown = (workAnt_.positionerLevel() & 1) && workNet_.positionerId != 0;
+    FormatField(positionerId_, workNet_.positionerId, 0, shown);
+}
+
+void NetworkPage::fillSkewAngles()
+{
+    const bool shown = workAnt_.diseqc & 0x80;
+    FormatField(skewAngleV_, workNet_.skewV, 0, shown);
+    FormatField(skewAngleH_, workNet_.skewH, 0, shown);
+}
+
+void NetworkPage::onLnbTypeChanged(int position)
+{
+    if (position < 0 || position == workAnt_.lnbKind())
+        return;
+    workAnt_.lnbType = static_cast<uint8_t>((position << 6) | (workAnt_.lnbType & 0x0F));
+    if (position != 0)
+        lnbFreqH_->setEditText(QString::number(workAnt_.lnbFrequency(1)));
+    applyEnablingRules();
+}
+
+void NetworkPage::onSwitchLevelChanged(int position)
+{
+    if (position < 0 || position == workAnt_.switchLevel())
+        return;
+    workAnt_.diseqc = static_cast<uint8_t>((workAnt_.diseqc & ~0x03) | position);
+    SelectPosition(switch10_, workAnt_.port10());
+    SelectPosition(switch11_, workAnt_.port11());
+    applyEnablingRules();
+}
+
+void NetworkPage::onPositionerLevelChanged(int position)
+{
+    if (position < 0 || position == workAnt_.positionerLevel())
+        return;
+    workAnt_.diseqc = static_cast<uint8_t>((workAnt_.diseqc & ~0x0C) | (position << 2));
+    fillPositionerId();
+    applyEnablingRules();
+}
+
+void NetworkPage::onSkewControllerToggled(bool checked)
+{
+    if (checked == bool(workAnt_.diseqc & 0x80))
+        return;
+    workAnt_.diseqc = static_cast<uint8_t>(checked ? workAnt_.diseqc | 0x80 : workAnt_.diseqc & ~0x80);
+    fillSkewAngles();
+    applyEnablingRules();
+}
+
+int NetworkPage::ReadNetworkPage()
+{
+    if (terrestrialMode_)
+        return 0;
+    // An untouched name keeps its bytes, even those the name encoding cannot show.
+    if (name_->text() != shownName_)
+        workNet_.name = encoding_.fromUtf8(name_->text().toStdString());
+    workNet_.degree = parseDegree(degree_->text().toStdString());
+    readLnb();
+    readSwitches();
+    return 0;
+}
+
+void NetworkPage::readLnb()
+{
+    // A list left without a choice (a record with an unknown code) keeps the stored code.
+    const int kind = lnbType_->currentIndex() >= 0 ? lnbType_->currentIndex() : workAnt_.lnbKind();
+    workAnt_.lnbType = static_cast<uint8_t>((kind << 6) | (workAnt_.lnbType & 0x3F));
+    const auto high = static_cast<uint16_t>(kind != 0 ? readWhole(lnbFreqH_) : 0);
+    const auto low = static_cast<uint16_t>(readWhole(lnbFreq_));
+    workAnt_.setLnbFrequencies(low, high);
+}
+
+void NetworkPage::readSwitches()
+{
+    auto setBits = [](uint8_t& byte, int mask, int shift, int position) {
+        if (position >= 0)
+            byte = static_cast<uint8_t>((byte & ~mask) | ((position << shift) & mask));
+    };
+    setBits(workAnt_.power, 0x03, 0, lnbPower_->currentIndex());
+    setBits(workAnt_.power, 0x04, 2, switch22k_->isChecked());
+    setBits(workAnt_.power, 0x08, 3, switch12v_->isChecked());
+
+    setBits(workAnt_.diseqc, 0x03, 0, switchLevel_->currentIndex());
+    if (workAnt_.switchLevel() & 1)
+        setBits(workAnt_.ports, 0x03, 0, switch10_->currentIndex());
+    if (workAnt_.switchLevel() & 2)
+        setBits(workAnt_.ports, 0xF0, 4, switch11_->currentIndex());
+
+    setBits(workAnt_.diseqc, 0x0C, 2, positionerLevel_->currentIndex());
+    if (workAnt_.diseqc & 0x04)
+        workNet_.positionerId = static_cast<uint8_t>(ReadInteger(positionerId_->text()).value_or(0));
+
+    setBits(workAnt_.diseqc, 0x80, 7, skewController_->isChecked());
+    if (workAnt_.diseqc & 0x80) {
+        workNet_.skewV = parseSkewAngle(skewAngleV_->text().toStdString(), NetInfo::kDefaultSkewV);
+        workNet_.skewH = parseSkewAngle(skewAngleH_->text().toStdString(), NetInfo::kDefaultSkewH);
+    }
+}
+
+} // namespace kvx

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+#include "db/tpinfo.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kvx {
+
+class NameEncoding;
+
+// The edit bar's transponder page, in satellite mode or, for the terrestrial network, in terrestrial
+// mode (bandwidth instead of symbol rate; name, polarity, transmission, FEC and pilot read-only).
+class TransponderPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TransponderPage(const NameEncoding& encoding, QWidget* parent = nullptr);
+
+    void ShowTransponder(const TpInfo& tp);
+    // Reads the controls back into the working copy; returns 0.
+    int ReadTransponderPage();
+    // Reloads the FEC list for DVB-S2 or DVB-S and carries the selected code over where it can.
+    void RebuildFecList(bool dvbS2);
+
+    const TpInfo& workTp() const { return workTp_; }
+    bool terrestrialMode() const { return terrestrialMode_; }
+
+signals:
+    void okClicked();
+
+private:
+    void buildControls();
+    void showTerrestrial();
+    void showSatellite(const TpInfo& tp);
+    void setSatelliteControlsEnabled(bool enabled);
+    void selectFecCode(int code, bool dvbS2);
+    void readSatellite();
+    void onTransmissionChanged(int position);
+
+    const NameEncoding& encoding_;
+    TpInfo workTp_;
+    bool terrestrialMode_ = false;
+    QString shownName_;
+
+    QLineEdit* name_;
+    QLineEdit* frequency_;
+    QLabel* symbolRateLabel_;
+    QLineEdit* symbolRate_;
+    QComboBox* bandwidth_;
+    QLabel* polarityLabel_;
+    QComboBox* polarity_;
+    QLabel* transmissionLabel_;
+    QComboBox* transmission_;
+    QLabel* fecLabel_;
+    QComboBox* fec_;
+    QCheckBox* pilot_;
+    QLineEdit* freqDrift_;
+    QLineEdit* gmtError_;
+    QPushButton* ok_;
+};
+
+} // namespace kvx
