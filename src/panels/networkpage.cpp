@@ -11,6 +11,7 @@
 
 #include "db/fieldtext.h"
 #include "db/tables.h"
+#include "panels/controlfactory.h"
 #include "panels/fieldhelpers.h"
 #include "panels/pageform.h"
 #include "platform/nameencoding.h"
@@ -21,17 +22,6 @@ namespace {
 
 const QStringList kLnbFrequencyChoices = {"5150",  "5700",  "5750",  "9750",  "10000", "10050",
                                           "10600", "10750", "11200", "11250", "11300", "11475"};
-
-QComboBox* makeChoiceList(QWidget* parent, const QString& name, const QStringList& choices, bool editable)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(editable);
-    list->addItems(choices);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(6);
-    return list;
-}
 
 template <std::size_t N>
 QStringList choiceTexts(const std::array<std::string_view, N>& table)
@@ -48,21 +38,6 @@ QStringList numberTexts(int from, int to)
     for (int n = from; n <= to; ++n)
         texts << QString::number(n);
     return texts;
-}
-
-QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength = 32767)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setMaxLength(maxLength);
-    return field;
-}
-
-QCheckBox* makeCheck(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    return box;
 }
 
 int readWhole(const QComboBox* list)

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "db/tables.h"
+#include "panels/controlfactory.h"
 #include "panels/dlgaudio.h"
 #include "panels/fieldhelpers.h"
 #include "panels/pageform.h"
@@ -34,21 +35,6 @@ const char* const kCaBoxNames[15] = {"caViaccess",    "caSeca",       "caIrdeto"
                                      "caNagravision", "caAlphacrypt", "caBetacrypt", "caConax",
                                      "caCryptoworks", "caNds",        "caPowerVu",   "caSkycrypt",
                                      "caFirecrypt",   "caXcrypt",     "caUnknown"};
-
-QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength = 32767)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setMaxLength(maxLength);
-    return field;
-}
-
-QCheckBox* makeCheck(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    return box;
-}
 
 QHBoxLayout* fieldWithBox(QWidget* field, QWidget* box)
 {

@@ -10,6 +10,7 @@
 
 #include "db/fieldtext.h"
 #include "db/tables.h"
+#include "panels/controlfactory.h"
 #include "panels/fieldhelpers.h"
 #include "panels/pageform.h"
 #include "platform/nameencoding.h"
@@ -32,24 +33,6 @@ public:
         return Acceptable;
     }
 };
-
-QComboBox* makeList(QWidget* parent, const QString& name, const QStringList& choices)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->addItems(choices);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(6);
-    return list;
-}
-
-QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength = 32767)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setMaxLength(maxLength);
-    return field;
-}
 
 QString fecName(int code)
 {
@@ -78,11 +61,11 @@ void TransponderPage::buildControls()
     name_ = makeField(this, "name", 254);
     frequency_ = makeField(this, "frequency");
     symbolRate_ = makeField(this, "symbolRate");
-    bandwidth_ = makeList(this, "bandwidth", kBandwidths);
+    bandwidth_ = makeChoiceList(this, "bandwidth", kBandwidths);
     bandwidth_->hide();
-    polarity_ = makeList(this, "polarity", {"Vert", "Horz", "Circular Right", "Circular Left"});
-    transmission_ = makeList(this, "transmission", kTransmissions);
-    fec_ = makeList(this, "fec", {});
+    polarity_ = makeChoiceList(this, "polarity", {"Vert", "Horz", "Circular Right", "Circular Left"});
+    transmission_ = makeChoiceList(this, "transmission", kTransmissions);
+    fec_ = makeChoiceList(this, "fec", {});
     fec_->setEditable(true);
     fec_->setInsertPolicy(QComboBox::NoInsert);
     fec_->setValidator(new UpperCaseValidator(fec_));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace kvx {
+
+// The edit pages' controls, each created with the object name tests and the pages find it by.
+QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength = 32767);
+QCheckBox* makeCheck(QWidget* parent, const QString& name, const QString& text);
+QComboBox* makeChoiceList(QWidget* parent, const QString& name, const QStringList& choices,
+                          bool editable = false);
+
+} // namespace kvx
