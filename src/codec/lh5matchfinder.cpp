@@ -32,10 +32,10 @@ Lh5MatchFinder::Lh5MatchFinder()
 {
     for (int i = WINDOW; i < WINDOW + ROOTS; ++i)
         level_[i] = 1; // roots: stamp stays NIL, which stops percolation
-    // Free internal nodes form a list through next_.
+    // Free internal nodes form a list through their links.
     for (int i = 1; i < WINDOW - 1; ++i)
-        next_[i] = static_cast<uint16_t>(i + 1);
-    next_[WINDOW - 1] = NIL;
+        link_[i].next = static_cast<uint16_t>(i + 1);
+    link_[WINDOW - 1].next = NIL;
 }
 
 void Lh5MatchFinder::start()
@@ -53,23 +53,23 @@ void Lh5MatchFinder::slide()
 
 int Lh5MatchFinder::child(int node, uint8_t c)
 {
-    int r = next_[hash(node, c)];
-    parent_[NIL] = static_cast<uint16_t>(node); // sentinel ends the chain walk
-    while (parent_[r] != node)
-        r = next_[r];
-    return r;
+    Link e = link_[hash(node, c)];
+    while (e.nextParent != node && e.next != NIL)
+        e = link_[e.next];
+    return e.next;
 }
 
 void Lh5MatchFinder::makeChild(int node, uint8_t c, int r)
 {
     const int h = hash(node, c);
-    const int t = next_[h];
-    next_[h] = static_cast<uint16_t>(r);
-    next_[r] = static_cast<uint16_t>(t);
+    const int t = link_[h].next;
+    link_[r] = link_[h];
+    link_[h] = {static_cast<uint16_t>(r), static_cast<uint16_t>(node)};
     prev_[t] = static_cast<uint16_t>(r);
     prev_[r] = static_cast<uint16_t>(h);
     parent_[r] = static_cast<uint16_t>(node);
     ++childCount_[node];
+    childXor_[node] ^= static_cast<uint16_t>(r);
 }
 
 // Puts a new internal node at depth matchLength above `old`, with the current position as its
@@ -77,15 +77,16 @@ void Lh5MatchFinder::makeChild(int node, uint8_t c, int r)
 void Lh5MatchFinder::split(int old)
 {
     const int node = avail_;
-    avail_ = next_[node];
+    avail_ = link_[node].next;
     childCount_[node] = 0;
+    childXor_[node] = 0;
     int t = prev_[old];
     prev_[node] = static_cast<uint16_t>(t);
-    next_[t] = static_cast<uint16_t>(node);
-    t = next_[old];
-    next_[node] = static_cast<uint16_t>(t);
-    prev_[t] = static_cast<uint16_t>(node);
     parent_[node] = parent_[old];
+    link_[t] = {static_cast<uint16_t>(node), parent_[old]};
+    link_[node] = link_[old];
+    prev_[link_[old].next] = static_cast<uint16_t>(node);
+    childXor_[parent_[old]] ^= static_cast<uint16_t>(old ^ node);
     level_[node] = static_cast<uint8_t>(matchLength);
     stamp_[node] = static_cast<uint16_t>(pos_);
     makeChild(node, text_[matchPosition + matchLength], old);
@@ -102,7 +103,7 @@ void Lh5MatchFinder::insert()
         --matchLength;
         r = (matchPosition + 1) | WINDOW;
         while ((q = parent_[r]) == NIL)
-            r = next_[r]; // a replaced leaf points at its successor
+            r = link_[r].next; // a replaced leaf points at its successor
         while (level_[q] >= matchLength) {
             r = q;
             q = parent_[q];
@@ -153,15 +154,15 @@ void Lh5MatchFinder::insert()
         ++matchLength;
     }
     // A full-length match: the new leaf takes the old one's place in the trie.
-    int t = prev_[r];
+    const int t = prev_[r];
     prev_[pos_] = static_cast<uint16_t>(t);
-    next_[t] = static_cast<uint16_t>(pos_);
-    t = next_[r];
-    next_[pos_] = static_cast<uint16_t>(t);
-    prev_[t] = static_cast<uint16_t>(pos_);
+    link_[t] = {static_cast<uint16_t>(pos_), static_cast<uint16_t>(q)};
+    link_[pos_] = link_[r];
+    prev_[link_[r].next] = static_cast<uint16_t>(pos_);
     parent_[pos_] = static_cast<uint16_t>(q);
+    childXor_[q] ^= static_cast<uint16_t>(r ^ pos_);
     parent_[r] = NIL;
-    next_[r] = static_cast<uint16_t>(pos_);
+    link_[r].next = static_cast<uint16_t>(pos_);
 }
 
 // Deletes the leaf of the string leaving the window (same slot as the current position). An internal
@@ -171,11 +172,12 @@ void Lh5MatchFinder::remove()
     if (parent_[pos_] == NIL)
         return;
     int r = prev_[pos_];
-    int s = next_[pos_];
-    next_[r] = static_cast<uint16_t>(s);
+    int s = link_[pos_].next;
+    link_[r] = link_[pos_];
     prev_[s] = static_cast<uint16_t>(r);
     r = parent_[pos_];
     parent_[pos_] = NIL;
+    childXor_[r] ^= static_cast<uint16_t>(pos_);
     if (r >= WINDOW || --childCount_[r] > 1)
         return;
 
@@ -202,20 +204,19 @@ void Lh5MatchFinder::remove()
         stamp_[q] = static_cast<uint16_t>(s | WINDOW | PERC_FLAG);
     }
 
-    s = child(r, text_[t + level_[r]]);
+    s = childXor_[r];
     t = prev_[s];
-    u = next_[s];
-    next_[t] = static_cast<uint16_t>(u);
-    prev_[u] = static_cast<uint16_t>(t);
+    link_[t] = link_[s];
+    prev_[link_[s].next] = static_cast<uint16_t>(t);
     t = prev_[r];
-    next_[t] = static_cast<uint16_t>(s);
+    link_[t] = {static_cast<uint16_t>(s), parent_[r]};
     prev_[s] = static_cast<uint16_t>(t);
-    t = next_[r];
-    prev_[t] = static_cast<uint16_t>(s);
-    next_[s] = static_cast<uint16_t>(t);
+    link_[s] = link_[r];
+    prev_[link_[r].next] = static_cast<uint16_t>(s);
     parent_[s] = parent_[r];
+    childXor_[parent_[r]] ^= static_cast<uint16_t>(r ^ s);
     parent_[r] = NIL;
-    next_[r] = static_cast<uint16_t>(avail_);
+    link_[r].next = static_cast<uint16_t>(avail_);
     avail_ = r;
 }
 

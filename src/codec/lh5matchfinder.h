@@ -77,9 +77,16 @@ private:
     std::array<uint8_t, WINDOW + ROOTS> level_{};      // depth of internal nodes and roots
     std::array<uint8_t, WINDOW + ROOTS> childCount_{}; // of internal nodes
     std::array<uint16_t, WINDOW + ROOTS> stamp_{};     // newest position below a node; PERC_FLAG: percolating
+    std::array<uint16_t, WINDOW + ROOTS> childXor_{};  // xor of the children: the last child when one is left
     std::array<uint16_t, 2 * WINDOW> parent_{};
     std::array<uint16_t, 2 * WINDOW> prev_{};
-    std::array<uint16_t, MAX_HASH + 1> next_{}; // sibling chains, chain heads (hash slots), free nodes
+    // Sibling chains, chain heads (hash slots) and the free list. Each link also holds the parent of
+    // the node it points to, so a chain walk checks a node without loading its parent.
+    struct Link {
+        uint16_t next;
+        uint16_t nextParent;
+    };
+    std::array<Link, MAX_HASH + 1> link_{};
     int pos_ = WINDOW;
     int avail_ = 1;
 };
