@@ -87,7 +87,7 @@ TEST_F(KeyCommandsTest, ShiftDeleteAsksAboutASatelliteTransponder)
     EXPECT_TRUE(view().modified());
 }
 
-TEST_F(KeyCommandsTest, ShiftDeleteQuestionsOfTheOtherLevels)
+TEST_F(KeyCommandsTest, ShiftDeleteOnANetworkEmptiesItsSlot)
 {
     selectOnTree("Hotbird");
     prompter.answerQuestion(PromptAnswer::Yes);
@@ -102,16 +102,6 @@ TEST_F(KeyCommandsTest, ShiftDeleteQuestionsOfTheOtherLevels)
     EXPECT_EQ(view().currentNet(), &db().networks[1]);
     EXPECT_EQ(text(editBar().widget(), "name"), "");
     EXPECT_EQ(db().transponders.size(), 4u);
-
-    selectOnTree("Prog 6");
-    prompter.answerQuestion(PromptAnswer::No);
-    press(Qt::Key_Delete);
-    EXPECT_EQ(prompter.shown.back(), "Prog 6\nItem delete?");
-
-    tree().setCurrentItem(terrestrialTransponder());
-    prompter.answerQuestion(PromptAnswer::No);
-    press(Qt::Key_Delete);
-    EXPECT_EQ(prompter.shown.back(), "   474 (7 Mhz)\nItem delete?");
 }
 
 TEST_F(KeyCommandsTest, ShiftDeleteLeavesTheTerrestrialNetworkAndWorksOnlyOnTheTree)
@@ -219,27 +209,16 @@ TEST_F(KeyCommandsTest, ShiftF10OpensNoContextMenu)
 
 // --- Context menus
 
-TEST_F(KeyCommandsTest, ContextMenuOfEachLevel)
+TEST_F(KeyCommandsTest, ContextMenuFollowsThePage)
 {
-    select("Astra 1");
-    requestContextMenu();
-    EXPECT_EQ(menuShown,
-              QStringList({"Import &SATCODX", "Update from &LyngSat", "|", "TP Sort by &Frequency in Network",
-                           "|", "Add Transponder", "|", "Delete Network", "Delete All Transponder in Network",
-                           "Delete All Program in Network"}));
-    select("TP0");
-    requestContextMenu();
-    EXPECT_EQ(menuShown, QStringList({"Add Transponder", "|", "Delete Transponder",
-                                      "Delete All Transponder in Network", "|", "Add Program", "|",
-                                      "Delete All Program in Transponder", "Delete All Program in Network"}));
     select("Prog 0");
     requestContextMenu();
     EXPECT_EQ(menuShown,
               QStringList({"Add Program", "|", "Delete Program", "Delete All Program in Transponder"}));
-
+    // Nothing selected: no menu.
     trigger(ID_FILE_CLOSE);
     requestContextMenu();
-    EXPECT_EQ(menusShown, 3);
+    EXPECT_EQ(menusShown, 1);
 }
 
 TEST_F(KeyCommandsTest, TerrestrialContextMenuGreysImportsAndDelete)
@@ -278,7 +257,7 @@ TEST_F(KeyCommandsTest, ContextMenuItemsRunTheirCommands)
     EXPECT_EQ(view().page(), PAGE_TRANSPONDER);
 }
 
-TEST(DeleteQuestion, NoneWhereTheKeyDeletesNothing)
+TEST(DeleteQuestion, TextsOfEachLevel)
 {
     const NameEncoding encoding;
     NetInfo net;
@@ -289,4 +268,14 @@ TEST(DeleteQuestion, NoneWhereTheKeyDeletesNothing)
     tp.symbolRate = 27500;
     EXPECT_EQ(deleteQuestion(PAGE_TRANSPONDER, false, nullptr, &tp, nullptr, encoding),
               " 12188 L  27500\nItem delete?");
+    TpInfo terrestrial = TpInfo::create(TERRESTRIAL_SLOT, 474, 0);
+    terrestrial.symbolRate = 1;
+    EXPECT_EQ(deleteQuestion(PAGE_TRANSPONDER, true, nullptr, &terrestrial, nullptr, encoding),
+              "   474 (7 Mhz)\nItem delete?");
+    // A program's name as stored, whatever its code-page marker says.
+    ProgInfo prog = ProgInfo::create(0, 1);
+    prog.name = "\xC0\xE1";
+    prog.nameCodePage = NAME_CODE_PAGE_ISO8859_5;
+    EXPECT_EQ(deleteQuestion(PAGE_PROGRAM, false, nullptr, nullptr, &prog, NameEncoding("WINDOWS-1252")),
+              QString::fromUtf8("\u00C0\u00E1\nItem delete?"));
 }
