@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "app/commandrules.h"
 #include "commandsfixture.h"
@@ -66,6 +67,13 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
     EXPECT_EQ(frame->action(ID_TP_DELETE)->toolTip(), "Delete Tp(Shift + Delete)");
     EXPECT_EQ(frame->action(ID_MOVE_DOWN)->toolTip(), "Move down(Shift + Down)");
     EXPECT_EQ(frame->action(ID_MODIFICATION_DATE)->statusTip(), "Show/Edit the recent modification date");
+
+    // The highlighted item's prompt shows in the status bar.
+    QMenu* transponderMenu = frame->menuBar()->actions()[3]->menu();
+    transponderMenu->popup(QPoint(10, 10));
+    transponderMenu->setActiveAction(frame->action(ID_TP_DELETE_ALL_IN_NET));
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Delete all transponders in the selected network");
+    transponderMenu->hide();
 }
 
 TEST_F(StructureCommandsTest, NothingSelectedDisablesTheDocumentCommands)
