@@ -252,6 +252,11 @@ void CChildView::onSelectionChanged(QTreeWidgetItem* item)
         suppressSelChange_ = false;
         return;
     }
+    showItem(item);
+}
+
+void CChildView::showItem(QTreeWidgetItem* item)
+{
     currentItem_ = item;
     if (editBar_ == nullptr)
         return;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <span>
 
 #include <QPointer>
 #include <QWidget>
@@ -10,8 +12,11 @@
 #include "db/channeldatabase.h"
 #include "panels/editbar.h"
 #include "platform/nameencoding.h"
+#include "res/commandids.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 
 namespace kvx {
 
@@ -61,6 +66,39 @@ public:
     // Opens a file without the dialog (a dropped file, or the file named at start-up).
     int OpenFile(const QString& path);
 
+    // Print, stamp, sort, delete, add and move commands, and the Insert and Delete keys
+    // (structurecommands.cpp, keycommands.cpp).
+    void OnFilePrint();
+    void OnModificationDate();
+    void OnSortByDegree();
+    void OnTpSortByFrequency();
+    void OnDeleteNetwork();
+    void OnAddTransponder();
+    void OnDeleteTransponder();
+    void OnDeleteAllTranspondersInNetwork();
+    void OnAddProgram();
+    void OnDeleteProgram();
+    void OnDeleteAllProgramsInTransponder();
+    void OnDeleteAllProgramsInNetwork();
+    void OnMoveUp();
+    void OnMoveDown();
+    void OnInsertKey();
+    void OnDeleteKey();
+    struct CommandHandler {
+        CommandId id;
+        void (CChildView::*run)();
+    };
+    // The handlers above by command, for the frame to connect.
+    static std::span<const CommandHandler> structureCommands();
+
+    // The tree's context menu for the current page, none on the empty page (treecontextmenu.cpp).
+    std::unique_ptr<QMenu> CreateContextMenu();
+    // Opens the menu at the screen position; the chosen item's command is requested from the frame.
+    void OnContextMenu(QPoint globalPos);
+    // Runs the menu and returns the chosen item; tests choose without opening a popup.
+    using MenuRunner = std::function<QAction*(QMenu&, QPoint)>;
+    void setContextMenuRunner(MenuRunner runner) { menuRunner_ = std::move(runner); }
+
     // Tree gestures.
     void SelectOnRightClick(QPoint pos) override;
     void BeginDrag(QTreeWidgetItem* item, QPoint pos) override;
@@ -75,13 +113,25 @@ public:
 signals:
     // Selection, page or modified state changed: the commands' enabling may have changed.
     void documentStateChanged();
+    // A context menu item was chosen: the frame runs the main command it stands for.
+    void commandRequested(int id);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void onSelectionChanged(QTreeWidgetItem* item);
+    // Makes the item current and shows its record in the edit bar, without applying edits.
+    void showItem(QTreeWidgetItem* item);
+    void selectNewItem(QTreeWidgetItem* item);
+    // After items went from the tree: shows the tree's selection when the edit bar was emptied for it.
+    void showSelectionAfterDelete();
+    // The transponder and network the commands work on for the current page, or none.
+    TpInfo* commandTransponder();
+    NetInfo* commandNetwork();
+    void moveBySibling(int step);
     void forgetCurrentRecords();
     int openPath(const QString& path);
     void reportStatus(int status);
@@ -107,6 +157,7 @@ private:
     bool dragging_ = false;
     QTreeWidgetItem* dragSource_ = nullptr;
     QTreeWidgetItem* dropTarget_ = nullptr;
+    MenuRunner menuRunner_;
 };
 
 } // namespace kvx

@@ -19,4 +19,14 @@ void QtDialogFactory::showAbout(QWidget* parent)
     dialog.exec();
 }
 
+std::optional<DateDialogValues> QtDialogFactory::modificationDate(QWidget* parent,
+                                                                  const DateDialogValues& values)
+{
+    CDlgDate dialog(parent);
+    dialog.setValues(values);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.values();
+}
+
 } // namespace kvx

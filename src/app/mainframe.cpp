@@ -106,7 +106,9 @@ void CMainFrame::showLockKeys(const LockKeyState& state)
 
 void CMainFrame::createActions()
 {
-    for (const auto& layout : {fileMenuLayout(), viewMenuLayout(), helpMenuLayout(), toolBarLayout()}) {
+    for (const auto& layout :
+         {fileMenuLayout(), viewMenuLayout(), satelliteMenuLayout(), transponderMenuLayout(),
+          programMenuLayout(), helpMenuLayout(), toolBarLayout(), keyCommandLayout()}) {
         for (CommandId id : layout) {
             const CommandText* text = commandText(id);
             if (text == nullptr || actions_.count(id) != 0)
@@ -123,6 +125,24 @@ void CMainFrame::createActions()
             actions_[id] = action;
         }
     }
+    createAccelerators();
+}
+
+void CMainFrame::createAccelerators()
+{
+    for (const Accelerator& accelerator : acceleratorTable()) {
+        auto* key = new QAction(this);
+        key->setShortcut(QKeySequence(QString::fromUtf8(accelerator.key)));
+        addAction(key);
+        connect(key, &QAction::triggered, this, [this, id = accelerator.id] { runCommand(id); });
+    }
+}
+
+void CMainFrame::runCommand(int id)
+{
+    // A disabled command ignores the trigger; a key without a command does nothing.
+    if (QAction* a = action(static_cast<CommandId>(id)))
+        a->trigger();
 }
 
 void CMainFrame::connectCommands()
@@ -138,6 +158,9 @@ void CMainFrame::connectCommands()
     on(ID_FILE_SAVE_AS, [this] { view_->OnFileSaveAs(); });
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
+    for (const CChildView::CommandHandler& command : CChildView::structureCommands())
+        on(command.id, [this, run = command.run] { (view_->*run)(); });
+    connect(view_, &CChildView::commandRequested, this, &CMainFrame::runCommand);
     on(ID_VIEW_EDITBAR, [this] { editBar_->setVisible(editBar_->isHidden()); });
     on(ID_VIEW_TOOLBAR, [this] {
         toolBar_->setVisible(toolBar_->isHidden());
@@ -164,6 +187,9 @@ void CMainFrame::createMenus()
     fill(viewMenu, viewMenuLayout());
     viewMenu->addSeparator();
     viewMenu->addMenu(createEncodingMenu());
+    fill(menuBar()->addMenu(tr("&Satellite")), satelliteMenuLayout());
+    fill(menuBar()->addMenu(tr("&Transponder")), transponderMenuLayout());
+    fill(menuBar()->addMenu(tr("&Program")), programMenuLayout());
     fill(menuBar()->addMenu(tr("&Help")), helpMenuLayout());
 }
 

@@ -49,6 +49,10 @@ private:
     std::optional<PidList> runAudioDialog(const PidList& list);
     void createStatusBar();
     void createActions();
+    // The keys that run a command without being its shortcut; they stay live while it is disabled.
+    void createAccelerators();
+    // Runs the command as its menu item would, unless the command is disabled.
+    void runCommand(int id);
     void connectCommands();
     void createMenus();
     void createToolBar();

@@ -34,6 +34,28 @@ enum CommandId : int {
     ID_MOVE_DOWN = 32810,
     ID_DELETE_KEY = 32862,
     ID_INSERT_KEY = 32863,
+    // Tree context menus; each runs the main command it names in commandtexts.
+    ID_CTX_NET_IMPORT_SATCODX = 32824,
+    ID_CTX_NET_UPDATE_LYNGSAT = 32825,
+    ID_CTX_NET_ADD_TP = 32831,
+    ID_CTX_NET_DELETE_ALL_TPS = 32832,
+    ID_DELETE_NETWORK = 32833,
+    ID_CTX_NET_DELETE_ALL_PROGS = 32836,
+    ID_CTX_TP_DELETE = 32842,
+    ID_CTX_TP_DELETE_ALL_IN_NET = 32847,
+    ID_CTX_TP_ADD = 32848,
+    ID_CTX_TP_ADD_PROG = 32861,
+    ID_CTX_TP_DELETE_PROGS_IN_TP = 32857,
+    ID_CTX_TP_DELETE_PROGS_IN_NET = 32858,
+    ID_CTX_PROG_ADD = 32852,
+    ID_CTX_PROG_DELETE = 32853,
+    ID_CTX_PROG_DELETE_ALL_IN_TP = 32854,
+    // Keys of the accelerator table without a handler: pressing them does nothing.
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
+    ID_UNUSED_KEY_1 = 32866,
+    ID_UNUSED_KEY_2 = 32867,
+    ID_UNUSED_KEY_3 = 32869,
 };
 
 } // namespace kvx

@@ -63,8 +63,12 @@ TEST_F(MainFrameTest, CommandsCarryTheirTextsKeysAndToolbarPlaces)
     EXPECT_EQ(frame->action(ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save the KVX file");
     EXPECT_EQ(frame->action(ID_FILE_NEW)->statusTip(), "Creates a new KVX file");
     EXPECT_EQ(toolBarTexts(frame->toolBar()),
-              QStringList({"New", "Open", "Save", "|", "Toggle EditBar", "|", "About"}));
-    EXPECT_FALSE(frame->action(ID_FILE_NEW)->icon().isNull());
+              QStringList({"New", "Open", "Save", "|", "Print", "|", "Add Tp(Shift + Insert)",
+                           "Delete Tp(Shift + Delete)", "|", "Add Prog(Shift + Insert)",
+                           "Delete Prog(Shift + Delete)", "|", "Move up(Shift + Up)",
+                           "Move down(Shift + Down)", "|", "Toggle EditBar", "Ch List", "|", "About"}));
+    for (QAction* button : frame->toolBar()->actions())
+        EXPECT_TRUE(button->isSeparator() || !button->icon().isNull()) << button->toolTip().toStdString();
 
     EXPECT_TRUE(frame->action(ID_VIEW_EDITBAR)->isChecked());
     trigger(ID_VIEW_EDITBAR);

@@ -96,6 +96,7 @@ std::optional<SaveFileChoice> ScriptedPrompter::chooseSaveFile(const FileDialogS
 ScriptedDialogs::~ScriptedDialogs()
 {
     EXPECT_TRUE(models_.empty()) << "a scripted model choice was never asked for";
+    EXPECT_TRUE(dates_.empty()) << "a scripted date dialog answer was never asked for";
 }
 
 std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
@@ -112,6 +113,18 @@ std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
 void ScriptedDialogs::showAbout(QWidget*)
 {
     ++aboutShown;
+}
+
+std::optional<DateDialogValues> ScriptedDialogs::modificationDate(QWidget*, const DateDialogValues& values)
+{
+    datesShown << values;
+    if (dates_.empty()) {
+        ADD_FAILURE() << "unexpected date dialog";
+        return std::nullopt;
+    }
+    const auto answer = dates_.front();
+    dates_.pop_front();
+    return answer;
 }
 
 } // namespace kvx::test

@@ -45,19 +45,27 @@ private:
     std::deque<Step> steps_;
 };
 
-// Answers the model dialog from a script and counts the about boxes.
+// Answers the model and date dialogs from a script and counts the about boxes.
 class ScriptedDialogs final : public DialogFactory {
 public:
     ~ScriptedDialogs() override;
     void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
 
+    // The date dialog's answer: values for OK, none for Cancel.
+    void answerDate(std::optional<DateDialogValues> values) { dates_.push_back(std::move(values)); }
+
     std::optional<ReceiverModel> selectModel(QWidget* parent) override;
     void showAbout(QWidget* parent) override;
+    std::optional<DateDialogValues> modificationDate(QWidget* parent,
+                                                     const DateDialogValues& values) override;
 
     int aboutShown = 0;
+    // What the date dialog was opened with, each time.
+    QList<DateDialogValues> datesShown;
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;
+    std::deque<std::optional<DateDialogValues>> dates_;
 };
 
 } // namespace kvx::test

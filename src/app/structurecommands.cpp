@@ -1,0 +1,329 @@
+// The view's commands that change the database's structure or its stamp: sorting, deleting, adding and
+// moving networks, transponders and programs, and the modification date.
+
+#include <array>
+
+#include "app/childview.h"
+#include "app/dialogfactory.h"
+#include "app/prompter.h"
+#include "db/editops.h"
+#include "db/stamp.h"
+#include "panels/dlgdate.h"
+#include "panels/editbar.h"
+
+namespace kvx {
+
+namespace {
+
+// Sorting by degree starts the circle at this many tenths of a degree.
+constexpr uint16_t kDegreeSortOrigin = 1800;
+
+constexpr std::array kStructureCommands = {
+    CChildView::CommandHandler{ID_FILE_PRINT, &CChildView::OnFilePrint},
+    CChildView::CommandHandler{ID_MODIFICATION_DATE, &CChildView::OnModificationDate},
+    CChildView::CommandHandler{ID_SORT_BY_DEGREE, &CChildView::OnSortByDegree},
+    CChildView::CommandHandler{ID_TP_SORT_BY_FREQUENCY, &CChildView::OnTpSortByFrequency},
+    CChildView::CommandHandler{ID_DELETE_NETWORK, &CChildView::OnDeleteNetwork},
+    CChildView::CommandHandler{ID_TP_ADD, &CChildView::OnAddTransponder},
+    CChildView::CommandHandler{ID_TP_DELETE, &CChildView::OnDeleteTransponder},
+    CChildView::CommandHandler{ID_TP_DELETE_ALL_IN_NET, &CChildView::OnDeleteAllTranspondersInNetwork},
+    CChildView::CommandHandler{ID_PROG_ADD, &CChildView::OnAddProgram},
+    CChildView::CommandHandler{ID_PROG_DELETE, &CChildView::OnDeleteProgram},
+    CChildView::CommandHandler{ID_PROG_DELETE_ALL_IN_TP, &CChildView::OnDeleteAllProgramsInTransponder},
+    CChildView::CommandHandler{ID_PROG_DELETE_ALL_IN_NET, &CChildView::OnDeleteAllProgramsInNetwork},
+    CChildView::CommandHandler{ID_MOVE_UP, &CChildView::OnMoveUp},
+    CChildView::CommandHandler{ID_MOVE_DOWN, &CChildView::OnMoveDown},
+    CChildView::CommandHandler{ID_INSERT_KEY, &CChildView::OnInsertKey},
+    CChildView::CommandHandler{ID_DELETE_KEY, &CChildView::OnDeleteKey},
+};
+
+QTreeWidgetItem* itemOf(const void* treeItem)
+{
+    return CKVXTree::itemOf(treeItem);
+}
+
+} // namespace
+
+std::span<const CChildView::CommandHandler> CChildView::structureCommands()
+{
+    return kStructureCommands;
+}
+
+// --- Helpers
+
+TpInfo* CChildView::commandTransponder()
+{
+    if (page() == PAGE_TRANSPONDER)
+        return currentTp_;
+    if (page() == PAGE_PROGRAM && currentProg_ != nullptr)
+        return database_.transponders.at(currentProg_->tpIndex);
+    return nullptr;
+}
+
+NetInfo* CChildView::commandNetwork()
+{
+    if (page() == PAGE_NETWORK)
+        return currentNet_;
+    const TpInfo* tp = commandTransponder();
+    return tp != nullptr ? database_.networks.at(tp->netIndex) : nullptr;
+}
+
+void CChildView::selectNewItem(QTreeWidgetItem* item)
+{
+    // Pending edits were settled before the command ran; the new record is shown without asking again.
+    suppressSelChange_ = true;
+    tree_->setCurrentItem(item);
+    tree_->scrollToItem(item);
+    suppressSelChange_ = false;
+    showItem(item);
+}
+
+void CChildView::showSelectionAfterDelete()
+{
+    if (page() != PAGE_EMPTY)
+        return;
+    // The shown item may be gone: whatever the tree selected in its place is shown as a new selection.
+    currentItem_ = nullptr;
+    onSelectionChanged(tree_->currentItem());
+}
+
+// --- File menu
+
+void CChildView::OnFilePrint()
+{
+    services_.prompter.showMessage(tr("Not yet ..."), PromptIcon::None);
+}
+
+void CChildView::OnModificationDate()
+{
+    const Stamp& stamp = database_.stamp;
+    DateDialogValues values;
+    values.radio = stamp[0] == 0 ? CDlgDate::RADIO_VERSION : CDlgDate::RADIO_DATE;
+    values.date = stampDateOrToday(stamp, services_.clock);
+    values.versionText = QString::fromStdString(stampVersionText(stamp).value_or(std::string()));
+    const std::optional<DateDialogValues> chosen = services_.dialogs.modificationDate(window(), values);
+    if (!chosen)
+        return;
+    // Confirming fixes the stamp against the refresh on save, changed or not.
+    const bool changed = chosen->radio == CDlgDate::RADIO_VERSION
+                             ? confirmStampVersion(database_, chosen->versionText.toStdString())
+                             : confirmStampDate(database_, chosen->date);
+    if (changed)
+        MarkModified();
+}
+
+// --- Satellite menu
+
+void CChildView::OnSortByDegree()
+{
+    if (ApplyEdits(1) == 1)
+        return;
+    if (!sortNetworksByDegree(database_, kDegreeSortOrigin))
+        return;
+    ResetSelection();
+    tree_->Build(&database_);
+    MarkModified();
+}
+
+void CChildView::OnTpSortByFrequency()
+{
+    if (ApplyEdits(1) == 1 || page() != PAGE_NETWORK || currentNet_ == nullptr)
+        return;
+    NetInfo* net = currentNet_;
+    const uint8_t slot = slotOfNetwork(database_, net);
+    if (slot == NO_SLOT || !sortTranspondersByFrequency(database_, slot))
+        return;
+    ShowNetworkItem(currentItem_);
+    tree_->Rebuild();
+    QTreeWidgetItem* item = itemOf(net->treeItem);
+    tree_->setCurrentItem(item);
+    if (item != nullptr && item->childCount() > 0)
+        item->setExpanded(true);
+    MarkModified();
+}
+
+void CChildView::OnDeleteNetwork()
+{
+    if (page() != PAGE_NETWORK || currentNet_ == nullptr || currentItem_ == nullptr)
+        return;
+    const uint8_t slot = slotOfNetwork(database_, currentNet_);
+    if (slot == NO_SLOT)
+        return;
+    suppressSelChange_ = true;
+    tree_->DeleteChildren(currentItem_);
+    emptyNetworkSlot(database_, slot);
+    tree_->Rebuild();
+    // Tree selection, current item and edit bar all rest on the emptied network.
+    QTreeWidgetItem* item = itemOf(database_.networks[slot].treeItem);
+    tree_->setCurrentItem(item);
+    currentItem_ = item;
+    ShowNetworkItem(item);
+    MarkModified();
+    suppressSelChange_ = false;
+}
+
+// --- Transponder menu
+
+void CChildView::OnAddTransponder()
+{
+    if (ApplyEdits(1) == 1)
+        return;
+    uint8_t slot = NO_SLOT;
+    uint16_t position = NO_POSITION;
+    QTreeWidgetItem* before = nullptr;
+    if (page() == PAGE_NETWORK && currentNet_ != nullptr) {
+        slot = slotOfNetwork(database_, currentNet_);
+    } else if (TpInfo* tp = commandTransponder()) {
+        // The new transponder goes just before the shown one.
+        slot = tp->netIndex;
+        position = positionOfTransponder(database_, tp);
+        before = itemOf(tp->treeItem);
+    }
+    if (slot == NO_SLOT)
+        return;
+    TpInfo* added = addTransponder(database_, slot, position);
+    if (added == nullptr)
+        return;
+    selectNewItem(tree_->InsertTransponder(*added, before));
+    MarkModified();
+}
+
+void CChildView::OnDeleteTransponder()
+{
+    TpInfo* tp = commandTransponder();
+    if (tp == nullptr)
+        return;
+    const uint16_t position = positionOfTransponder(database_, tp);
+    if (position == NO_POSITION)
+        return;
+    editBar_->SwitchPage(PAGE_EMPTY);
+    suppressSelChange_ = true;
+    tree_->DeleteItemAndChildren(itemOf(tp->treeItem));
+    suppressSelChange_ = false;
+    deleteTransponder(database_, position);
+    showSelectionAfterDelete();
+    MarkModified();
+}
+
+void CChildView::OnDeleteAllTranspondersInNetwork()
+{
+    NetInfo* net = commandNetwork();
+    if (net == nullptr)
+        return;
+    const uint8_t slot = slotOfNetwork(database_, net);
+    if (slot == NO_SLOT)
+        return;
+    if (page() != PAGE_NETWORK)
+        editBar_->SwitchPage(PAGE_EMPTY);
+    suppressSelChange_ = true;
+    tree_->DeleteChildren(itemOf(net->treeItem));
+    suppressSelChange_ = false;
+    deleteTranspondersOfNetwork(database_, slot);
+    showSelectionAfterDelete();
+    MarkModified();
+}
+
+// --- Program menu
+
+void CChildView::OnAddProgram()
+{
+    if (ApplyEdits(1) == 1)
+        return;
+    ProgInfo* added = nullptr;
+    QTreeWidgetItem* before = nullptr;
+    if (page() == PAGE_TRANSPONDER && currentTp_ != nullptr) {
+        const uint16_t tpIndex = positionOfTransponder(database_, currentTp_);
+        if (tpIndex != NO_POSITION)
+            added = addProgram(database_, tpIndex, NO_POSITION);
+    } else if (page() == PAGE_PROGRAM && currentProg_ != nullptr) {
+        // The new program goes just above the shown one.
+        before = itemOf(currentProg_->treeItem);
+        added = addProgram(database_, currentProg_->tpIndex, positionOfProgram(database_, currentProg_));
+    }
+    if (added == nullptr)
+        return;
+    selectNewItem(tree_->InsertProgram(*added, before));
+    MarkModified();
+}
+
+void CChildView::OnDeleteProgram()
+{
+    if (page() != PAGE_PROGRAM || currentProg_ == nullptr)
+        return;
+    const uint16_t position = positionOfProgram(database_, currentProg_);
+    if (position == NO_POSITION)
+        return;
+    QTreeWidgetItem* item = itemOf(currentProg_->treeItem);
+    editBar_->SwitchPage(PAGE_EMPTY);
+    suppressSelChange_ = true;
+    tree_->DeleteItem(item);
+    suppressSelChange_ = false;
+    deleteProgram(database_, position);
+    showSelectionAfterDelete();
+    MarkModified();
+}
+
+void CChildView::OnDeleteAllProgramsInTransponder()
+{
+    TpInfo* tp = commandTransponder();
+    if (tp == nullptr)
+        return;
+    const uint16_t tpIndex = positionOfTransponder(database_, tp);
+    if (tpIndex == NO_POSITION)
+        return;
+    if (page() == PAGE_PROGRAM)
+        editBar_->SwitchPage(PAGE_EMPTY);
+    suppressSelChange_ = true;
+    tree_->DeleteChildren(itemOf(tp->treeItem));
+    suppressSelChange_ = false;
+    deleteProgramsOfTransponder(database_, tpIndex);
+    showSelectionAfterDelete();
+    MarkModified();
+}
+
+void CChildView::OnDeleteAllProgramsInNetwork()
+{
+    NetInfo* net = commandNetwork();
+    if (net == nullptr)
+        return;
+    const uint8_t slot = slotOfNetwork(database_, net);
+    if (slot == NO_SLOT)
+        return;
+    if (page() == PAGE_PROGRAM)
+        editBar_->SwitchPage(PAGE_EMPTY);
+    suppressSelChange_ = true;
+    tree_->DeleteGrandchildren(itemOf(net->treeItem));
+    suppressSelChange_ = false;
+    deleteProgramsOfNetwork(database_, slot);
+    showSelectionAfterDelete();
+    MarkModified();
+}
+
+// --- Moving with the keys or the toolbar
+
+void CChildView::OnMoveUp()
+{
+    moveBySibling(-1);
+}
+
+void CChildView::OnMoveDown()
+{
+    moveBySibling(1);
+}
+
+void CChildView::moveBySibling(int step)
+{
+    QTreeWidgetItem* item = currentItem_;
+    if (item == nullptr)
+        return;
+    QTreeWidgetItem* parent = item->parent();
+    const int index = parent != nullptr ? parent->indexOfChild(item) : tree_->indexOfTopLevelItem(item);
+    const int other = index + step;
+    QTreeWidgetItem* sibling = nullptr;
+    if (other >= 0)
+        sibling = parent != nullptr ? parent->child(other) : tree_->topLevelItem(other);
+    if (sibling != nullptr)
+        MoveItem(item, sibling);
+}
+
+} // namespace kvx

@@ -1,0 +1,64 @@
+#include "res/contextmenutexts.h"
+
+#include <array>
+
+namespace kvx {
+
+namespace {
+
+constexpr ContextMenuItem kSeparator{ID_NONE, "", ID_NONE};
+
+constexpr std::array kNetworkMenu = {
+    ContextMenuItem{ID_CTX_NET_IMPORT_SATCODX, "Import &SATCODX", ID_IMPORT_SATCODX},
+    ContextMenuItem{ID_CTX_NET_UPDATE_LYNGSAT, "Update from &LyngSat", ID_UPDATE_LYNGSAT},
+    kSeparator,
+    ContextMenuItem{ID_TP_SORT_BY_FREQUENCY, "TP Sort by &Frequency in Network", ID_TP_SORT_BY_FREQUENCY},
+    kSeparator,
+    ContextMenuItem{ID_CTX_NET_ADD_TP, "Add Transponder", ID_TP_ADD},
+    kSeparator,
+    ContextMenuItem{ID_DELETE_NETWORK, "Delete Network", ID_DELETE_NETWORK},
+    ContextMenuItem{ID_CTX_NET_DELETE_ALL_TPS, "Delete All Transponder in Network", ID_TP_DELETE_ALL_IN_NET},
+    ContextMenuItem{ID_CTX_NET_DELETE_ALL_PROGS, "Delete All Program in Network", ID_PROG_DELETE_ALL_IN_NET},
+};
+
+constexpr std::array kTransponderMenu = {
+    ContextMenuItem{ID_CTX_TP_ADD, "Add Transponder", ID_TP_ADD},
+    kSeparator,
+    ContextMenuItem{ID_CTX_TP_DELETE, "Delete Transponder", ID_TP_DELETE},
+    ContextMenuItem{ID_CTX_TP_DELETE_ALL_IN_NET, "Delete All Transponder in Network",
+                    ID_TP_DELETE_ALL_IN_NET},
+    kSeparator,
+    ContextMenuItem{ID_CTX_TP_ADD_PROG, "Add Program", ID_PROG_ADD},
+    kSeparator,
+    ContextMenuItem{ID_CTX_TP_DELETE_PROGS_IN_TP, "Delete All Program in Transponder",
+                    ID_PROG_DELETE_ALL_IN_TP},
+    ContextMenuItem{ID_CTX_TP_DELETE_PROGS_IN_NET, "Delete All Program in Network",
+                    ID_PROG_DELETE_ALL_IN_NET},
+};
+
+constexpr std::array kProgramMenu = {
+    ContextMenuItem{ID_CTX_PROG_ADD, "Add Program", ID_PROG_ADD},
+    kSeparator,
+    ContextMenuItem{ID_CTX_PROG_DELETE, "Delete Program", ID_PROG_DELETE},
+    ContextMenuItem{ID_CTX_PROG_DELETE_ALL_IN_TP, "Delete All Program in Transponder",
+                    ID_PROG_DELETE_ALL_IN_TP},
+};
+
+} // namespace
+
+std::span<const ContextMenuItem> networkContextMenu()
+{
+    return kNetworkMenu;
+}
+
+std::span<const ContextMenuItem> transponderContextMenu()
+{
+    return kTransponderMenu;
+}
+
+std::span<const ContextMenuItem> programContextMenu()
+{
+    return kProgramMenu;
+}
+
+} // namespace kvx

@@ -1,0 +1,73 @@
+#include "commandsfixture.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+
+namespace kvx::test {
+
+QStringList menuTexts(const QMenu& menu)
+{
+    QStringList texts;
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            texts << QStringLiteral("|");
+        else
+            texts << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
+    }
+    return texts;
+}
+
+void CommandsFixture::SetUp()
+{
+    FrameFixture::SetUp();
+    view().setContextMenuRunner([this](QMenu& menu, QPoint) -> QAction* {
+        ++menusShown;
+        menuShown = menuTexts(menu);
+        for (QAction* action : menu.actions())
+            if (!menuChoice.isEmpty() && action->text() == menuChoice)
+                return action;
+        return nullptr;
+    });
+    reopen(makeVariedDatabase(2, kFlags));
+    frame->show();
+}
+
+void CommandsFixture::reopen(ChannelDatabase database)
+{
+    open(writeKvx("commands.kvx", std::move(database)));
+    tree().expandAll();
+}
+
+void CommandsFixture::select(const QString& label)
+{
+    QTreeWidgetItem* item = findItem(label);
+    ASSERT_NE(item, nullptr) << label.toStdString();
+    tree().setCurrentItem(item);
+    ASSERT_EQ(view().currentItem(), item);
+}
+
+QStringList CommandsFixture::childLabels(QTreeWidgetItem* item) const
+{
+    QStringList labels;
+    for (int i = 0; i < item->childCount(); ++i)
+        labels << item->child(i)->text(0);
+    return labels;
+}
+
+std::vector<std::string> CommandsFixture::programNames() const
+{
+    std::vector<std::string> names;
+    for (const ProgInfo& prog : frame->view()->database().programs)
+        names.push_back(prog.name);
+    return names;
+}
+
+void CommandsFixture::requestContextMenu()
+{
+    // What a right click on the tree raises: the tree leaves it to the view.
+    QWidget* viewport = tree().viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(viewport, &event);
+}
+
+} // namespace kvx::test
