@@ -63,6 +63,8 @@ public:
     void OnFileClose();
     void OnFileSave();
     void OnFileSaveAs();
+    // View commands.
+    void OnViewChannelList();
     // Opens a file without the dialog (a dropped file, or the file named at start-up).
     int OpenFile(const QString& path);
 

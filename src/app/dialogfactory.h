@@ -9,6 +9,9 @@ class QWidget;
 
 namespace kvx {
 
+struct ChannelDatabase;
+class NameEncoding;
+
 // The modal dialogs the main window opens. Each takes its values and returns the result; the program
 // runs the real dialogs, tests answer through a factory of their own.
 class DialogFactory {
@@ -21,6 +24,8 @@ public:
     // The modification date dialog's values after OK, or none after Cancel.
     virtual std::optional<DateDialogValues> modificationDate(QWidget* parent,
                                                              const DateDialogValues& values) = 0;
+    // The channel list on the database; whether it ended with OK and changed the database.
+    virtual bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -30,6 +35,7 @@ public:
     void showAbout(QWidget* parent) override;
     std::optional<DateDialogValues> modificationDate(QWidget* parent,
                                                      const DateDialogValues& values) override;
+    bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
 };
 
 } // namespace kvx

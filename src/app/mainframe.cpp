@@ -161,6 +161,7 @@ void CMainFrame::connectCommands()
     for (const CChildView::CommandHandler& command : CChildView::structureCommands())
         on(command.id, [this, run = command.run] { (view_->*run)(); });
     connect(view_, &CChildView::commandRequested, this, &CMainFrame::runCommand);
+    on(ID_VIEW_CHLIST, [this] { view_->OnViewChannelList(); });
     on(ID_VIEW_EDITBAR, [this] { editBar_->setVisible(editBar_->isHidden()); });
     on(ID_VIEW_TOOLBAR, [this] {
         toolBar_->setVisible(toolBar_->isHidden());

@@ -97,6 +97,7 @@ ScriptedDialogs::~ScriptedDialogs()
 {
     EXPECT_TRUE(models_.empty()) << "a scripted model choice was never asked for";
     EXPECT_TRUE(dates_.empty()) << "a scripted date dialog answer was never asked for";
+    EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
 }
 
 std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
@@ -125,6 +126,17 @@ std::optional<DateDialogValues> ScriptedDialogs::modificationDate(QWidget*, cons
     const auto answer = dates_.front();
     dates_.pop_front();
     return answer;
+}
+
+bool ScriptedDialogs::runChannelList(QWidget*, ChannelDatabase& db, const NameEncoding&)
+{
+    if (channelLists_.empty()) {
+        ADD_FAILURE() << "unexpected channel list";
+        return false;
+    }
+    const ChannelListStep step = std::move(channelLists_.front());
+    channelLists_.pop_front();
+    return step(db);
 }
 
 } // namespace kvx::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 
 #include "app/dialogfactory.h"
 #include "app/prompter.h"
@@ -48,8 +49,12 @@ private:
 // Answers the model and date dialogs from a script and counts the about boxes.
 class ScriptedDialogs final : public DialogFactory {
 public:
+    // Plays the channel list: may change the database and says whether it did.
+    using ChannelListStep = std::function<bool(ChannelDatabase&)>;
+
     ~ScriptedDialogs() override;
     void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
+    void answerChannelList(ChannelListStep step) { channelLists_.push_back(std::move(step)); }
 
     // The date dialog's answer: values for OK, none for Cancel.
     void answerDate(std::optional<DateDialogValues> values) { dates_.push_back(std::move(values)); }
@@ -58,6 +63,7 @@ public:
     void showAbout(QWidget* parent) override;
     std::optional<DateDialogValues> modificationDate(QWidget* parent,
                                                      const DateDialogValues& values) override;
+    bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
 
     int aboutShown = 0;
     // What the date dialog was opened with, each time.
@@ -66,6 +72,7 @@ public:
 private:
     std::deque<std::optional<ReceiverModel>> models_;
     std::deque<std::optional<DateDialogValues>> dates_;
+    std::deque<ChannelListStep> channelLists_;
 };
 
 } // namespace kvx::test

@@ -1,0 +1,170 @@
+#include "panels/chlistview.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace kvx {
+
+namespace {
+
+// The picture's top-left corner sits this far right of and below the pointer.
+constexpr QPoint kDragImageOffset(15, 10);
+
+} // namespace
+
+CChListView::CChListView(QWidget* parent)
+        : QTreeView(parent)
+{
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    header()->setSortIndicatorShown(false);
+}
+
+CChListView::~CChListView() = default;
+
+int CChListView::selectedRow() const
+{
+    if (selectionModel() == nullptr)
+        return -1;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void CChListView::selectRow(int row)
+{
+    const QModelIndex index = model()->index(row, 0);
+    if (!index.isValid())
+        return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+std::unique_ptr<QLabel> CChListView::CreateDragImage(int row) const
+{
+    QRect area;
+    for (int column = 0; column < model()->columnCount(); ++column)
+        area = area.united(visualRect(model()->index(row, column)));
+    auto image = std::make_unique<QLabel>(nullptr, Qt::ToolTip | Qt::FramelessWindowHint |
+                                                       Qt::WindowTransparentForInput);
+    image->setObjectName(QStringLiteral("dragImage"));
+    image->setAttribute(Qt::WA_ShowWithoutActivating);
+    if (area.isValid())
+        image->setPixmap(viewport()->grab(area));
+    else
+        image->setText(model()->index(row, 0).data().toString());
+    image->adjustSize();
+    return image;
+}
+
+void CChListView::BeginDrag(int row, QPoint pos)
+{
+    if (model() == nullptr || row < 0 || row >= model()->rowCount())
+        return;
+    sourceRow_ = row;
+    dropRow_ = -1;
+    dragImage_ = CreateDragImage(row);
+    dragging_ = true;
+    dragImage_->move(viewport()->mapToGlobal(pos) + kDragImageOffset);
+    dragImage_->show();
+}
+
+void CChListView::scrollWhileDragging(QPoint pos)
+{
+    const int rows = model()->rowCount();
+    if (rows == 0)
+        return;
+    if (pos.y() < 0) {
+        const int top = indexAt(QPoint(1, 0)).row();
+        if (top > 0)
+            scrollTo(model()->index(top - 1, 0));
+    } else if (pos.y() >= viewport()->height()) {
+        const int bottom = indexAt(QPoint(1, viewport()->height() - 1)).row();
+        if (bottom >= 0 && bottom < rows - 1)
+            scrollTo(model()->index(bottom + 1, 0));
+    }
+}
+
+void CChListView::DragMove(QPoint pos)
+{
+    if (!dragging_)
+        return;
+    dragImage_->move(viewport()->mapToGlobal(pos) + kDragImageOffset);
+    scrollWhileDragging(pos);
+    viewport()->repaint();
+}
+
+void CChListView::releaseDrag()
+{
+    dragging_ = false;
+    dragImage_.reset();
+    if (QWidget* grabber = QWidget::mouseGrabber(); grabber == viewport())
+        grabber->releaseMouse();
+}
+
+void CChListView::EndDrag(QPoint pos)
+{
+    if (!dragging_)
+        return;
+    releaseDrag();
+    const QModelIndex target = viewport()->rect().contains(pos) ? indexAt(pos) : QModelIndex();
+    dropRow_ = target.isValid() ? target.row() : -1;
+    if (dropRow_ < 0 || dropRow_ == sourceRow_)
+        return;
+    emit rowDropped(sourceRow_, dropRow_);
+}
+
+void CChListView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QModelIndex pressed = indexAt(event->position().toPoint());
+        pressedRow_ = pressed.isValid() ? pressed.row() : -1;
+        pressPos_ = event->position().toPoint();
+    }
+    QTreeView::mousePressEvent(event);
+}
+
+void CChListView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (dragging_) {
+        DragMove(pos);
+        return;
+    }
+    const bool farEnough = (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance();
+    if ((event->buttons() & Qt::LeftButton) && pressedRow_ >= 0 && farEnough) {
+        const int row = pressedRow_;
+        pressedRow_ = -1;
+        BeginDrag(row, pressPos_);
+        if (dragging_) {
+            viewport()->grabMouse();
+            DragMove(pos);
+            return;
+        }
+    }
+    QTreeView::mouseMoveEvent(event);
+}
+
+void CChListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    pressedRow_ = -1;
+    if (event->button() == Qt::LeftButton && dragging_) {
+        EndDrag(event->position().toPoint());
+        event->accept();
+        return;
+    }
+    QTreeView::mouseReleaseEvent(event);
+}
+
+} // namespace kvx

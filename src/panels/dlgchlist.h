@@ -1,0 +1,96 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QDialog>
+
+#include "db/channellistwork.h"
+#include "panels/dlgfavname.h"
+#include "platform/nameencoding.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabBar;
+
+namespace kvx {
+
+class ChannelListModel;
+class CChListView;
+class Prompter;
+
+// Commands of the list's right-click menu: "Add to" and "Remove from" favourite group 0 to 15.
+constexpr int ID_CHLIST_ADD_TO_FAVORITE = 32871;
+constexpr int ID_CHLIST_REMOVE_FROM_FAVORITE = 32887;
+
+// The "Channel List" dialog: the channel order and the favourite groups of a database, edited on
+// working copies that reach the database only through OK.
+class CDlgChList : public QDialog {
+    Q_OBJECT
+public:
+    // Asks for new favourite names; none when the user cancelled.
+    using Renamer = std::function<std::optional<CDlgFavName::Names>(const CDlgFavName::Names&)>;
+
+    CDlgChList(ChannelDatabase& db, const NameEncoding& encoding, Prompter& prompter,
+               QWidget* parent = nullptr);
+    ~CDlgChList() override;
+
+    // CHLIST_ORDER, CHLIST_FAVORITES and CHLIST_NAMES as the edits set them.
+    unsigned modifiedFlags() const { return work_->modifiedFlags(); }
+    // After OK: whether the database now differs from before.
+    bool databaseChanged() const { return databaseChanged_; }
+    // Replaces the favourite names dialog (tests answer it themselves).
+    void setRenamer(Renamer renamer) { renamer_ = std::move(renamer); }
+
+    const ChannelListWork& work() const { return *work_; }
+    ChannelListModel* model() const { return model_; }
+    CChListView* list() const { return list_; }
+
+    void OnGroupChosen(int position);
+    void OnTabChanged(int tab);
+    void OnColumnClicked(int column);
+    void OnRowDropped(int source, int drop);
+    // The right-click menu for a row, which becomes the row its commands act on.
+    std::unique_ptr<QMenu> CreateFavoriteMenu(int row);
+    void OnAddTo(int group);
+    void OnRemoveFrom(int group);
+    void OnRename();
+    void OnSearch();
+    void OnHowToUse();
+
+    // OK: the working copies are written into the database.
+    void accept() override;
+
+    static const char* const kHowToUseText;
+
+private:
+    void buildControls();
+    void onContextMenu(QPoint pos);
+    QString groupText(ChannelGroup group) const;
+    void syncGroupList();
+    void updateCount();
+    void updateTitle();
+
+    ChannelDatabase& db_;
+    NameEncoding encoding_;
+    Prompter& prompter_;
+    std::unique_ptr<ChannelListWork> work_;
+    ChannelListModel* model_ = nullptr;
+    Renamer renamer_;
+    int rightClickRow_ = -1;
+    bool databaseChanged_ = false;
+
+    QComboBox* groupList_ = nullptr;
+    QPushButton* rename_ = nullptr;
+    QLineEdit* searchText_ = nullptr;
+    QPushButton* search_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    CChListView* list_ = nullptr;
+    QLabel* count_ = nullptr;
+};
+
+} // namespace kvx
