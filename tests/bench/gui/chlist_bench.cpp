@@ -4,11 +4,15 @@
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
 
+#include "app/childview.h"
+#include "app/dialogfactory.h"
+#include "app/mainframe.h"
 #include "app/prompter.h"
 #include "db/channellistwork.h"
 #include "panels/channellistmodel.h"
 #include "panels/chlistview.h"
 #include "panels/dlgchlist.h"
+#include "platform/clock.h"
 #include "platform/nameencoding.h"
 #include "support/sampledatabase.h"
 
@@ -106,5 +110,43 @@ void BM_ChannelListApplyReorder(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChannelListApplyReorder)->Unit(benchmark::kMillisecond);
+
+// Plays a channel list that sorts all TV channels by name, the other way round each time, and says OK.
+class SortingDialogs final : public DialogFactory {
+public:
+    std::optional<ReceiverModel> selectModel(QWidget*) override { return std::nullopt; }
+    void showAbout(QWidget*) override {}
+    std::optional<DateDialogValues> modificationDate(QWidget*, const DateDialogValues&) override
+    {
+        return std::nullopt;
+    }
+    bool runChannelList(QWidget*, ChannelDatabase& db, const NameEncoding&) override
+    {
+        ChannelListWork work(db);
+        work.sortByColumn(CHLIST_COLUMN_NAME);
+        if (descending_)
+            work.sortByColumn(CHLIST_COLUMN_NAME);
+        descending_ = !descending_;
+        return work.apply();
+    }
+
+private:
+    bool descending_ = true;
+};
+
+// The command after such an OK: the tree of the open database follows the new program order.
+void BM_ChannelListCommandReordersTree(benchmark::State& state)
+{
+    QuietPrompter prompter;
+    SortingDialogs dialogs;
+    CMainFrame frame(AppServices{prompter, dialogs, SystemClock::instance()});
+    CChildView& view = *frame.view();
+    view.database() = test::makeLargeDatabase();
+    view.tree()->Build(&view.database());
+    for (auto _ : state)
+        view.OnViewChannelList();
+    state.counters["programs"] = static_cast<double>(view.database().programs.size());
+}
+BENCHMARK(BM_ChannelListCommandReordersTree)->Unit(benchmark::kMillisecond);
 
 } // namespace
