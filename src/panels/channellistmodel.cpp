@@ -154,7 +154,8 @@ bool ChannelListModel::moveRow(int source, int drop)
     if (source < 0 || source >= count || drop < 0 || drop >= count || source == drop)
         return false;
     // Qt names the row the moved one goes in front of, counted before the move.
-    beginMoveRows({}, source, source, {}, drop > source ? drop + 1 : drop);
+    if (!beginMoveRows({}, source, source, {}, drop > source ? drop + 1 : drop))
+        return false;
     work_.moveRow(source, drop);
     endMoveRows();
     return true;

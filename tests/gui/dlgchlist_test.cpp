@@ -245,15 +245,12 @@ TEST_F(DlgChListTest, RemovingTheLastChannelOfAGroupDropsItFromTheChoices)
     EXPECT_EQ(groupChoice(), "All Satellites");
     EXPECT_EQ(rowTexts(rowOf("delta")).last(), "");
     EXPECT_EQ(count(), "4 channels");
-}
 
-TEST_F(DlgChListTest, RemovingFromTheShownGroupTakesTheRow)
-{
+    // In the shown group the row goes too; with the group's entry gone, none is chosen.
     pick(dialog.get(), "group", "Drama");
     menuCommand(0, "Remove from Drama");
     EXPECT_TRUE(names().isEmpty());
     EXPECT_EQ(count(), "0 channels");
-    // The shown group has gone from the choices: none is chosen, the (empty) group stays shown.
     EXPECT_EQ(control<QComboBox>(dialog.get(), "group")->currentIndex(), -1);
     EXPECT_FALSE(choices(dialog.get(), "group").contains("Drama"));
 }
@@ -345,12 +342,9 @@ TEST_F(DlgChListTest, CancelLeavesTheDatabaseAsItWas)
     click(dialog.get(), "cancel");
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_FALSE(dialog->databaseChanged());
-    const ChannelDatabase fresh = makeChannelListDatabase();
-    EXPECT_EQ(programNames(db), programNames(fresh));
-    for (std::size_t g = 0; g < fresh.favourites.size(); ++g) {
-        EXPECT_EQ(db.favourites[g].tvList, fresh.favourites[g].tvList);
-        EXPECT_EQ(db.favourites[g].radioList, fresh.favourites[g].radioList);
-    }
+    EXPECT_EQ(programNames(db), programNames(makeChannelListDatabase()));
+    EXPECT_EQ(db.favourites[0].tvList, (CChList{2, 0}));
+    EXPECT_TRUE(db.favourites[7].tvList.empty());
 }
 
 TEST_F(DlgChListTest, OkWithoutARealChangeReportsNone)
