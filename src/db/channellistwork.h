@@ -64,7 +64,6 @@ public:
     ChannelGroup currentGroup() const { return group_; }
     int tab() const { return radio_ ? 1 : 0; }
     const std::vector<ChannelRow>& rows() const { return rows_; }
-    const std::vector<ChannelRow>& workingPrograms() const { return programs_; }
     const std::vector<FavInfo>& favourites() const { return favourites_; }
     uint32_t sortKey() const { return sortKey_; }
     unsigned modifiedFlags() const { return modified_; }
