@@ -61,6 +61,10 @@ public:
     // Opens a file without the dialog (a dropped file, or the file named at start-up).
     int OpenFile(const QString& path);
 
+    // Satellite commands that fill the selected network from outside (importcommands.cpp).
+    void OnImportSatcodx();
+    void OnUpdateFromLyngSat();
+
     // Tree gestures.
     void SelectOnRightClick(QPoint pos) override;
     void BeginDrag(QTreeWidgetItem* item, QPoint pos) override;
@@ -81,6 +85,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    bool canImportIntoNetwork() const;
     void onSelectionChanged(QTreeWidgetItem* item);
     void forgetCurrentRecords();
     int openPath(const QString& path);

@@ -1,6 +1,7 @@
 #include "app/dialogfactory.h"
 
 #include "panels/aboutdlg.h"
+#include "panels/dlglyngsat.h"
 #include "panels/dlgselectmodel.h"
 
 namespace kvx {
@@ -17,6 +18,15 @@ void QtDialogFactory::showAbout(QWidget* parent)
 {
     CAboutDlg dialog(parent);
     dialog.exec();
+}
+
+std::optional<LyngSatRequest> QtDialogFactory::askLyngSatUpdate(QWidget* parent,
+                                                                const LyngSatDialogValues& values)
+{
+    CDlgLyngSat dialog(values, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
 }
 
 } // namespace kvx

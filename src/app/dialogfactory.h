@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "db/fileops.h"
+#include "panels/dlglyngsat.h"
 
 class QWidget;
 
@@ -17,6 +18,9 @@ public:
     // The receiver model for a new database, or none when the dialog was cancelled.
     virtual std::optional<ReceiverModel> selectModel(QWidget* parent) = 0;
     virtual void showAbout(QWidget* parent) = 0;
+    // The page and options of a LyngSat update, or none when the dialog was cancelled.
+    virtual std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
+                                                           const LyngSatDialogValues& values) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -24,6 +28,8 @@ class QtDialogFactory final : public DialogFactory {
 public:
     std::optional<ReceiverModel> selectModel(QWidget* parent) override;
     void showAbout(QWidget* parent) override;
+    std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
+                                                   const LyngSatDialogValues& values) override;
 };
 
 } // namespace kvx

@@ -106,7 +106,8 @@ void CMainFrame::showLockKeys(const LockKeyState& state)
 
 void CMainFrame::createActions()
 {
-    for (const auto& layout : {fileMenuLayout(), viewMenuLayout(), helpMenuLayout(), toolBarLayout()}) {
+    for (const auto& layout :
+         {fileMenuLayout(), viewMenuLayout(), satelliteMenuLayout(), helpMenuLayout(), toolBarLayout()}) {
         for (CommandId id : layout) {
             const CommandText* text = commandText(id);
             if (text == nullptr || actions_.count(id) != 0)
@@ -136,6 +137,8 @@ void CMainFrame::connectCommands()
     on(ID_FILE_CLOSE, [this] { view_->OnFileClose(); });
     on(ID_FILE_SAVE, [this] { view_->OnFileSave(); });
     on(ID_FILE_SAVE_AS, [this] { view_->OnFileSaveAs(); });
+    on(ID_IMPORT_SATCODX, [this] { view_->OnImportSatcodx(); });
+    on(ID_UPDATE_LYNGSAT, [this] { view_->OnUpdateFromLyngSat(); });
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
     on(ID_VIEW_EDITBAR, [this] { editBar_->setVisible(editBar_->isHidden()); });
@@ -164,6 +167,7 @@ void CMainFrame::createMenus()
     fill(viewMenu, viewMenuLayout());
     viewMenu->addSeparator();
     viewMenu->addMenu(createEncodingMenu());
+    fill(menuBar()->addMenu(tr("&Satellite")), satelliteMenuLayout());
     fill(menuBar()->addMenu(tr("&Help")), helpMenuLayout());
 }
 

@@ -6,7 +6,7 @@ namespace kvx {
 
 namespace {
 
-constexpr std::array<CommandText, 10> kCommandTexts = {{
+constexpr std::array<CommandText, 12> kCommandTexts = {{
     {ID_FILE_NEW, "&New...", "Creates a new KVX file\nNew", "Ctrl+N", ":/icons/new.xpm"},
     {ID_FILE_OPEN, "&Open...", "Opens an existing KVX file\nOpen", "Ctrl+O", ":/icons/open.xpm"},
     {ID_FILE_CLOSE, "&Close", "Closes the KVX file\nClose", "", ""},
@@ -16,6 +16,9 @@ constexpr std::array<CommandText, 10> kCommandTexts = {{
     {ID_VIEW_EDITBAR, "&Editbar", "Show or hide the edit bar\nToggle EditBar", "", ":/icons/editbar.xpm"},
     {ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar", "", ""},
     {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar", "", ""},
+    {ID_IMPORT_SATCODX, "Import &SATCODX", "Load the selected satellite from SATCODX file\nSATCODX", "", ""},
+    {ID_UPDATE_LYNGSAT, "Update from &Lyngsat", "Load the selected satellite from Lyngsat site\nLYNGSAT", "",
+     ""},
     {ID_APP_ABOUT, "&About KVXEdit...", "Display program information, version number and copyright\nAbout",
      "", ":/icons/about.xpm"},
 }};
@@ -24,6 +27,7 @@ constexpr std::array<CommandId, 8> kFileMenu = {ID_FILE_NEW,  ID_FILE_OPEN,    I
                                                 ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_NONE,       ID_APP_EXIT};
 constexpr std::array<CommandId, 4> kViewMenu = {ID_VIEW_EDITBAR, ID_NONE, ID_VIEW_TOOLBAR,
                                                 ID_VIEW_STATUS_BAR};
+constexpr std::array<CommandId, 2> kSatelliteMenu = {ID_IMPORT_SATCODX, ID_UPDATE_LYNGSAT};
 constexpr std::array<CommandId, 1> kHelpMenu = {ID_APP_ABOUT};
 constexpr std::array<CommandId, 7> kToolBar = {ID_FILE_NEW,     ID_FILE_OPEN, ID_FILE_SAVE, ID_NONE,
                                                ID_VIEW_EDITBAR, ID_NONE,      ID_APP_ABOUT};
@@ -46,6 +50,11 @@ std::span<const CommandId> fileMenuLayout()
 std::span<const CommandId> viewMenuLayout()
 {
     return kViewMenu;
+}
+
+std::span<const CommandId> satelliteMenuLayout()
+{
+    return kSatelliteMenu;
 }
 
 std::span<const CommandId> helpMenuLayout()

@@ -37,6 +37,8 @@ void ScriptedPrompter::chooseSaveFile(const QString& path, int filterIndex)
 std::optional<ScriptedPrompter::Step> ScriptedPrompter::take(std::initializer_list<Kind> kinds,
                                                              const QString& what)
 {
+    if (whilePrompting)
+        whilePrompting();
     if (steps_.empty()) {
         ADD_FAILURE() << "unexpected prompt, the script has run out: " << what.toStdString();
         return std::nullopt;
@@ -96,6 +98,7 @@ std::optional<SaveFileChoice> ScriptedPrompter::chooseSaveFile(const FileDialogS
 ScriptedDialogs::~ScriptedDialogs()
 {
     EXPECT_TRUE(models_.empty()) << "a scripted model choice was never asked for";
+    EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
 }
 
 std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
@@ -112,6 +115,20 @@ std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
 void ScriptedDialogs::showAbout(QWidget*)
 {
     ++aboutShown;
+}
+
+std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget*, const LyngSatDialogValues& values)
+{
+    lyngSatDialogs << values;
+    if (whileLyngSatDialogOpen)
+        whileLyngSatDialogOpen();
+    if (lyngSatAnswers_.empty()) {
+        ADD_FAILURE() << "unexpected LyngSat dialog";
+        return std::nullopt;
+    }
+    const auto answer = lyngSatAnswers_.front();
+    lyngSatAnswers_.pop_front();
+    return answer;
 }
 
 } // namespace kvx::test

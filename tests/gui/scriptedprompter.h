@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 
 #include "app/dialogfactory.h"
 #include "app/prompter.h"
@@ -26,6 +27,8 @@ public:
     std::optional<QString> chooseOpenFile(const FileDialogSpec& request) override;
     std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& request) override;
 
+    // Called at the start of every prompt, to look at the window while it is open.
+    std::function<void()> whilePrompting;
     // Every question and message text shown, in order, with its icon.
     QStringList shown;
     QList<PromptIcon> icons;
@@ -45,19 +48,25 @@ private:
     std::deque<Step> steps_;
 };
 
-// Answers the model dialog from a script and counts the about boxes.
+// Answers the model and LyngSat dialogs from a script and counts the about boxes.
 class ScriptedDialogs final : public DialogFactory {
 public:
     ~ScriptedDialogs() override;
     void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
+    void answerLyngSat(std::optional<LyngSatRequest> request) { lyngSatAnswers_.push_back(request); }
 
     std::optional<ReceiverModel> selectModel(QWidget* parent) override;
     void showAbout(QWidget* parent) override;
+    std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
+                                                   const LyngSatDialogValues& values) override;
 
     int aboutShown = 0;
+    QList<LyngSatDialogValues> lyngSatDialogs; // what each LyngSat dialog was opened with
+    std::function<void()> whileLyngSatDialogOpen;
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;
+    std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
 };
 
 } // namespace kvx::test
