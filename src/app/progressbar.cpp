@@ -110,7 +110,7 @@ QRect CProgressBar::barRect() const
 
 void CProgressBar::Resize()
 {
-    if (pane_ == nullptr)
+    if (pane_ == nullptr || statusBar_ == nullptr)
         return;
     if (!isHidden()) {
         pane_->setText(message_);

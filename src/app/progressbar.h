@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QProgressBar>
 #include <QRect>
 #include <QString>
 
-class QLabel;
-class QStatusBar;
+#include <QLabel>
+#include <QStatusBar>
 
 namespace kvx {
 
@@ -36,8 +37,9 @@ private:
     void Resize();
     QRect barRect() const;
 
-    QStatusBar* statusBar_ = nullptr;
-    QLabel* pane_ = nullptr;
+    // Siblings of the bar: a window that goes while the bar lives may take them first.
+    QPointer<QStatusBar> statusBar_;
+    QPointer<QLabel> pane_;
     QString message_;
     int sizePercent_;
     QRect lastRect_;

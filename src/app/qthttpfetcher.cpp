@@ -31,7 +31,8 @@ public:
 
 QUrl urlOf(const std::string& url)
 {
-    return QUrl(QString::fromStdString(url), QUrl::TolerantMode);
+    // A site configured without scheme ("www.example.org") is taken as http.
+    return QUrl::fromUserInput(QString::fromStdString(url));
 }
 
 int defaultPortOf(const QUrl& url)

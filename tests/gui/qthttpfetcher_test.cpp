@@ -91,3 +91,13 @@ TEST_F(QtHttpFetcherTest, RedirectsAreFollowed)
     EXPECT_EQ(contents(file("page.html")), "moved here");
     EXPECT_EQ(server.requestedPaths, QList<QByteArray>({"/old.html", "/new.html"}));
 }
+
+TEST_F(QtHttpFetcherTest, AddressWithoutSchemeIsTakenAsHttp)
+{
+    server.setPage("/a.html", "plain");
+    const std::string bare = "127.0.0.1:" + std::to_string(server.port()) + "/a.html";
+    QtHttpFetcher fetcher;
+    EXPECT_TRUE(fetcher.isConnected(bare));
+    ASSERT_TRUE(fetcher.download(bare, file("a.html")));
+    EXPECT_EQ(contents(file("a.html")), "plain");
+}
