@@ -1,5 +1,8 @@
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 
 #include "app/progressbar.h"
@@ -218,6 +221,24 @@ TEST_F(SatcodxCommandTest, OnlyASatelliteNetworkTakesAnImport)
 
     tree().setCurrentItem(tree().topLevelItem(0));
     EXPECT_TRUE(frame->action(ID_IMPORT_SATCODX)->isEnabled());
+}
+
+TEST_F(SatcodxCommandTest, BothImportsSitInTheSatelliteMenu)
+{
+    QMenu* satellite = nullptr;
+    for (QAction* entry : frame->menuBar()->actions())
+        if (entry->text() == "&Satellite")
+            satellite = entry->menu();
+    ASSERT_NE(satellite, nullptr);
+    ASSERT_GE(satellite->actions().size(), 2);
+    QAction* import = satellite->actions().at(0);
+    QAction* update = satellite->actions().at(1);
+    EXPECT_EQ(import, frame->action(ID_IMPORT_SATCODX));
+    EXPECT_EQ(import->text(), "Import &SATCODX");
+    EXPECT_EQ(import->statusTip(), "Load the selected satellite from SATCODX file");
+    EXPECT_EQ(update, frame->action(ID_UPDATE_LYNGSAT));
+    EXPECT_EQ(update->text(), "Update from &Lyngsat");
+    EXPECT_EQ(update->statusTip(), "Load the selected satellite from Lyngsat site");
 }
 
 TEST_F(SatcodxCommandTest, WindowStaysOpenWhileTheImportRuns)
