@@ -100,6 +100,9 @@ public:
     // Runs the menu and returns the chosen item; tests choose without opening a popup.
     using MenuRunner = std::function<QAction*(QMenu&, QPoint)>;
     void setContextMenuRunner(MenuRunner runner) { menuRunner_ = std::move(runner); }
+    // Satellite commands that fill the selected network from outside (importcommands.cpp).
+    void OnImportSatcodx();
+    void OnUpdateFromLyngSat();
 
     // Tree gestures.
     void SelectOnRightClick(QPoint pos) override;
@@ -124,6 +127,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    bool canImportIntoNetwork() const;
     void onSelectionChanged(QTreeWidgetItem* item);
     // Makes the item current and shows its record in the edit bar, without applying edits.
     void showItem(QTreeWidgetItem* item);

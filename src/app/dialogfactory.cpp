@@ -1,6 +1,7 @@
 #include "app/dialogfactory.h"
 
 #include "panels/aboutdlg.h"
+#include "panels/dlglyngsat.h"
 #include "panels/dlgselectmodel.h"
 
 namespace kvx {
@@ -27,6 +28,15 @@ std::optional<DateDialogValues> QtDialogFactory::modificationDate(QWidget* paren
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.values();
+}
+
+std::optional<LyngSatRequest> QtDialogFactory::askLyngSatUpdate(QWidget* parent,
+                                                                const LyngSatDialogValues& values)
+{
+    CDlgLyngSat dialog(values, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
 }
 
 } // namespace kvx

@@ -4,6 +4,7 @@
 
 #include "db/fileops.h"
 #include "panels/dlgdate.h"
+#include "panels/dlglyngsat.h"
 
 class QWidget;
 
@@ -26,6 +27,9 @@ public:
                                                              const DateDialogValues& values) = 0;
     // The channel list on the database; whether it ended with OK and changed the database.
     virtual bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) = 0;
+    // The page and options of a LyngSat update, or none when the dialog was cancelled.
+    virtual std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
+                                                           const LyngSatDialogValues& values) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -36,6 +40,8 @@ public:
     std::optional<DateDialogValues> modificationDate(QWidget* parent,
                                                      const DateDialogValues& values) override;
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
+    std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
+                                                   const LyngSatDialogValues& values) override;
 };
 
 } // namespace kvx

@@ -156,6 +156,8 @@ void CMainFrame::connectCommands()
     on(ID_FILE_CLOSE, [this] { view_->OnFileClose(); });
     on(ID_FILE_SAVE, [this] { view_->OnFileSave(); });
     on(ID_FILE_SAVE_AS, [this] { view_->OnFileSaveAs(); });
+    on(ID_IMPORT_SATCODX, [this] { view_->OnImportSatcodx(); });
+    on(ID_UPDATE_LYNGSAT, [this] { view_->OnUpdateFromLyngSat(); });
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
     for (const CChildView::CommandHandler& command : CChildView::structureCommands())

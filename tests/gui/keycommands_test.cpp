@@ -257,6 +257,19 @@ TEST_F(KeyCommandsTest, ContextMenuItemsRunTheirCommands)
     EXPECT_EQ(view().page(), PAGE_TRANSPONDER);
 }
 
+TEST_F(KeyCommandsTest, NetworkContextMenuReachesBothImports)
+{
+    select("Hotbird");
+    prompter.cancelFileDialog();
+    chooseInContextMenu("Import &SATCODX");
+    requestContextMenu();
+    dialogs.answerLyngSat(std::nullopt);
+    chooseInContextMenu("Update from &LyngSat");
+    requestContextMenu();
+    EXPECT_EQ(dialogs.lyngSatDialogs.size(), 1);
+    EXPECT_FALSE(view().modified());
+}
+
 TEST(DeleteQuestion, TextsOfEachLevel)
 {
     const NameEncoding encoding;

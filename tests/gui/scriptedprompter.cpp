@@ -37,6 +37,8 @@ void ScriptedPrompter::chooseSaveFile(const QString& path, int filterIndex)
 std::optional<ScriptedPrompter::Step> ScriptedPrompter::take(std::initializer_list<Kind> kinds,
                                                              const QString& what)
 {
+    if (whilePrompting)
+        whilePrompting();
     if (steps_.empty()) {
         ADD_FAILURE() << "unexpected prompt, the script has run out: " << what.toStdString();
         return std::nullopt;
@@ -98,6 +100,7 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(models_.empty()) << "a scripted model choice was never asked for";
     EXPECT_TRUE(dates_.empty()) << "a scripted date dialog answer was never asked for";
     EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
+    EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
 }
 
 std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
@@ -137,6 +140,20 @@ bool ScriptedDialogs::runChannelList(QWidget*, ChannelDatabase& db, const NameEn
     const ChannelListStep step = std::move(channelLists_.front());
     channelLists_.pop_front();
     return step(db);
+}
+
+std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget*, const LyngSatDialogValues& values)
+{
+    lyngSatDialogs << values;
+    if (whileLyngSatDialogOpen)
+        whileLyngSatDialogOpen();
+    if (lyngSatAnswers_.empty()) {
+        ADD_FAILURE() << "unexpected LyngSat dialog";
+        return std::nullopt;
+    }
+    const auto answer = lyngSatAnswers_.front();
+    lyngSatAnswers_.pop_front();
+    return answer;
 }
 
 } // namespace kvx::test

@@ -27,6 +27,8 @@ public:
     std::optional<QString> chooseOpenFile(const FileDialogSpec& request) override;
     std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec& request) override;
 
+    // Called at the start of every prompt, to look at the window while it is open.
+    std::function<void()> whilePrompting;
     // Every question and message text shown, in order, with its icon.
     QStringList shown;
     QList<PromptIcon> icons;
@@ -46,7 +48,7 @@ private:
     std::deque<Step> steps_;
 };
 
-// Answers the model and date dialogs from a script and counts the about boxes.
+// Answers the model, date, channel list and LyngSat dialogs from a script and counts the about boxes.
 class ScriptedDialogs final : public DialogFactory {
 public:
     // Plays the channel list: may change the database and says whether it did.
@@ -55,6 +57,7 @@ public:
     ~ScriptedDialogs() override;
     void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
     void answerChannelList(ChannelListStep step) { channelLists_.push_back(std::move(step)); }
+    void answerLyngSat(std::optional<LyngSatRequest> request) { lyngSatAnswers_.push_back(request); }
 
     // The date dialog's answer: values for OK, none for Cancel.
     void answerDate(std::optional<DateDialogValues> values) { dates_.push_back(std::move(values)); }
@@ -64,15 +67,20 @@ public:
     std::optional<DateDialogValues> modificationDate(QWidget* parent,
                                                      const DateDialogValues& values) override;
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
+    std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
+                                                   const LyngSatDialogValues& values) override;
 
     int aboutShown = 0;
     // What the date dialog was opened with, each time.
     QList<DateDialogValues> datesShown;
+    QList<LyngSatDialogValues> lyngSatDialogs; // what each LyngSat dialog was opened with
+    std::function<void()> whileLyngSatDialogOpen;
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;
     std::deque<std::optional<DateDialogValues>> dates_;
     std::deque<ChannelListStep> channelLists_;
+    std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
 };
 
 } // namespace kvx::test

@@ -129,6 +129,10 @@ public:
         descending_ = !descending_;
         return work.apply();
     }
+    std::optional<LyngSatRequest> askLyngSatUpdate(QWidget*, const LyngSatDialogValues&) override
+    {
+        return std::nullopt;
+    }
 
 private:
     bool descending_ = true;

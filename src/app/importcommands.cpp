@@ -1,0 +1,67 @@
+// The view's Satellite commands that fill a network from outside: SATCODX import and LyngSat update.
+
+#include "app/appservices.h"
+#include "app/busywindowguard.h"
+#include "app/childview.h"
+#include "app/importsatcodx.h"
+#include "app/lyngsatsite.h"
+#include "app/lyngsatupdater.h"
+#include "app/qthttpfetcher.h"
+#include "db/status.h"
+#include "panels/editbar.h"
+
+namespace kvx {
+
+namespace {
+
+HttpFetcher& httpOf(const AppServices& services)
+{
+    // The program's fetcher keeps no state between calls.
+    static QtHttpFetcher network;
+    return services.http != nullptr ? *services.http : network;
+}
+
+} // namespace
+
+bool CChildView::canImportIntoNetwork() const
+{
+    // Satellite transponders have no place in the terrestrial network.
+    return page() == PAGE_NETWORK && currentNet_ != nullptr && currentItem_ != nullptr &&
+           !editBar_->terrestrialMode();
+}
+
+void CChildView::OnImportSatcodx()
+{
+    if (ApplyEdits(1) == 1 || !canImportIntoNetwork())
+        return;
+    const BusyWindowGuard busy(this);
+    if (ImportSatcodx(services_.prompter, this, database_, *currentNet_) != StatusOk)
+        return;
+    // The edit bar takes the imported name and position before the rebuild moves the selection.
+    ShowNetworkItem(currentItem_);
+    tree_->Build(&database_);
+    MarkModified();
+}
+
+void CChildView::OnUpdateFromLyngSat()
+{
+    if (ApplyEdits(1) == 1 || !canImportIntoNetwork())
+        return;
+    const BusyWindowGuard busy(this);
+    NetInfo* network = currentNet_;
+    LyngSatUpdater updater(
+        {services_.prompter, services_.dialogs, httpOf(services_), this, encoding_, lyngSatSite()});
+    if (updater.UpdateFromLyngSat(database_, *network) != StatusOk)
+        return;
+    ShowNetworkItem(currentItem_);
+    tree_->Build(&database_);
+    // The rebuild selected the first network; the updated one takes the selection back.
+    if (QTreeWidgetItem* item = CKVXTree::itemOf(network->treeItem)) {
+        tree_->setCurrentItem(item);
+        if (item->childCount() > 0)
+            item->setExpanded(true);
+    }
+    MarkModified();
+}
+
+} // namespace kvx

@@ -1,0 +1,183 @@
+#include "app/lyngsatupdater.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/dialogfactory.h"
+#include "app/prompter.h"
+#include "app/statusbarprogress.h"
+#include "db/channeldatabase.h"
+#include "import/lyngsataddress.h"
+#include "import/lyngsatupdate.h"
+#include "import/noticesink.h"
+#include "import/pagerewrite.h"
+#include "platform/httpfetcher.h"
+#include "platform/nameencoding.h"
+
+namespace kvx {
+
+namespace {
+
+// The steps of the progress bar: connected, downloaded, rewritten, merged.
+constexpr int kSteps = 4;
+
+constexpr const char* kChooseText = "Please setting a bandwidth and webpage for update";
+constexpr const char* kWaitingText = "Waiting for the server to respond to a request";
+constexpr const char* kNoConnectionText = "No network connection could be established";
+constexpr const char* kConnectedText = "Successfully connected to the server";
+constexpr const char* kNotFoundText = "The webpage was not found";
+
+constexpr const char* kConnectFailedMessage = "The attempt to connect to the server failed.";
+constexpr const char* kDownloadFailedMessage = "File Download Error!\nThe webpage was not found.";
+constexpr const char* kNoDownloadMessage = "Can`t found download file.";
+constexpr const char* kNoCellFileMessage = "Can`t Open temp file.";
+
+// The merge's notices, each in a message box; the merge goes on when it is closed.
+class PromptedNotices final : public NoticeSink {
+public:
+    explicit PromptedNotices(Prompter& prompter)
+            : prompter_(prompter)
+    {}
+    void notice(const std::string& text) override
+    {
+        prompter_.showMessage(QString::fromStdString(text), PromptIcon::Warning);
+    }
+
+private:
+    Prompter& prompter_;
+};
+
+std::string localPath(const QTemporaryDir& folder, const std::string& name)
+{
+    return QFile::encodeName(folder.path()).toStdString() + '/' + name;
+}
+
+void removeFile(const std::string& path)
+{
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+} // namespace
+
+int LyngSatUpdater::UpdateFromLyngSat(ChannelDatabase& db, NetInfo& network)
+{
+    StatusBarProgress progress(context_.window, QString::fromUtf8(kChooseText), kSteps);
+    const std::optional<LyngSatRequest> request = askForPage(db, network);
+    if (!request)
+        return StatusCanceled;
+    const std::string pageName = request->pageName.toStdString();
+    const std::string url = lyngSatPageUrl(context_.siteAddress.toStdString(), pageName);
+    const std::string fileName = downloadedPageFileName(pageName);
+
+    waitForConnection(url, progress);
+    progress.step();
+
+    // The page and its rewrite are scratch files: they go into a private folder, never the user's own.
+    const QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/kvxedit-lyngsat-XXXXXX"));
+    if (!scratch.isValid()) {
+        showError(kNoCellFileMessage);
+        return StatusCanceled;
+    }
+    const std::string pagePath = localPath(scratch, fileName);
+    const std::string cellPath = pagePath + std::string(kCellFileSuffix);
+    if (!download(url, pagePath, progress))
+        return StatusCanceled;
+    progress.step();
+    if (!rewriteIntoCells(pagePath, cellPath))
+        return StatusCanceled;
+    progress.step();
+    if (!mergeCells(cellPath, db, network, request->options))
+        return StatusCanceled;
+    removeFile(cellPath);
+    progress.step();
+    return StatusOk;
+}
+
+std::optional<LyngSatRequest> LyngSatUpdater::askForPage(const ChannelDatabase& db, const NetInfo& network)
+{
+    LyngSatDialogValues values;
+    values.satelliteName = QString::fromStdString(context_.encoding.toUtf8(network.name));
+    values.satelliteDegree = QString::fromStdString(network.degreeText());
+    const AntInfo* antenna = db.antennas.at(network.netIndex);
+    values.band = antenna != nullptr ? defaultBandFor(*antenna) : LyngSatBand::Ku;
+    values.siteAddress = context_.siteAddress;
+    return context_.dialogs.askLyngSatUpdate(context_.window, values);
+}
+
+void LyngSatUpdater::waitForConnection(const std::string& url, ProgressSink& progress)
+{
+    progress.setText(kWaitingText);
+    while (!context_.http.isConnected(url)) {
+        progress.setText(kNoConnectionText);
+        // Cancel gives up waiting; the download is still tried and reports its own failure.
+        if (context_.prompter.askRetryCancel(QString::fromUtf8(kConnectFailedMessage), PromptIcon::Warning) !=
+            PromptAnswer::Retry)
+            return;
+        progress.setText(kWaitingText);
+    }
+    progress.setText(kConnectedText);
+}
+
+bool LyngSatUpdater::download(const std::string& url, const std::string& pagePath, ProgressSink& progress)
+{
+    if (context_.http.download(url, pagePath))
+        return true;
+    removeFile(pagePath);
+    progress.setText(kNotFoundText);
+    showError(kDownloadFailedMessage);
+    return false;
+}
+
+bool LyngSatUpdater::rewriteIntoCells(const std::string& pagePath, const std::string& cellPath)
+{
+    std::ifstream page(pagePath, std::ios::binary);
+    if (!page) {
+        showError(kNoDownloadMessage);
+        return false;
+    }
+    std::ofstream cells(cellPath, std::ios::binary | std::ios::trunc);
+    if (!cells) {
+        page.close();
+        removeFile(pagePath);
+        showError(kNoCellFileMessage);
+        return false;
+    }
+    rewritePageIntoCells(page, cells);
+    cells.close();
+    page.close();
+    removeFile(pagePath);
+    // A rewrite cut short (a full disk) would make the merge remove the transponders of the lost part.
+    if (!cells) {
+        removeFile(cellPath);
+        showError(kNoCellFileMessage);
+        return false;
+    }
+    return true;
+}
+
+bool LyngSatUpdater::mergeCells(const std::string& cellPath, ChannelDatabase& db, NetInfo& network,
+                                const LyngSatOptions& options)
+{
+    std::ifstream cells(cellPath, std::ios::binary);
+    if (!cells) {
+        showError(kNoCellFileMessage);
+        return false;
+    }
+    PromptedNotices notices(context_.prompter);
+    const LyngSatResult result = mergeLyngSatCells(cells, db, network, options, notices);
+    if (result.rows == 0)
+        notices.notice(noTransponderFoundMessage(options.removeOutdated));
+    return true;
+}
+
+void LyngSatUpdater::showError(const char* text)
+{
+    context_.prompter.showMessage(QString::fromUtf8(text), PromptIcon::Stop);
+}
+
+} // namespace kvx

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+namespace kvx::test {
+
+// A small HTTP/1.1 server on 127.0.0.1 for the tests of the download: it answers GET requests for the
+// pages it was given, and 404 for every other path. It listens from construction to destruction and
+// runs in the test's thread, so it answers while the code under test waits in an event loop.
+class LocalHttpServer final : public QObject {
+    Q_OBJECT
+public:
+    LocalHttpServer();
+    ~LocalHttpServer() override;
+
+    bool isListening() const { return server_.isListening(); }
+    quint16 port() const { return server_.serverPort(); }
+    // "http://127.0.0.1:<port>"
+    QString address() const;
+    // `extraHeaders` are whole header lines ending in "\r\n".
+    void setPage(const QByteArray& path, const QByteArray& body, int status = 200,
+                 const QByteArray& extraHeaders = {});
+
+    // A port on 127.0.0.1 that nothing listens on.
+    static quint16 closedPort();
+
+    QList<QByteArray> requestedPaths;
+    int connections = 0;
+    // Called with the path of each request before it is answered.
+    std::function<void(const QByteArray& path)> onRequest;
+
+private:
+    struct Page {
+        int status;
+        QByteArray body;
+        QByteArray extraHeaders;
+    };
+    void accept();
+    void answer(QTcpSocket* socket, QByteArray& received);
+
+    QTcpServer server_;
+    std::map<QByteArray, Page> pages_;
+};
+
+} // namespace kvx::test

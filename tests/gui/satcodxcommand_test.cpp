@@ -1,0 +1,254 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "app/progressbar.h"
+#include "core/importdatabase.h"
+#include "framefixture.h"
+#include "panels/editbar.h"
+#include "support/importfixtures.h"
+#include "widgetdriver.h"
+
+using namespace kvx;
+using namespace kvx::test;
+
+namespace {
+
+// Import SATCODX on the first network of an open database: "Net 0" with two transponders, "Net 1" with
+// one.
+class SatcodxCommandTest : public FrameFixture {
+protected:
+    void SetUp() override
+    {
+        FrameFixture::SetUp();
+        open(writeKvx("list.kvx", databaseWithNetworks({{{11494, 1, 27500, "A"}, {11538, 0, 22000, "B"}},
+                                                        {{12111, 0, 27500, "C"}}})));
+        ASSERT_EQ(view().currentItem(), tree().topLevelItem(0));
+        before = imageOf(db());
+    }
+
+    QString writeSdx(const QString& name, const std::vector<std::string>& lines)
+    {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\r\n";
+        const QString path = pathFor(name);
+        writeFile(path, QByteArray::fromStdString(text));
+        return path;
+    }
+
+    QLabel* pane() const { return frame->statusBar()->findChild<QLabel*>("readyPane"); }
+    CProgressBar* progressBar() const { return frame->statusBar()->findChild<CProgressBar*>(); }
+
+    // Records the bar as the file dialog sees it, and every value it takes afterwards.
+    void watchProgress()
+    {
+        prompter.whilePrompting = [this] {
+            CProgressBar* bar = progressBar();
+            ASSERT_NE(bar, nullptr);
+            textAtDialog = pane()->text();
+            maximumAtDialog = bar->maximum();
+            QObject::connect(bar, &QProgressBar::valueChanged, bar, [this, bar](int value) {
+                values.push_back(value);
+                maximumAtEnd = bar->maximum();
+                textAtEnd = pane()->text();
+            });
+        };
+    }
+
+    void expectUnchanged()
+    {
+        EXPECT_EQ(imageOf(db()), before);
+        EXPECT_FALSE(view().modified());
+        EXPECT_EQ(frame->windowTitle(), "list.kvx - KVXEdit : N(64) T(3) P(6) F(16)");
+        EXPECT_EQ(progressBar(), nullptr);
+        EXPECT_EQ(pane()->text(), "Ready");
+    }
+
+    std::vector<uint8_t> before;
+    QString textAtDialog, textAtEnd;
+    int maximumAtDialog = -1, maximumAtEnd = -1;
+    std::vector<int> values;
+};
+
+SdxFields channel(const std::string& frequency, const std::string& polarisation,
+                  const std::string& symbolRate)
+{
+    SdxFields fields;
+    fields.name = "Hot Bird 13E";
+    fields.degree = "0130";
+    fields.frequency = frequency;
+    fields.polarisation = polarisation;
+    fields.symbolRate = symbolRate;
+    return fields;
+}
+
+} // namespace
+
+TEST_F(SatcodxCommandTest, ImportFillsTheNetworkRebuildsTheTreeAndMarksTheDocument)
+{
+    SdxFields lowerTag = channel("010971", "0", "29700");
+    lowerTag.tag = "satcodx";
+    SdxFields oldVersion = channel("012000", "0", "27500");
+    oldVersion.version = "02";
+    const QString path =
+        writeSdx("hotbird.sdx", {
+                                    sdxLine(channel("011494", "1", "27500")), // already there
+                                    sdxLine(channel("010719", "0", "27500")),
+                                    sdxLine(channel("010719", "0", "27500")), // second channel
+                                    sdxLine(channel("010719", "1", "27500")), // other polarity
+                                    sdxLine(lowerTag),
+                                    sdxLine(oldVersion),
+                                    "a line of something else",
+                                });
+    watchProgress();
+    prompter.chooseFile(path);
+    trigger(ID_IMPORT_SATCODX);
+
+    ASSERT_EQ(prompter.fileDialogs.size(), 1);
+    EXPECT_EQ(prompter.fileDialogs[0].filters, QStringList({"SATCODX File (*.SDX)", "All file (*)"}));
+    EXPECT_EQ(prompter.fileDialogs[0].defaultSuffix, "SDX");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+
+    EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");
+    EXPECT_EQ(db().networks[0].degree, 130);
+    EXPECT_EQ(transponderNames(db(), 0), std::vector<std::string>({"A", "B", "", "", ""}));
+    const auto added = transpondersOf(db(), 0);
+    EXPECT_EQ(added[2]->frequency, 10719);
+    EXPECT_EQ(added[2]->polarity(), 0);
+    EXPECT_EQ(added[3]->polarity(), 1);
+    EXPECT_EQ(added[4]->frequency, 10971);
+    EXPECT_EQ(added[4]->symbolRate, 29700);
+    EXPECT_EQ(transponderNames(db(), 1), std::vector<std::string>({"C"}));
+    expectReferencesIntact(db());
+
+    // The tree shows the new transponders; the rebuild selected the first network.
+    EXPECT_EQ(tree().topLevelItem(0)->childCount(), 5);
+    EXPECT_TRUE(tree().topLevelItem(0)->text(0).contains("Hot Bird 13E"));
+    EXPECT_EQ(view().currentItem(), tree().topLevelItem(0));
+    EXPECT_EQ(view().currentNet(), &db().networks[0]);
+    EXPECT_EQ(text(editBar().widget(), "name"), "Hot Bird 13E");
+    EXPECT_TRUE(view().modified());
+    EXPECT_EQ(frame->windowTitle(), "list.kvx (Modified) - KVXEdit : N(64) T(6) P(6) F(16)");
+
+    // The bar asked for the file, then counted the seven lines, and went when the import was done.
+    EXPECT_EQ(textAtDialog, "Please select the SATCODE file for update");
+    EXPECT_EQ(maximumAtDialog, 100);
+    EXPECT_EQ(values, std::vector<int>({1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(maximumAtEnd, 7);
+    EXPECT_EQ(textAtEnd, "Waiting for import SATCODE file");
+    EXPECT_EQ(progressBar(), nullptr);
+    EXPECT_EQ(pane()->text(), "Ready");
+
+    // Nothing pending in the edit bar: moving on asks nothing.
+    tree().setCurrentItem(tree().topLevelItem(1));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(SatcodxCommandTest, CancelledFileDialogChangesNothing)
+{
+    watchProgress();
+    prompter.cancelFileDialog();
+    trigger(ID_IMPORT_SATCODX);
+    EXPECT_EQ(textAtDialog, "Please select the SATCODE file for update");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    expectUnchanged();
+}
+
+TEST_F(SatcodxCommandTest, FileThatCannotBeReadIsReportedAndChangesNothing)
+{
+    prompter.chooseFile(pathFor("gone.sdx"));
+    prompter.acknowledgeMessage();
+    trigger(ID_IMPORT_SATCODX);
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0], "No file found");
+    EXPECT_EQ(prompter.icons[0], PromptIcon::Stop);
+    expectUnchanged();
+
+    // A folder is no file either.
+    prompter.chooseFile(dir.path());
+    prompter.acknowledgeMessage();
+    trigger(ID_IMPORT_SATCODX);
+    EXPECT_EQ(prompter.shown.size(), 2);
+    expectUnchanged();
+}
+
+TEST_F(SatcodxCommandTest, FileWithoutSatcodxLinesStillMarksTheDocument)
+{
+    prompter.chooseFile(writeSdx("other.sdx", {"just text", sdxLine(channel("000000", "0", "27500"))}));
+    trigger(ID_IMPORT_SATCODX);
+    // The zero frequency line renames the network and adds nothing.
+    EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");
+    EXPECT_EQ(db().networks[0].degree, 0);
+    EXPECT_EQ(transponderNames(db(), 0), std::vector<std::string>({"A", "B"}));
+    EXPECT_TRUE(view().modified());
+
+    prompter.chooseFile(writeSdx("empty.sdx", {}));
+    trigger(ID_IMPORT_SATCODX);
+    EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");
+    EXPECT_TRUE(view().modified());
+}
+
+TEST_F(SatcodxCommandTest, CancelledPendingEditStopsBeforeTheFileDialog)
+{
+    type(editBar().widget(), "degree", "7");
+    prompter.answerQuestion(PromptAnswer::Cancel);
+    trigger(ID_IMPORT_SATCODX);
+    EXPECT_TRUE(prompter.fileDialogs.isEmpty());
+    expectUnchanged();
+}
+
+TEST_F(SatcodxCommandTest, OnlyASatelliteNetworkTakesAnImport)
+{
+    // A transponder selected: the command is off, and the handler does nothing when reached anyway.
+    tree().setCurrentItem(tree().topLevelItem(0)->child(0));
+    EXPECT_FALSE(frame->action(ID_IMPORT_SATCODX)->isEnabled());
+    view().OnImportSatcodx();
+
+    // The terrestrial network of a combo database.
+    const QString combo =
+        writeKvx("combo.kvx", makeEmptyModel(2, FLAG_PROG_CA | FLAG_TP_EXTRA | FLAG_PROG_EXTRA));
+    open(combo);
+    tree().setCurrentItem(tree().topLevelItem(64));
+    ASSERT_TRUE(editBar().terrestrialMode());
+    EXPECT_FALSE(frame->action(ID_IMPORT_SATCODX)->isEnabled());
+    view().OnImportSatcodx();
+    EXPECT_TRUE(prompter.fileDialogs.isEmpty());
+    EXPECT_FALSE(view().modified());
+
+    tree().setCurrentItem(tree().topLevelItem(0));
+    EXPECT_TRUE(frame->action(ID_IMPORT_SATCODX)->isEnabled());
+}
+
+TEST_F(SatcodxCommandTest, BothImportsSitInTheSatelliteMenu)
+{
+    QMenu* satellite = nullptr;
+    for (QAction* entry : frame->menuBar()->actions())
+        if (entry->text() == "&Satellite")
+            satellite = entry->menu();
+    ASSERT_NE(satellite, nullptr);
+    ASSERT_GE(satellite->actions().size(), 2);
+    QAction* import = satellite->actions().at(0);
+    QAction* update = satellite->actions().at(1);
+    EXPECT_EQ(import, frame->action(ID_IMPORT_SATCODX));
+    EXPECT_EQ(import->text(), "Import &SATCODX");
+    EXPECT_EQ(import->statusTip(), "Load the selected satellite from SATCODX file");
+    EXPECT_EQ(update, frame->action(ID_UPDATE_LYNGSAT));
+    EXPECT_EQ(update->text(), "Update from &Lyngsat");
+    EXPECT_EQ(update->statusTip(), "Load the selected satellite from Lyngsat site");
+}
+
+TEST_F(SatcodxCommandTest, WindowStaysOpenWhileTheImportRuns)
+{
+    bool closedDuringImport = true;
+    prompter.whilePrompting = [&] { closedDuringImport = frame->close(); };
+    prompter.cancelFileDialog();
+    trigger(ID_IMPORT_SATCODX);
+    EXPECT_FALSE(closedDuringImport);
+    prompter.whilePrompting = nullptr;
+    // Afterwards the window closes as usual.
+    EXPECT_TRUE(frame->close());
+}
