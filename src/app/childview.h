@@ -134,6 +134,8 @@ private:
     void selectNewItem(QTreeWidgetItem* item);
     // After items went from the tree: shows the tree's selection when the edit bar was emptied for it.
     void showSelectionAfterDelete();
+    void removeItemsThenRecords(const std::function<void()>& fromTree,
+                                const std::function<void()>& fromDatabase);
     // The transponder and network the commands work on for the current page, or none.
     TpInfo* commandTransponder();
     NetInfo* commandNetwork();

@@ -188,6 +188,19 @@ void CChildView::OnAddTransponder()
     MarkModified();
 }
 
+// Takes the items out of the tree with the selection change held back, then the records out of the
+// database, and only then shows where the tree's selection landed.
+void CChildView::removeItemsThenRecords(const std::function<void()>& fromTree,
+                                        const std::function<void()>& fromDatabase)
+{
+    suppressSelChange_ = true;
+    fromTree();
+    suppressSelChange_ = false;
+    fromDatabase();
+    showSelectionAfterDelete();
+    MarkModified();
+}
+
 void CChildView::OnDeleteTransponder()
 {
     TpInfo* tp = commandTransponder();
@@ -197,12 +210,8 @@ void CChildView::OnDeleteTransponder()
     if (position == NO_POSITION)
         return;
     editBar_->SwitchPage(PAGE_EMPTY);
-    suppressSelChange_ = true;
-    tree_->DeleteItemAndChildren(itemOf(tp->treeItem));
-    suppressSelChange_ = false;
-    deleteTransponder(database_, position);
-    showSelectionAfterDelete();
-    MarkModified();
+    removeItemsThenRecords([&] { tree_->DeleteItemAndChildren(itemOf(tp->treeItem)); },
+                           [&] { deleteTransponder(database_, position); });
 }
 
 void CChildView::OnDeleteAllTranspondersInNetwork()
@@ -215,12 +224,8 @@ void CChildView::OnDeleteAllTranspondersInNetwork()
         return;
     if (page() != PAGE_NETWORK)
         editBar_->SwitchPage(PAGE_EMPTY);
-    suppressSelChange_ = true;
-    tree_->DeleteChildren(itemOf(net->treeItem));
-    suppressSelChange_ = false;
-    deleteTranspondersOfNetwork(database_, slot);
-    showSelectionAfterDelete();
-    MarkModified();
+    removeItemsThenRecords([&] { tree_->DeleteChildren(itemOf(net->treeItem)); },
+                           [&] { deleteTranspondersOfNetwork(database_, slot); });
 }
 
 // --- Program menu
@@ -255,12 +260,7 @@ void CChildView::OnDeleteProgram()
         return;
     QTreeWidgetItem* item = itemOf(currentProg_->treeItem);
     editBar_->SwitchPage(PAGE_EMPTY);
-    suppressSelChange_ = true;
-    tree_->DeleteItem(item);
-    suppressSelChange_ = false;
-    deleteProgram(database_, position);
-    showSelectionAfterDelete();
-    MarkModified();
+    removeItemsThenRecords([&] { tree_->DeleteItem(item); }, [&] { deleteProgram(database_, position); });
 }
 
 void CChildView::OnDeleteAllProgramsInTransponder()
@@ -273,12 +273,8 @@ void CChildView::OnDeleteAllProgramsInTransponder()
         return;
     if (page() == PAGE_PROGRAM)
         editBar_->SwitchPage(PAGE_EMPTY);
-    suppressSelChange_ = true;
-    tree_->DeleteChildren(itemOf(tp->treeItem));
-    suppressSelChange_ = false;
-    deleteProgramsOfTransponder(database_, tpIndex);
-    showSelectionAfterDelete();
-    MarkModified();
+    removeItemsThenRecords([&] { tree_->DeleteChildren(itemOf(tp->treeItem)); },
+                           [&] { deleteProgramsOfTransponder(database_, tpIndex); });
 }
 
 void CChildView::OnDeleteAllProgramsInNetwork()
@@ -291,12 +287,8 @@ void CChildView::OnDeleteAllProgramsInNetwork()
         return;
     if (page() == PAGE_PROGRAM)
         editBar_->SwitchPage(PAGE_EMPTY);
-    suppressSelChange_ = true;
-    tree_->DeleteGrandchildren(itemOf(net->treeItem));
-    suppressSelChange_ = false;
-    deleteProgramsOfNetwork(database_, slot);
-    showSelectionAfterDelete();
-    MarkModified();
+    removeItemsThenRecords([&] { tree_->DeleteGrandchildren(itemOf(net->treeItem)); },
+                           [&] { deleteProgramsOfNetwork(database_, slot); });
 }
 
 // --- Moving with the keys or the toolbar
