@@ -161,7 +161,8 @@ void CMainFrame::connectCommands()
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
     for (const CChildView::CommandHandler& command : CChildView::structureCommands())
-        on(command.id, [this, run = command.run] { (view_->*run)(); });
+        if (QAction* a = action(command.id))
+            connect(a, &QAction::triggered, view_, command.run);
     connect(view_, &CChildView::commandRequested, this, &CMainFrame::runCommand);
     on(ID_VIEW_CHLIST, [this] { view_->OnViewChannelList(); });
     on(ID_VIEW_EDITBAR, [this] { editBar_->setVisible(editBar_->isHidden()); });
