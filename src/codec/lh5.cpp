@@ -12,16 +12,22 @@
 
 namespace kvx {
 
-std::size_t Lh5Compress(std::span<const std::span<const uint8_t>> input, std::size_t totalLength,
-                        std::span<uint8_t> output)
+std::size_t Lh5CompressWith(std::span<const std::span<const uint8_t>> input, std::size_t totalLength,
+                            std::span<uint8_t> output, const Lh5EncoderOptions& options,
+                            Lh5EncoderReport* report)
 {
     if (totalLength > std::numeric_limits<uint32_t>::max() ||
         output.size() < totalLength + LH5_STREAM_OVERHEAD)
         return 0;
     // Without working storage the data is simply not compressed; the caller then stores it as it is.
-    std::unique_ptr<Lh5Encoder> encoder(new (std::nothrow)
-                                            Lh5Encoder(input, totalLength, output.data() + LH5_HEADER_SIZE));
-    if (!encoder || !encoder->encode())
+    std::unique_ptr<Lh5Encoder> encoder(
+        new (std::nothrow) Lh5Encoder(input, totalLength, output.data() + LH5_HEADER_SIZE, options));
+    if (!encoder)
+        return 0;
+    const bool packed = encoder->encode();
+    if (report != nullptr)
+        *report = encoder->report();
+    if (!packed)
         return 0;
     const std::size_t coded = encoder->codedSize();
     if (coded >= encoder->consumed())
@@ -30,6 +36,12 @@ std::size_t Lh5Compress(std::span<const std::span<const uint8_t>> input, std::si
     WriteLh5Header(output, static_cast<uint32_t>(coded), static_cast<uint32_t>(encoder->consumed()),
                    encoder->crc());
     return coded + LH5_STREAM_OVERHEAD;
+}
+
+std::size_t Lh5Compress(std::span<const std::span<const uint8_t>> input, std::size_t totalLength,
+                        std::span<uint8_t> output)
+{
+    return Lh5CompressWith(input, totalLength, output, {});
 }
 
 std::size_t Lh5Compress(std::span<const uint8_t> input, std::span<uint8_t> output)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "codec/crc16.h"
 
@@ -16,14 +17,16 @@ constexpr int MIN_MATCH = 3;
 } // namespace
 
 Lh5Encoder::Lh5Encoder(std::span<const std::span<const uint8_t>> input, std::size_t totalLength,
-                       uint8_t* codedOut)
+                       uint8_t* codedOut, const Lh5EncoderOptions& options)
         : input_(input)
+        , options_(options)
         , toRead_(totalLength)
         , bits_(codedOut, consumed_)
         , blocks_(bits_)
 {}
 
-// Copies up to count bytes from the ranges, adding them to the CRC and the consumed count.
+// Copies up to count bytes from the ranges (unless `to` is null), adding them to the CRC and the
+// consumed count.
 int Lh5Encoder::readInput(uint8_t* to, int count)
 {
     int read = 0;
@@ -32,7 +35,7 @@ int Lh5Encoder::readInput(uint8_t* to, int count)
         const std::size_t n =
             std::min({range.size() - rangeOffset_, toRead_, static_cast<std::size_t>(count - read)});
         const auto piece = range.subspan(rangeOffset_, n);
-        if (n > 0)
+        if (n > 0 && to != nullptr)
             std::memcpy(to + read, piece.data(), n);
         crc_ = Crc16Update(crc_, piece);
         read += static_cast<int>(n);
@@ -47,36 +50,117 @@ int Lh5Encoder::readInput(uint8_t* to, int count)
     return read;
 }
 
+// On a long input a scan finds the matches of the second part; it stops short of the end, where
+// capping matches to the input changes what the finder is given.
+void Lh5Encoder::startScan()
+{
+    const std::size_t total = toRead_;
+    const auto warm = static_cast<std::size_t>(options_.warmWindows) * WINDOW;
+    const auto checking = static_cast<std::size_t>(options_.checkpoints) * WINDOW;
+    if (options_.parallelFrom == 0 || total < options_.parallelFrom || options_.checkpoints <= 0)
+        return;
+    const std::size_t end = total - 2 * MAX_MATCH;
+    // Our thread also codes the scan's half, at about a fifth of the finder's cost per position: it
+    // takes the smaller part of the finding, so that both threads end together.
+    const std::size_t first = std::max(((total + warm) / 2 - total / 10) / WINDOW * WINDOW, warm);
+    if (first + checking >= end)
+        return;
+    try {
+        if (input_.size() == 1 && input_[0].size() >= total) {
+            whole_ = input_[0].first(total);
+        } else {
+            joined_.reserve(total);
+            for (const auto range : input_)
+                joined_.insert(joined_.end(), range.begin(),
+                               range.begin() + static_cast<std::ptrdiff_t>(
+                                                   std::min(range.size(), total - joined_.size())));
+            whole_ = joined_;
+        }
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    scan_ = Lh5MatchScan::start(whole_, {first - warm, first, options_.checkpoints, end});
+    if (!scan_)
+        return;
+    nextCheckpoint_ = first;
+    recordedEnd_ = end;
+}
+
 void Lh5Encoder::advance()
 {
     --remaining_;
-    if (finder_.advance())
-        remaining_ += readInput(finder_.text() + WINDOW + MAX_MATCH, WINDOW);
-    finder_.replaceOldest();
+    ++at_;
+    if (at_ >= recordedFrom_ && at_ < recordedEnd_) {
+        if (at_ % WINDOW == 0)
+            remaining_ += readInput(nullptr, WINDOW);
+        const Lh5MatchScan::Match m = scan_->matchAt(at_);
+        ++report_.matchesFromScan;
+        length_ = m.length;
+        distanceCode_ = m.distanceCode;
+        if (at_ + 1 == recordedEnd_)
+            takeOverScan();
+        return;
+    }
+    if (live_->advance())
+        remaining_ += readInput(live_->text() + WINDOW + MAX_MATCH, WINDOW);
+    live_->replaceOldest();
+    length_ = live_->matchLength;
+    distanceCode_ = live_->distanceCode();
+    if (at_ == nextCheckpoint_)
+        checkpoint();
+}
+
+// Once our finder is in the scan's state, the scan's record holds exactly the matches ours would find.
+void Lh5Encoder::checkpoint()
+{
+    if (scan_->reachedStateOf(checkpointIndex_, *live_)) {
+        report_.checkpointMet = checkpointIndex_;
+        recordedFrom_ = at_ + 1;
+        nextCheckpoint_ = SIZE_MAX;
+    } else if (++checkpointIndex_ < scan_->plan().checkpoints) {
+        nextCheckpoint_ += WINDOW;
+    } else {
+        scan_.reset(); // the states never met: go on alone
+        nextCheckpoint_ = SIZE_MAX;
+    }
+}
+
+// At the end of the record the scan's finder, now at this position, carries on in place of ours.
+void Lh5Encoder::takeOverScan()
+{
+    live_ = &scan_->finishedFinder();
 }
 
 void Lh5Encoder::capMatch()
 {
-    finder_.matchLength = std::min(finder_.matchLength, remaining_);
+    length_ = std::min(length_, remaining_);
+    live_->matchLength = std::min(live_->matchLength, remaining_);
+}
+
+uint8_t Lh5Encoder::previousByte() const
+{
+    return whole_.empty() ? live_->text()[live_->position() - 1] : whole_[at_ - 1];
 }
 
 // One-step lazy matching: a match found at the previous position is taken unless the current
 // position offers a longer one.
 bool Lh5Encoder::encode()
 {
+    startScan();
     remaining_ = readInput(finder_.text() + WINDOW, WINDOW + MAX_MATCH);
     finder_.start();
+    length_ = finder_.matchLength;
+    distanceCode_ = finder_.distanceCode();
     capMatch();
     while (remaining_ > 0 && !bits_.unpackable()) {
-        int lastLength = finder_.matchLength;
-        const int lastPosition = finder_.matchPosition;
+        int lastLength = length_;
+        const unsigned lastDistanceCode = distanceCode_;
         advance();
         capMatch();
-        if (finder_.matchLength > lastLength || lastLength < MIN_MATCH) {
-            blocks_.literal(finder_.text()[finder_.position() - 1]);
+        if (length_ > lastLength || lastLength < MIN_MATCH) {
+            blocks_.literal(previousByte());
         } else {
-            const int distanceCode = (finder_.position() - lastPosition - 2) & (WINDOW - 1);
-            blocks_.match(lastLength, static_cast<unsigned>(distanceCode));
+            blocks_.match(lastLength, lastDistanceCode);
             while (--lastLength > 0)
                 advance();
             capMatch();

@@ -28,8 +28,20 @@ int commonPrefix(const uint8_t* a, const uint8_t* b, int n)
 
 } // namespace
 
-Lh5MatchFinder::Lh5MatchFinder()
+void Lh5MatchFinder::reset()
 {
+    text_.fill(0);
+    level_.fill(0);
+    childCount_.fill(0);
+    stamp_.fill(0);
+    childXor_.fill(0);
+    parent_.fill(NIL);
+    prev_.fill(0);
+    link_.fill({NIL, NIL});
+    pos_ = WINDOW;
+    avail_ = 1;
+    matchLength = 0;
+    matchPosition = 0;
     for (int i = WINDOW; i < WINDOW + ROOTS; ++i)
         level_[i] = 1; // roots: stamp stays NIL, which stops percolation
     // Free internal nodes form a list through their links.
@@ -38,20 +50,13 @@ Lh5MatchFinder::Lh5MatchFinder()
     link_[WINDOW - 1].next = NIL;
 }
 
-void Lh5MatchFinder::start()
-{
-    pos_ = WINDOW;
-    matchLength = 0;
-    insert();
-}
-
 void Lh5MatchFinder::slide()
 {
     std::memmove(text_.data(), text_.data() + WINDOW, WINDOW + MAX_MATCH);
     pos_ = WINDOW;
 }
 
-int Lh5MatchFinder::child(int node, uint8_t c)
+inline int Lh5MatchFinder::child(int node, uint8_t c)
 {
     Link e = link_[hash(node, c)];
     while (e.nextParent != node && e.next != NIL)
@@ -59,7 +64,7 @@ int Lh5MatchFinder::child(int node, uint8_t c)
     return e.next;
 }
 
-void Lh5MatchFinder::makeChild(int node, uint8_t c, int r)
+inline void Lh5MatchFinder::makeChild(int node, uint8_t c, int r)
 {
     const int h = hash(node, c);
     const int t = link_[h].next;
@@ -74,7 +79,7 @@ void Lh5MatchFinder::makeChild(int node, uint8_t c, int r)
 
 // Puts a new internal node at depth matchLength above `old`, with the current position as its
 // second child.
-void Lh5MatchFinder::split(int old)
+inline void Lh5MatchFinder::split(int old)
 {
     const int node = avail_;
     avail_ = link_[node].next;
@@ -93,7 +98,7 @@ void Lh5MatchFinder::split(int old)
     makeChild(node, text_[pos_ + matchLength], pos_);
 }
 
-void Lh5MatchFinder::insert()
+inline void Lh5MatchFinder::insert()
 {
     int q;
     int r;
@@ -167,7 +172,7 @@ void Lh5MatchFinder::insert()
 
 // Deletes the leaf of the string leaving the window (same slot as the current position). An internal
 // node left with one child is merged into it; its newest position percolates to its ancestors.
-void Lh5MatchFinder::remove()
+inline void Lh5MatchFinder::remove()
 {
     if (parent_[pos_] == NIL)
         return;
@@ -218,6 +223,58 @@ void Lh5MatchFinder::remove()
     parent_[r] = NIL;
     link_[r].next = static_cast<uint16_t>(avail_);
     avail_ = r;
+}
+
+void Lh5MatchFinder::start()
+{
+    pos_ = WINDOW;
+    matchLength = 0;
+    insert();
+}
+
+void Lh5MatchFinder::replaceOldest()
+{
+    remove();
+    insert();
+}
+
+// The text, the position and the last match, then for every leaf in slot order its ancestors not yet
+// described (depth, child count, newest position with its percolation mark) and where its path joins
+// the part described before: a root, or an internal node by the order in which it was described. A
+// replaced leaf is described by the successor it points at.
+void Lh5MatchFinder::describeState(std::vector<uint32_t>& out) const
+{
+    static_assert(TEXT_SIZE % 4 == 0);
+    out.clear();
+    out.push_back(static_cast<uint32_t>(pos_));
+    out.push_back(static_cast<uint32_t>(matchLength));
+    out.push_back(static_cast<uint32_t>(matchPosition));
+    for (int i = 0; i < TEXT_SIZE; i += 4) {
+        uint32_t word;
+        std::memcpy(&word, &text_[i], 4);
+        out.push_back(word);
+    }
+    std::array<uint16_t, WINDOW> order{}; // 0: not described yet
+    uint16_t described = 0;
+    for (int leaf = WINDOW; leaf < 2 * WINDOW; ++leaf) {
+        int a = parent_[leaf];
+        if (a == NIL) {
+            out.push_back(0xFFFFFFFFu);
+            out.push_back(link_[leaf].next);
+            continue;
+        }
+        const std::size_t pathWord = out.size();
+        out.push_back(0);
+        uint32_t added = 0; // fewer than 256: depths grow along a path
+        while (a < WINDOW && order[a] == 0) {
+            order[a] = ++described;
+            out.push_back(level_[a] | static_cast<uint32_t>(childCount_[a]) << 8 |
+                          static_cast<uint32_t>(stamp_[a]) << 16);
+            ++added;
+            a = parent_[a];
+        }
+        out[pathWord] = added << 24 | (a >= WINDOW ? static_cast<uint32_t>(a) : 0x10000u | order[a]);
+    }
 }
 
 } // namespace kvx

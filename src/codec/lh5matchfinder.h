@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace kvx {
 
@@ -19,7 +20,9 @@ public:
     static constexpr int MAX_MATCH = 256;
     static constexpr int TEXT_SIZE = 2 * WINDOW + MAX_MATCH;
 
-    Lh5MatchFinder();
+    Lh5MatchFinder() { reset(); }
+    // Back to the state of a new finder.
+    void reset();
 
     uint8_t* text() { return text_.data(); }
     int position() const { return pos_; }
@@ -37,16 +40,20 @@ public:
     }
     // Deletes the string that has just left the window and inserts the one at the current position,
     // updating matchLength and matchPosition.
-    void replaceOldest()
-    {
-        remove();
-        insert();
-    }
+    void replaceOldest();
 
     // Longest match for the current position: its length (at most MAX_MATCH) and its text offset. The
     // caller may shorten matchLength; the next insertion starts from it.
     int matchLength = 0;
     int matchPosition = 0;
+
+    // The match's distance minus one, as the stream codes it.
+    unsigned distanceCode() const { return static_cast<unsigned>(pos_ - matchPosition - 1) & (WINDOW - 1); }
+
+    // Writes down the finder's state in a form that does not depend on how internal nodes are numbered
+    // (which only decides where a node sits in the hash chains): two finders with equal descriptions
+    // find the same matches from here on, whatever text follows.
+    void describeState(std::vector<uint32_t>& out) const;
 
 private:
     static constexpr int NIL = 0;
@@ -65,11 +72,11 @@ private:
                static_cast<int>(((static_cast<uint32_t>(node) * 0x9E3779B1u >> 17) ^ c) & (HASH_SLOTS - 1));
     }
     void slide();
-    int child(int node, uint8_t c);
-    void makeChild(int node, uint8_t c, int r);
-    void split(int old);
-    void insert();
-    void remove();
+    [[gnu::always_inline]] int child(int node, uint8_t c);
+    [[gnu::always_inline]] void makeChild(int node, uint8_t c, int r);
+    [[gnu::always_inline]] void split(int old);
+    [[gnu::always_inline]] void insert();
+    [[gnu::always_inline]] void remove();
 
     // Fixed arrays rather than vectors: the byte stores below would otherwise make the compiler reload
     // every vector's data pointer after each of them.

@@ -1,12 +1,14 @@
 // Drives the encoder past its 8 KiB window, where strings leave the match finder and its nodes are
 // merged and reused: the fuzz input is a recipe of literal runs and back-references that expands to up
-// to 96 KiB of data with long and overlapping repeats. The stream must expand to the same bytes.
+// to 96 KiB of data with long and overlapping repeats. The stream must expand to the same bytes, and a
+// second thread finding matches ahead must not change a byte of it.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "codec/lh5.h"
+#include "codec/lh5encoder.h"
 
 namespace {
 
@@ -53,6 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     packed.resize(packedSize);
     std::vector<uint8_t> back(input.size());
     if (kvx::Lh5Expand(packed, back) != input.size() || back != input)
+        std::abort();
+
+    kvx::Lh5EncoderOptions shared;
+    shared.parallelFrom = 16 * 1024;
+    shared.warmWindows = 1;
+    shared.checkpoints = 4;
+    const std::span<const uint8_t> ranges[] = {input};
+    std::vector<uint8_t> again(input.size() + kvx::LH5_STREAM_OVERHEAD);
+    if (kvx::Lh5CompressWith(ranges, input.size(), again, shared) != packed.size() ||
+        !std::equal(packed.begin(), packed.end(), again.begin()))
         std::abort();
     return 0;
 }
