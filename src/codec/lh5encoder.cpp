@@ -57,12 +57,14 @@ void Lh5Encoder::startScan()
     const std::size_t total = toRead_;
     const auto warm = static_cast<std::size_t>(options_.warmWindows) * WINDOW;
     const auto checking = static_cast<std::size_t>(options_.checkpoints) * WINDOW;
-    if (options_.parallelFrom == 0 || total < options_.parallelFrom || options_.checkpoints <= 0)
+    if (options_.parallelFrom == 0 || total < options_.parallelFrom || options_.checkpoints <= 0 ||
+        total <= 2 * MAX_MATCH)
         return;
     const std::size_t end = total - 2 * MAX_MATCH;
     // Our thread also codes the scan's half, at about a fifth of the finder's cost per position: it
     // takes the smaller part of the finding, so that both threads end together.
-    const std::size_t first = std::max(((total + warm) / 2 - total / 10) / WINDOW * WINDOW, warm);
+    const std::size_t first =
+        std::max(((total + warm) / 2 - total / 10) / WINDOW * WINDOW, std::max<std::size_t>(warm, WINDOW));
     if (first + checking >= end)
         return;
     try {

@@ -106,6 +106,13 @@ TEST(Lh5CompressParallel, ShortInputsStayOnOneThread)
     const Bytes input = makeMixedData(64 * 1024 - 1);
     EXPECT_EQ(compressWith(input, twoThreads(0, 1), &report), compressWith(input, oneThread()));
     EXPECT_EQ(report.checkpointMet, -1);
+
+    Lh5EncoderOptions always = twoThreads(0, 1);
+    always.parallelFrom = 1;
+    for (const std::size_t size : {100u, 600u, 20000u}) {
+        const Bytes small = makeMixedData(size);
+        EXPECT_EQ(compressWith(small, always), compressWith(small, oneThread())) << size;
+    }
 }
 
 } // namespace
