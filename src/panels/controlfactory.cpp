@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "panels/numbervalidator.h"
+
 namespace kvx {
 
 QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength)
@@ -11,6 +13,14 @@ QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength)
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setMaxLength(maxLength);
+    return field;
+}
+
+QLineEdit* makeNumberField(QWidget* parent, const QString& name, int64_t minimum, int64_t maximum, bool hex)
+{
+    QLineEdit* field = makeField(parent, name);
+    const auto form = hex ? NumberValidator::Form::HexOrDecimal : NumberValidator::Form::Decimal;
+    field->setValidator(new NumberValidator(minimum, maximum, form, field));
     return field;
 }
 

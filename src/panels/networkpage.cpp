@@ -13,6 +13,7 @@
 #include "db/tables.h"
 #include "panels/controlfactory.h"
 #include "panels/fieldhelpers.h"
+#include "panels/numbervalidator.h"
 #include "panels/pageform.h"
 #include "platform/nameencoding.h"
 
@@ -32,6 +33,8 @@ QStringList choiceTexts(const std::array<std::string_view, N>& table)
     return texts;
 }
 
+constexpr int kMaxSkewAngle = 179;
+
 QStringList numberTexts(int from, int to)
 {
     QStringList texts;
@@ -43,6 +46,14 @@ QStringList numberTexts(int from, int to)
 int readWhole(const QComboBox* list)
 {
     return ReadInteger(list->currentText()).value_or(0);
+}
+
+// An LNB frequency list that takes typed frequencies up to the 16 bits the record holds.
+QComboBox* makeFrequencyList(QWidget* parent, const QString& name)
+{
+    QComboBox* list = makeChoiceList(parent, name, kLnbFrequencyChoices, true);
+    list->setValidator(new NumberValidator(0, 0xFFFF, NumberValidator::Form::Decimal, list));
+    return list;
 }
 
 } // namespace
@@ -61,8 +72,8 @@ void NetworkPage::buildControls()
     name_ = makeField(this, "name", 254);
     degree_ = makeField(this, "degree");
     lnbType_ = makeChoiceList(this, "lnbType", choiceTexts(kLnbKindNames), false);
-    lnbFreq_ = makeChoiceList(this, "lnbFreq", kLnbFrequencyChoices, true);
-    lnbFreqH_ = makeChoiceList(this, "lnbFreqH", kLnbFrequencyChoices, true);
+    lnbFreq_ = makeFrequencyList(this, "lnbFreq");
+    lnbFreqH_ = makeFrequencyList(this, "lnbFreqH");
     lnbPower_ = makeChoiceList(this, "lnbPower", choiceTexts(kLnbPowerNames), false);
     switch22k_ = makeCheck(this, "switch22k", "On");
     switch12v_ = makeCheck(this, "switch12v", "On");
@@ -71,10 +82,10 @@ void NetworkPage::buildControls()
     switch11_ = makeChoiceList(this, "diseqcSwitch11", numberTexts(1, 16), false);
     positionerLevel_ =
         makeChoiceList(this, "diseqcPositionerLevel", choiceTexts(kDiseqcPositionerLevels), false);
-    positionerId_ = makeField(this, "diseqcPositionerId");
+    positionerId_ = makeNumberField(this, "diseqcPositionerId", 0, 0xFF);
     skewController_ = makeCheck(this, "skewController", "Exists");
-    skewAngleV_ = makeField(this, "skewAngleV");
-    skewAngleH_ = makeField(this, "skewAngleH");
+    skewAngleV_ = makeNumberField(this, "skewAngleV", 0, kMaxSkewAngle);
+    skewAngleH_ = makeNumberField(this, "skewAngleH", 0, kMaxSkewAngle);
 
     PageForm form(this);
     form.addRow(" Name", "nameLabel", name_);
@@ -116,8 +127,7 @@ void NetworkPage::ShowNetwork(const AntInfo& ant, const NetInfo& net)
 {
     workAnt_ = ant;
     workNet_.copyFrom(net);
-    shownName_ = QString::fromStdString(encoding_.toUtf8(net.name));
-    name_->setText(shownName_);
+    name_->setText(QString::fromStdString(encoding_.toUtf8(net.name)));
 
     const bool terrestrial = net.netIndex == TERRESTRIAL_SLOT;
     showTerrestrial(terrestrial);
@@ -140,6 +150,14 @@ void NetworkPage::ShowNetwork(const AntInfo& ant, const NetInfo& net)
     skewController_->setChecked(ant.diseqc & 0x80);
     fillSkewAngles();
     applyEnablingRules();
+    rememberControls();
+}
+
+void NetworkPage::rememberControls()
+{
+    shown_.remember({name_, degree_, lnbType_, lnbFreq_, lnbFreqH_, lnbPower_, switch22k_, switch12v_,
+                     switchLevel_, switch10_, switch11_, positionerLevel_, positionerId_, skewController_,
+                     skewAngleV_, skewAngleH_});
 }
 
 void NetworkPage::showTerrestrial(bool terrestrial)
@@ -166,6 +184,7 @@ void NetworkPage::fillPositionerId()
 {
     const bool shown = (workAnt_.positionerLevel() & 1) && workNet_.positionerId != 0;
     FormatField(positionerId_, workNet_.positionerId, 0, shown);
+    shown_.remember({positionerId_});
 }
 
 void NetworkPage::fillSkewAngles()
@@ -173,6 +192,7 @@ void NetworkPage::fillSkewAngles()
     const bool shown = workAnt_.diseqc & 0x80;
     FormatField(skewAngleV_, workNet_.skewV, 0, shown);
     FormatField(skewAngleH_, workNet_.skewH, 0, shown);
+    shown_.remember({skewAngleV_, skewAngleH_});
 }
 
 void NetworkPage::onLnbTypeChanged(int position)
@@ -192,6 +212,7 @@ void NetworkPage::onSwitchLevelChanged(int position)
     workAnt_.diseqc = static_cast<uint8_t>((workAnt_.diseqc & ~0x03) | position);
     SelectPosition(switch10_, workAnt_.port10());
     SelectPosition(switch11_, workAnt_.port11());
+    shown_.remember({switch10_, switch11_});
     applyEnablingRules();
 }
 
@@ -217,12 +238,16 @@ int NetworkPage::ReadNetworkPage()
 {
     if (terrestrialMode_)
         return 0;
-    // An untouched name keeps its bytes, even those the name encoding cannot show.
-    if (name_->text() != shownName_)
+    // Each field is read only when the user changed its controls; the others keep their stored values.
+    if (shown_.changed({name_}))
         workNet_.name = encoding_.fromUtf8(name_->text().toStdString());
-    workNet_.degree = parseDegree(degree_->text().toStdString());
-    readLnb();
+    if (shown_.changed({degree_}))
+        workNet_.degree = parseDegree(degree_->text().toStdString());
+    if (shown_.changed({lnbType_, lnbFreq_, lnbFreqH_}))
+        readLnb();
     readSwitches();
+    // From now on a change is one made after this reading, which the working copy already holds.
+    rememberControls();
     return 0;
 }
 
@@ -238,28 +263,31 @@ void NetworkPage::readLnb()
 
 void NetworkPage::readSwitches()
 {
-    auto setBits = [](uint8_t& byte, int mask, int shift, int position) {
-        if (position >= 0)
+    // Sets the bits from a list position or a check box the user changed.
+    const auto setBits = [this](uint8_t& byte, int mask, int shift, const QWidget* control, int position) {
+        if (position >= 0 && shown_.changed({control}))
             byte = static_cast<uint8_t>((byte & ~mask) | ((position << shift) & mask));
     };
-    setBits(workAnt_.power, 0x03, 0, lnbPower_->currentIndex());
-    setBits(workAnt_.power, 0x04, 2, switch22k_->isChecked());
-    setBits(workAnt_.power, 0x08, 3, switch12v_->isChecked());
+    setBits(workAnt_.power, 0x03, 0, lnbPower_, lnbPower_->currentIndex());
+    setBits(workAnt_.power, 0x04, 2, switch22k_, switch22k_->isChecked());
+    setBits(workAnt_.power, 0x08, 3, switch12v_, switch12v_->isChecked());
 
-    setBits(workAnt_.diseqc, 0x03, 0, switchLevel_->currentIndex());
+    setBits(workAnt_.diseqc, 0x03, 0, switchLevel_, switchLevel_->currentIndex());
     if (workAnt_.switchLevel() & 1)
-        setBits(workAnt_.ports, 0x03, 0, switch10_->currentIndex());
+        setBits(workAnt_.ports, 0x03, 0, switch10_, switch10_->currentIndex());
     if (workAnt_.switchLevel() & 2)
-        setBits(workAnt_.ports, 0xF0, 4, switch11_->currentIndex());
+        setBits(workAnt_.ports, 0xF0, 4, switch11_, switch11_->currentIndex());
 
-    setBits(workAnt_.diseqc, 0x0C, 2, positionerLevel_->currentIndex());
-    if (workAnt_.diseqc & 0x04)
+    setBits(workAnt_.diseqc, 0x0C, 2, positionerLevel_, positionerLevel_->currentIndex());
+    if ((workAnt_.diseqc & 0x04) && shown_.changed({positionerId_}))
         workNet_.positionerId = static_cast<uint8_t>(ReadInteger(positionerId_->text()).value_or(0));
 
-    setBits(workAnt_.diseqc, 0x80, 7, skewController_->isChecked());
+    setBits(workAnt_.diseqc, 0x80, 7, skewController_, skewController_->isChecked());
     if (workAnt_.diseqc & 0x80) {
-        workNet_.skewV = parseSkewAngle(skewAngleV_->text().toStdString(), NetInfo::kDefaultSkewV);
-        workNet_.skewH = parseSkewAngle(skewAngleH_->text().toStdString(), NetInfo::kDefaultSkewH);
+        if (shown_.changed({skewAngleV_}))
+            workNet_.skewV = parseSkewAngle(skewAngleV_->text().toStdString(), NetInfo::kDefaultSkewV);
+        if (shown_.changed({skewAngleH_}))
+            workNet_.skewH = parseSkewAngle(skewAngleH_->text().toStdString(), NetInfo::kDefaultSkewH);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "db/antinfo.h"
 #include "db/netinfo.h"
+#include "panels/shownvalues.h"
 
 class QCheckBox;
 class QComboBox;
@@ -40,6 +41,7 @@ private:
     void connectActions();
     void showTerrestrial(bool terrestrial);
     void applyEnablingRules();
+    void rememberControls();
     void fillPositionerId();
     void fillSkewAngles();
     void readLnb();
@@ -54,7 +56,7 @@ private:
     AntInfo workAnt_;
     NetInfo workNet_;
     bool terrestrialMode_ = false;
-    QString shownName_;
+    ShownValues shown_;
 
     QLineEdit* name_;
     QLineEdit* degree_;

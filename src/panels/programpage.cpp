@@ -27,8 +27,9 @@ namespace {
 
 constexpr uint32_t kCaEditableBits = 0x40003FFFu; // bits 0-13 and 30
 constexpr uint32_t kCaKeptBits = 0x3FFF0000u;     // bits 16-29 are not the page's
-constexpr uint8_t kAttributeBoxBits =
-    ATTR_LOCK | ATTR_SKIP | ATTR_KEEP_PIDS | ATTR_KEEP_NAME | ATTR_KEEP_SERVICE_ID;
+// A name field holds a short string of at most 254 bytes; a code-page marker takes two of them.
+constexpr int kMaxNameLength = 254;
+constexpr int kMaxMarkedNameLength = 253;
 
 // Object names of the CA boxes, in the order of the CA name table.
 const char* const kCaBoxNames[15] = {"caViaccess",    "caSeca",       "caIrdeto",    "caNagravision2",
@@ -82,8 +83,8 @@ ProgramPage::LangCodePages ProgramPage::defaultLangCodePages()
 
 void ProgramPage::buildControls()
 {
-    name_ = makeField(this, "name", 253);
-    serviceId_ = makeField(this, "serviceId");
+    name_ = makeField(this, "name", kMaxNameLength);
+    serviceId_ = makeNumberField(this, "serviceId", 0, 0xFFFF, true);
     tv_ = new QRadioButton("TV", this);
     tv_->setObjectName("serviceTypeTv");
     radio_ = new QRadioButton("Radio", this);
@@ -91,12 +92,12 @@ void ProgramPage::buildControls()
     auto* types = new QButtonGroup(this);
     types->addButton(tv_);
     types->addButton(radio_);
-    pmtPid_ = makeField(this, "pmtPid");
-    pcrPid_ = makeField(this, "pcrPid");
-    videoPid_ = makeField(this, "videoPid");
-    audioPid_ = makeField(this, "audioPid");
+    pmtPid_ = makeNumberField(this, "pmtPid", 0, 0xFFFF, true);
+    pcrPid_ = makeNumberField(this, "pcrPid", 0, 0xFFFF, true);
+    videoPid_ = makeNumberField(this, "videoPid", 0, 0xFFFF, true); // the whole word, marks included
+    audioPid_ = makeNumberField(this, "audioPid", 0, PID_MASK, true);
     ac3_ = makeCheck(this, "ac3", "AC3");
-    teletextPid_ = makeField(this, "teletextPid");
+    teletextPid_ = makeNumberField(this, "teletextPid", 0, PID_MASK, true);
     subtitles_ = makeCheck(this, "subtitles", "Subt");
     scrambled_ = makeCheck(this, "scrambled", "Scrambled");
     // The two marks beside their fields share one width, so the fields line up.
@@ -187,14 +188,11 @@ void ProgramPage::ShowProgram(const ProgInfo& prog)
     FormatField(pcrPid_, prog.pcrPid, 4, prog.pcrPid != NO_PID);
     const PidList& video = prog.videoPids;
     FormatField(videoPid_, firstWordIsNone(video) ? 0 : video.pidWord(0), 4, !firstWordIsNone(video));
-    shownVideo_ = videoPid_->text();
     showAudioFields();
     const PidList& teletext = prog.teletextPids;
     const bool hasTeletext = !firstWordIsNone(teletext);
     FormatField(teletextPid_, hasTeletext ? teletext.pidWord(0) & PID_MASK : 0, 4, hasTeletext);
     subtitles_->setChecked(hasTeletext && (teletext.pidWord(0) & PID_FLAG_AC3));
-    shownTeletext_ = teletextPid_->text();
-    shownSubtitles_ = subtitles_->isChecked();
 
     const bool scrambled = prog.attributes & ATTR_SCRAMBLED;
     scrambled_->setChecked(scrambled);
@@ -206,6 +204,22 @@ void ProgramPage::ShowProgram(const ProgInfo& prog)
     keepServiceId_->setChecked(prog.attributes & ATTR_KEEP_SERVICE_ID);
     keepName_->setChecked(prog.attributes & ATTR_KEEP_NAME);
     keepPids_->setChecked(prog.attributes & ATTR_KEEP_PIDS);
+    rememberControls();
+}
+
+void ProgramPage::rememberControls()
+{
+    shown_.remember({name_, serviceId_, tv_, radio_, pmtPid_, pcrPid_, videoPid_, audioPid_, ac3_,
+                     teletextPid_, subtitles_, scrambled_, lock_, skip_, keepServiceId_, keepName_,
+                     keepPids_});
+    for (const CaBox& ca : caBoxes_)
+        shown_.remember({ca.box});
+}
+
+bool ProgramPage::caBoxesChanged() const
+{
+    return std::any_of(caBoxes_.begin(), caBoxes_.end(),
+                       [this](const CaBox& ca) { return shown_.changed({ca.box}); });
 }
 
 void ProgramPage::showName()
@@ -214,9 +228,10 @@ void ProgramPage::showName()
     // A name marked as ISO 8859-5 is shown readable whatever the name encoding is.
     const std::string text =
         workProg_.hasIsoName() ? NameEncoding::iso88595ToUtf8(bytes) : encoding_.toUtf8(bytes);
-    shownName_ = QString::fromStdString(text);
-    shownCodePage_ = workProg_.nameCodePage;
-    name_->setText(shownName_);
+    name_->setMaxLength(workProg_.nameCodePage == NAME_CODE_PAGE_NONE ? kMaxNameLength
+                                                                      : kMaxMarkedNameLength);
+    filledName_ = QString::fromStdString(text);
+    name_->setText(filledName_);
 }
 
 void ProgramPage::showAudioFields()
@@ -225,6 +240,7 @@ void ProgramPage::showAudioFields()
     const bool hasAudio = !firstWordIsNone(audio);
     FormatField(audioPid_, hasAudio ? audio.pidWord(0) & PID_MASK : 0, 4, hasAudio);
     ac3_->setChecked(hasAudio && (audio.combinedWords() & PID_FLAG_AC3));
+    shown_.remember({audioPid_, ac3_});
 }
 
 void ProgramPage::setCaBoxesEnabled(bool enabled)
@@ -261,18 +277,27 @@ void ProgramPage::onAc3Clicked(bool checked)
 
 int ProgramPage::ReadProgramPage(int ask)
 {
-    if (workProg_.nameCodePage == NAME_CODE_PAGE_NONE && ask == 0)
+    // Each field is read only when the user changed its controls; the others keep their stored values.
+    // The OK button may mark a name typed since the page was filled, even one read before.
+    const uint8_t marker = workProg_.nameCodePage;
+    if (marker == NAME_CODE_PAGE_NONE && ask == 0 && name_->text() != filledName_)
         detectNameCodePage();
-    readName();
-    workProg_.serviceId = static_cast<uint16_t>(ParseNumber(serviceId_));
-    const uint16_t pmt = parsePid16(pmtPid_);
-    workProg_.pmtPid = pmt == 0 ? NO_PID : pmt;
-    const uint16_t pcr = parsePid16(pcrPid_);
-    workProg_.pcrPid = pcr == 0 ? NO_PID : pcr;
+    if (shown_.changed({name_}) || workProg_.nameCodePage != marker)
+        readName();
+    if (shown_.changed({serviceId_}))
+        workProg_.serviceId = static_cast<uint16_t>(ParseNumber(serviceId_));
+    if (shown_.changed({pmtPid_}))
+        workProg_.pmtPid = readPidOrNone(pmtPid_);
+    if (shown_.changed({pcrPid_}))
+        workProg_.pcrPid = readPidOrNone(pcrPid_);
     readVideo();
-    readAudio();
-    readTeletext();
+    if (shown_.changed({audioPid_, ac3_}))
+        readAudio();
+    if (shown_.changed({teletextPid_, subtitles_}))
+        readTeletext();
     readCaAndAttributes();
+    // From now on a change is one made after this reading, which the working copy already holds.
+    rememberControls();
     return 0;
 }
 
@@ -286,28 +311,39 @@ void ProgramPage::detectNameCodePage()
         return;
     const auto found = langCodePages_.find(static_cast<uint8_t>(systemLanguage_ & 0xFF));
     // A language without an entry leaves the name in the name encoding, unmarked.
-    if (found != langCodePages_.end())
-        workProg_.nameCodePage = found->second;
+    if (found == langCodePages_.end())
+        return;
+    // The marker is given only where it loses nothing: every character must exist in the marked code
+    // page, and the name must leave room for the marker.
+    const uint8_t marker = found->second;
+    const bool fits = marker == NAME_CODE_PAGE_ISO8859_5 ? NameEncoding::canEncodeIso88595(text)
+                                                         : encoding_.canEncode(text);
+    if (fits && name_->text().size() <= kMaxMarkedNameLength)
+        workProg_.nameCodePage = marker;
 }
 
 void ProgramPage::readName()
 {
-    // An untouched name keeps its bytes, even those its code page cannot show.
-    if (name_->text() == shownName_ && workProg_.nameCodePage == shownCodePage_)
-        return;
     const std::string text = name_->text().toStdString();
     workProg_.name = workProg_.hasIsoName() ? NameEncoding::utf8ToIso88595(text) : encoding_.fromUtf8(text);
+}
+
+uint16_t ProgramPage::readPidOrNone(const QLineEdit* field)
+{
+    const uint16_t pid = parsePid16(field);
+    return pid == 0 ? NO_PID : pid;
 }
 
 void ProgramPage::readVideo()
 {
     PidList& video = workProg_.videoPids;
+    // A program the user made a radio program loses its video; one stored as radio keeps what it has.
     if (workProg_.isRadio()) {
-        video.clear();
+        if (shown_.changed({tv_, radio_}))
+            video.clear();
         return;
     }
-    // An untouched field leaves the list as the file had it.
-    if (videoPid_->text() == shownVideo_)
+    if (!shown_.changed({videoPid_, tv_, radio_}))
         return;
     const uint16_t value = parsePid16(videoPid_);
     if (value == 0) {
@@ -340,8 +376,6 @@ void ProgramPage::readAudio()
 void ProgramPage::readTeletext()
 {
     PidList& teletext = workProg_.teletextPids;
-    if (teletextPid_->text() == shownTeletext_ && subtitles_->isChecked() == shownSubtitles_)
-        return;
     const uint16_t value = parsePid16(teletextPid_);
     if (value == 0) {
         teletext.clear();
@@ -359,14 +393,17 @@ void ProgramPage::readTeletext()
 
 void ProgramPage::readCaAndAttributes()
 {
-    uint8_t attributes = workProg_.attributes;
-    attributes = static_cast<uint8_t>(scrambled_->isChecked() ? attributes | ATTR_SCRAMBLED
-                                                              : attributes & ~ATTR_SCRAMBLED);
-    if (scrambled_->isChecked()) {
+    uint8_t& attributes = workProg_.attributes;
+    const auto setBit = [&attributes](QCheckBox* box, uint8_t bit) {
+        attributes = static_cast<uint8_t>(box->isChecked() ? attributes | bit : attributes & ~bit);
+    };
+    if (shown_.changed({scrambled_}))
+        setBit(scrambled_, ATTR_SCRAMBLED);
+    if (scrambled_->isChecked() && caBoxesChanged()) {
         uint32_t ca = workProg_.caSystems & kCaKeptBits;
-        for (const CaBox& ca_box : caBoxes_)
-            if (ca_box.box->isChecked())
-                ca |= 1u << ca_box.bit;
+        for (const CaBox& caBox : caBoxes_)
+            if (caBox.box->isChecked())
+                ca |= 1u << caBox.bit;
         workProg_.caSystems = ca & (kCaKeptBits | kCaEditableBits);
     }
     const std::pair<QCheckBox*, uint8_t> boxes[] = {{lock_, ATTR_LOCK},
@@ -374,11 +411,9 @@ void ProgramPage::readCaAndAttributes()
                                                     {keepPids_, ATTR_KEEP_PIDS},
                                                     {keepName_, ATTR_KEEP_NAME},
                                                     {keepServiceId_, ATTR_KEEP_SERVICE_ID}};
-    attributes &= static_cast<uint8_t>(~kAttributeBoxBits);
     for (const auto& [box, bit] : boxes)
-        if (box->isChecked())
-            attributes |= bit;
-    workProg_.attributes = attributes;
+        if (shown_.changed({box}))
+            setBit(box, bit);
 }
 
 } // namespace kvx

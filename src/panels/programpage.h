@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "db/proginfo.h"
+#include "panels/shownvalues.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -61,8 +62,11 @@ private:
     void showName();
     void showAudioFields();
     void setCaBoxesEnabled(bool enabled);
+    void rememberControls();
+    bool caBoxesChanged() const;
     void detectNameCodePage();
     void readName();
+    static uint16_t readPidOrNone(const QLineEdit* field);
     void readVideo();
     void readAudio();
     void readTeletext();
@@ -77,11 +81,8 @@ private:
     LangCodePages langCodePages_;
     AudioEditor audioEditor_;
     ProgInfo workProg_;
-    QString shownName_;
-    uint8_t shownCodePage_ = NAME_CODE_PAGE_NONE;
-    QString shownVideo_;
-    QString shownTeletext_;
-    bool shownSubtitles_ = false;
+    ShownValues shown_;
+    QString filledName_; // the name as the page was filled with it
 
     QLineEdit* name_;
     QLineEdit* serviceId_;

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 #include "db/fieldtext.h"
 #include "db/tables.h"
@@ -59,8 +58,8 @@ TransponderPage::TransponderPage(const NameEncoding& encoding, QWidget* parent)
 void TransponderPage::buildControls()
 {
     name_ = makeField(this, "name", 254);
-    frequency_ = makeField(this, "frequency");
-    symbolRate_ = makeField(this, "symbolRate");
+    frequency_ = makeNumberField(this, "frequency", 0, 0xFFFF);
+    symbolRate_ = makeNumberField(this, "symbolRate", 0, 0xFFFF);
     bandwidth_ = makeChoiceList(this, "bandwidth", kBandwidths);
     bandwidth_->hide();
     polarity_ = makeChoiceList(this, "polarity", {"Vert", "Horz", "Circular Right", "Circular Left"});
@@ -74,10 +73,9 @@ void TransponderPage::buildControls()
     pilot_ = new QCheckBox("Pilot", this);
     pilot_->setObjectName("pilot");
     pilot_->setLayoutDirection(Qt::RightToLeft); // text at the left of the box
-    freqDrift_ = makeField(this, "freqDrift");
-    gmtError_ = makeField(this, "gmtError");
-    gmtError_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), gmtError_));
+    freqDrift_ = makeNumberField(this, "freqDrift", 0, 0xFF, true);
+    // The lowest 32-bit value is the record's "not set", which an empty field stands for.
+    gmtError_ = makeNumberField(this, "gmtError", INT32_MIN + int64_t{1}, INT32_MAX);
 
     PageForm form(this);
     form.addRow(" Name", "nameLabel", name_);
@@ -109,6 +107,13 @@ void TransponderPage::ShowTransponder(const TpInfo& tp)
         showTerrestrial();
     else
         showSatellite(tp);
+    rememberControls();
+}
+
+void TransponderPage::rememberControls()
+{
+    shown_.remember({name_, frequency_, symbolRate_, bandwidth_, polarity_, transmission_, fec_, pilot_,
+                     freqDrift_, gmtError_});
 }
 
 void TransponderPage::showTerrestrial()
@@ -122,8 +127,7 @@ void TransponderPage::showTerrestrial()
             break;
         characters += byte;
     }
-    shownName_ = QString::fromStdString(encoding_.toUtf8(characters));
-    name_->setText(shownName_);
+    name_->setText(QString::fromStdString(encoding_.toUtf8(characters)));
     symbolRateLabel_->setText(" Bandwidth");
     symbolRate_->hide();
     bandwidth_->show();
@@ -138,8 +142,7 @@ void TransponderPage::showTerrestrial()
 
 void TransponderPage::showSatellite(const TpInfo& tp)
 {
-    shownName_ = QString::fromStdString(encoding_.toUtf8(tp.name));
-    name_->setText(shownName_);
+    name_->setText(QString::fromStdString(encoding_.toUtf8(tp.name)));
     symbolRateLabel_->setText(" Symbol Rate");
     bandwidth_->hide();
     symbolRate_->show();
@@ -197,41 +200,50 @@ void TransponderPage::onTransmissionChanged(int position)
 
 int TransponderPage::ReadTransponderPage()
 {
-    workTp_.frequency = readWord(frequency_);
+    // Each field is read only when the user changed its controls; the others keep their stored values.
+    if (shown_.changed({frequency_}))
+        workTp_.frequency = readWord(frequency_);
     if (terrestrialMode_) {
-        if (bandwidth_->currentIndex() >= 0)
+        if (shown_.changed({bandwidth_}) && bandwidth_->currentIndex() >= 0)
             workTp_.symbolRate = static_cast<uint16_t>(bandwidth_->currentIndex());
     } else {
         readSatellite();
     }
-    workTp_.freqDrift = static_cast<uint8_t>(ParseNumber(freqDrift_));
-    workTp_.gmtError = ReadInteger(gmtError_->text()).value_or(NO_GMT_ERROR);
+    if (shown_.changed({freqDrift_}))
+        workTp_.freqDrift = static_cast<uint8_t>(ParseNumber(freqDrift_));
+    if (shown_.changed({gmtError_}))
+        workTp_.gmtError = ReadInteger(gmtError_->text()).value_or(NO_GMT_ERROR);
+    // From now on a change is one made after this reading, which the working copy already holds.
+    rememberControls();
     return 0;
 }
 
 void TransponderPage::readSatellite()
 {
     // An untouched name keeps its bytes, even those the name encoding cannot show.
-    if (name_->text() != shownName_)
+    if (shown_.changed({name_}))
         workTp_.name = encoding_.fromUtf8(name_->text().toStdString());
-    workTp_.symbolRate = readWord(symbolRate_);
+    if (shown_.changed({symbolRate_}))
+        workTp_.symbolRate = readWord(symbolRate_);
     uint8_t flags = workTp_.tpFlags;
-    if (polarity_->currentIndex() >= 0)
+    if (shown_.changed({polarity_}) && polarity_->currentIndex() >= 0)
         flags = static_cast<uint8_t>((flags & ~TP_POLARITY_MASK) | polarity_->currentIndex());
     const int transmission = transmission_->currentIndex();
-    if (transmission >= 0) {
+    if (shown_.changed({transmission_}) && transmission >= 0) {
         flags &= static_cast<uint8_t>(~(TP_DVBS2 | TP_8PSK));
         flags |= static_cast<uint8_t>((transmission != 0 ? TP_DVBS2 : 0) | (transmission == 1 ? TP_8PSK : 0));
     }
     // A FEC box that names no entry keeps the stored code.
     const int fec = ShownPosition(fec_);
-    if (fec >= 0) {
+    if (shown_.changed({fec_}) && fec >= 0) {
         const int code = (flags & TP_DVBS2) ? fec + 1 : fec;
         flags = static_cast<uint8_t>((flags & 0x0F) | (code << 4));
     }
     workTp_.tpFlags = flags;
-    uint16_t& word = workTp_.tpExtra[3];
-    word = static_cast<uint16_t>(pilot_->isChecked() ? word | TP_EXTRA_PILOT : word & ~TP_EXTRA_PILOT);
+    if (shown_.changed({pilot_})) {
+        uint16_t& word = workTp_.tpExtra[3];
+        word = static_cast<uint16_t>(pilot_->isChecked() ? word | TP_EXTRA_PILOT : word & ~TP_EXTRA_PILOT);
+    }
 }
 
 } // namespace kvx

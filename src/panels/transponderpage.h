@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "db/tpinfo.h"
+#include "panels/shownvalues.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,6 +39,7 @@ private:
     void showTerrestrial();
     void showSatellite(const TpInfo& tp);
     void setSatelliteControlsEnabled(bool enabled);
+    void rememberControls();
     void selectFecCode(int code, bool dvbS2);
     void readSatellite();
     void onTransmissionChanged(int position);
@@ -45,7 +47,7 @@ private:
     const NameEncoding& encoding_;
     TpInfo workTp_;
     bool terrestrialMode_ = false;
-    QString shownName_;
+    ShownValues shown_;
 
     QLineEdit* name_;
     QLineEdit* frequency_;

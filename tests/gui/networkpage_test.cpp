@@ -186,8 +186,9 @@ TEST_F(NetworkPageTest, PortsAndPositionerFollowTheirLevels)
     EXPECT_EQ(readNet().positionerId, 9);
     pick(&page, "diseqcPositionerLevel", "BOTH");
     EXPECT_EQ(text(&page, "diseqcPositionerId"), "9");
-    type(&page, "diseqcPositionerId", "300");
-    EXPECT_EQ(readNet().positionerId, 44);
+    type(&page, "diseqcPositionerId", "300"); // the last digit would not fit 8 bits
+    EXPECT_EQ(text(&page, "diseqcPositionerId"), "30");
+    EXPECT_EQ(readNet().positionerId, 30);
 }
 
 TEST_F(NetworkPageTest, PowerAndSwitchesGoToTheirBits)

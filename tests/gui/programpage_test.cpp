@@ -85,7 +85,7 @@ TEST_F(ProgramPageTest, NumbersAreReadLeniently)
     type(&page, "serviceId", "256");
     type(&page, "pmtPid", "");
     type(&page, "pcrPid", "junk");
-    type(&page, "videoPid", "0x1FFFF"); // 16 bits kept, not masked
+    type(&page, "videoPid", "0xFFFFF"); // 16 bits kept, not masked; a fifth digit is refused
     type(&page, "teletextPid", "0");
     const ProgInfo& edited = read();
     EXPECT_EQ(edited.serviceId, 0x100);
@@ -116,7 +116,9 @@ TEST_F(ProgramPageTest, AudioAndTeletextMarks)
     prog.audioPids.clear();
     page.ShowProgram(prog);
     EXPECT_EQ(text(&page, "audioPid"), "");
-    type(&page, "audioPid", "0x2101"); // 13 bits
+    type(&page, "audioPid", "0x2101"); // the last digit would not fit 13 bits
+    EXPECT_EQ(text(&page, "audioPid"), "0x210");
+    type(&page, "audioPid", "0x101");
     click(&page, "ac3");
     type(&page, "teletextPid", "0x105");
     click(&page, "subtitles");
@@ -247,6 +249,40 @@ TEST_F(ProgramPageTest, CyrillicNameTypedOnARussianSystemGetsTheIsoMarker)
     type(&page, "name", QString::fromUtf8("Россия 1"));
     EXPECT_EQ(read().nameCodePage, NAME_CODE_PAGE_NONE);
     EXPECT_EQ(page.workProg().name, encoding.fromUtf8("Россия 1"));
+}
+
+// The marker is given only when it loses nothing: each character must exist in ISO 8859-5 and the name
+// must leave room for the marker. An unmarked name holds 254 bytes, a marked one 253.
+TEST_F(ProgramPageTest, TheMarkerIsGivenOnlyWhereTheNameFitsIt)
+{
+    const struct {
+        QString typed;
+        uint8_t marker;
+    } cases[] = {
+        {QString::fromUtf8("Россия™"), NAME_CODE_PAGE_NONE},     // "™" is not in ISO 8859-5
+        {QString(253, QChar(0x0416)), NAME_CODE_PAGE_ISO8859_5}, // "Ж" 253 times
+        {QString(254, QChar(0x0416)), NAME_CODE_PAGE_NONE},      // no room left for the marker
+    };
+    ProgramPage russian(encoding, LANG_RUSSIAN);
+    for (const auto& c : cases) {
+        russian.ShowProgram(prog);
+        type(&russian, "name", c.typed);
+        russian.ReadProgramPage(0);
+        EXPECT_EQ(russian.workProg().nameCodePage, c.marker) << c.typed.toStdString();
+        const std::string expected = c.marker == NAME_CODE_PAGE_NONE
+                                         ? encoding.fromUtf8(c.typed.toStdString())
+                                         : NameEncoding::utf8ToIso88595(c.typed.toStdString());
+        EXPECT_EQ(russian.workProg().name, expected);
+    }
+
+    // The field takes as many characters as the name's form holds.
+    page.ShowProgram(prog);
+    type(&page, "name", QString(300, QLatin1Char('A')));
+    EXPECT_EQ(read().name.size(), 254u);
+    prog.nameCodePage = 7;
+    page.ShowProgram(prog);
+    type(&page, "name", QString(300, QLatin1Char('A')));
+    EXPECT_EQ(read().name.size(), 253u);
 }
 
 TEST_F(ProgramPageTest, APidTypedForAFirstTrackWithoutPidFillsThatTrack)

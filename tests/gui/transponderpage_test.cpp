@@ -94,12 +94,14 @@ TEST_F(TransponderPageTest, FecCarriesOverBetweenDvbS2AndDvbS)
     EXPECT_EQ(text(&page, "fec"), "1/2");
 }
 
-TEST_F(TransponderPageTest, DvbS2AutoShowsTwoThirdsAndStoresIt)
+TEST_F(TransponderPageTest, DvbS2AutoShowsTwoThirdsAndIsKeptUntilAnotherIsChosen)
 {
     tp.tpFlags = TP_DVBS2 | fecBits(0);
     page.ShowTransponder(tp);
     EXPECT_EQ(text(&page, "fec"), "2/3");
-    EXPECT_EQ(read().fec(), 2);
+    EXPECT_EQ(read().fec(), 0);
+    pick(&page, "fec", "3/4");
+    EXPECT_EQ(read().fec(), 3);
 }
 
 TEST_F(TransponderPageTest, FecWithoutAPlaceInTheListIsKept)
@@ -133,8 +135,8 @@ TEST_F(TransponderPageTest, DriftAndGmtErrorRules)
     page.ShowTransponder(tp);
     type(&page, "freqDrift", "0x10");
     EXPECT_EQ(read().freqDrift, 16);
-    type(&page, "freqDrift", "300");
-    EXPECT_EQ(read().freqDrift, 44);
+    type(&page, "freqDrift", "300"); // the last digit would not fit 8 bits
+    EXPECT_EQ(read().freqDrift, 30);
     type(&page, "gmtError", "0");
     EXPECT_EQ(read().gmtError, 0);
     type(&page, "gmtError", "-60");
@@ -151,12 +153,12 @@ TEST_F(TransponderPageTest, EditsReachTheWorkingCopy)
 {
     page.ShowTransponder(tp);
     type(&page, "name", "Mux 1");
-    type(&page, "frequency", "70000"); // 16 bits
+    type(&page, "frequency", "70000"); // the last digit would not fit 16 bits
     type(&page, "symbolRate", "x");
     pick(&page, "polarity", "Circular Left");
     const TpInfo& edited = read();
     EXPECT_EQ(edited.name, "Mux 1");
-    EXPECT_EQ(edited.frequency, 70000 & 0xFFFF);
+    EXPECT_EQ(edited.frequency, 7000);
     EXPECT_EQ(edited.symbolRate, 0);
     EXPECT_EQ(edited.polarity(), 3);
 }
