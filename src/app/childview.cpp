@@ -66,6 +66,7 @@ CChildView::CChildView(const AppServices& services, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tree_);
     tree_->setMouseHandler(this);
+    tree_->setCurrentChangeGuard([this] { return mayLeaveCurrentItem(); });
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item, QTreeWidgetItem*) { onSelectionChanged(item); });
     connect(tree_, &CKVXTree::aboutToClear, this, [this] {
@@ -79,6 +80,7 @@ CChildView::CChildView(const AppServices& services, QWidget* parent)
 CChildView::~CChildView()
 {
     tree_->setMouseHandler(nullptr);
+    tree_->setCurrentChangeGuard(nullptr);
     tree_->disconnect(this);
 }
 
@@ -242,16 +244,18 @@ int CChildView::ApplyEdits(int ask)
 
 // --- Selection
 
+bool CChildView::mayLeaveCurrentItem()
+{
+    // Asked before the tree moves anything, so that Cancel or a refused page leaves the highlight, the
+    // current item and the page together on the record being edited.
+    return suppressSelChange_ || ApplyEdits(1) != 1;
+}
+
 void CChildView::onSelectionChanged(QTreeWidgetItem* item)
 {
+    // The pending edits were settled by mayLeaveCurrentItem before the tree moved.
     if (suppressSelChange_ || item == currentItem_)
         return;
-    if (ApplyEdits(1) == 1) {
-        suppressSelChange_ = true;
-        tree_->setCurrentItem(currentItem_);
-        suppressSelChange_ = false;
-        return;
-    }
     showItem(item);
 }
 

@@ -128,6 +128,8 @@ protected:
 
 private:
     bool canImportIntoNetwork() const;
+    // Settles the page's edits; false when the current item must stay (Cancel, a refused page).
+    bool mayLeaveCurrentItem();
     void onSelectionChanged(QTreeWidgetItem* item);
     // Makes the item current and shows its record in the edit bar, without applying edits.
     void showItem(QTreeWidgetItem* item);
