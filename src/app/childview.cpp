@@ -100,6 +100,9 @@ void CChildView::setNameEncoding(const QString& codePage)
     tree_->setNameEncoding(encoding_);
     if (editBar_ != nullptr)
         editBar_->setNameEncoding(encoding_);
+    // Edits the user chose to discard must not come back from the page's working copy.
+    if (currentItem_ != nullptr)
+        showItem(currentItem_);
 }
 
 // --- Title and modified flag

@@ -217,8 +217,20 @@ QMenu* CMainFrame::createEncodingMenu()
 
 void CMainFrame::onEncodingChosen(QAction* action)
 {
+    // The page is filled again in the new encoding: its edits are settled first, as for any change of
+    // what is shown. Cancel keeps the old encoding and its check mark.
+    if (view_->ApplyEdits(1) == 1) {
+        checkEncoding(QString::fromStdString(view_->nameEncoding().codePage()));
+        return;
+    }
     appsettings::setNameEncoding(action->text());
     view_->setNameEncoding(action->text());
+}
+
+void CMainFrame::checkEncoding(const QString& codePage)
+{
+    for (QAction* entry : encodingGroup_->actions())
+        entry->setChecked(entry->text() == codePage);
 }
 
 void CMainFrame::createToolBar()
@@ -239,8 +251,7 @@ void CMainFrame::restoreSettings()
 {
     const QString encoding = appsettings::nameEncoding();
     view_->setNameEncoding(encoding);
-    for (QAction* entry : encodingGroup_->actions())
-        entry->setChecked(entry->text() == encoding);
+    checkEncoding(encoding);
     bool statusBarVisible = true;
     if (appsettings::restoreWindowState(*this, statusBarVisible))
         statusBar()->setVisible(statusBarVisible);
