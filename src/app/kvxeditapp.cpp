@@ -14,9 +14,11 @@ namespace kvx {
 CKVXEditApp::CKVXEditApp(int& argc, char** argv)
         : QApplication(argc, argv)
 {
-    setOrganizationName(organizationName());
-    setApplicationName(applicationName());
-    setApplicationVersion(applicationVersion());
+    // Qualified: inside the application class the bare names are Qt's own getters, which would name
+    // the settings after nothing.
+    setOrganizationName(kvx::organizationName());
+    setApplicationName(kvx::applicationName());
+    setApplicationVersion(kvx::applicationVersion());
     initResources();
 }
 
