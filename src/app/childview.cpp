@@ -333,6 +333,7 @@ int CChildView::OpenFile(const QString& path)
 
 int CChildView::openPath(const QString& path)
 {
+    const bool wasOpen = hasDocument();
     const bool oldCompressed = database_.compressed;
     const std::string oldPending = database_.pendingFileName;
     std::vector<uint8_t> image;
@@ -350,7 +351,9 @@ int CChildView::openPath(const QString& path)
             database_.compressed = oldCompressed;
             database_.pendingFileName = oldPending;
         }
-        tree_->Build(&database_);
+        // With nothing open before, nothing is shown again: there is no document to save.
+        if (status == StatusOk || wasOpen)
+            tree_->Build(&database_);
     }
     if (status != StatusOk) {
         reportStatus(status);

@@ -41,6 +41,8 @@ public:
     ProgInfo* currentProg() const { return currentProg_; }
     bool modified() const { return modified_; }
     bool channelListOpen() const { return channelListOpen_; }
+    // Whether a database is open (the tree shows it), even one without networks.
+    bool hasDocument() const { return tree_->database() != nullptr; }
 
     const NameEncoding& nameEncoding() const { return encoding_; }
     void setNameEncoding(const QString& codePage);

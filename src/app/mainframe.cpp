@@ -269,6 +269,7 @@ void CMainFrame::updateCommandStates()
     state.editBarVisible = !editBar_->isHidden();
     state.toolBarVisible = !toolBar_->isHidden();
     state.statusBarVisible = !statusBar()->isHidden();
+    state.documentOpen = view_->hasDocument();
     for (const auto& [id, action] : actions_) {
         const CommandState command = commandState(id, state);
         action->setEnabled(command.enabled);
