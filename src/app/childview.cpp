@@ -9,16 +9,16 @@
 #include <QMimeData>
 #include <QVBoxLayout>
 
-#include "app/appnames.h"
 #include "app/dialogfactory.h"
 #include "app/promptedapplyhost.h"
-#include "app/prompter.h"
 #include "db/editops.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
 #include "panels/editapplier.h"
 #include "panels/editbar.h"
 #include "platform/systemlanguage.h"
+#include "ui/appnames.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

@@ -3,11 +3,11 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "app/appnames.h"
 #include "app/childview.h"
 #include "app/mainframe.h"
 #include "platform/clock.h"
 #include "res/resources.h"
+#include "ui/appnames.h"
 
 namespace kvx {
 

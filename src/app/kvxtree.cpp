@@ -8,8 +8,8 @@
 #include <QTreeWidgetItemIterator>
 
 #include "app/guardedselectionmodel.h"
-#include "app/itemlabels.h"
 #include "db/channeldatabase.h"
+#include "ui/itemlabels.h"
 
 namespace kvx {
 

@@ -12,17 +12,17 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "app/appnames.h"
 #include "app/appsettings.h"
 #include "app/childview.h"
 #include "app/commandrules.h"
 #include "app/dialogfactory.h"
 #include "app/lockkeys.h"
-#include "app/prompter.h"
 #include "panels/dlgaudio.h"
 #include "panels/editbar.h"
 #include "platform/nameencoding.h"
 #include "res/commandtexts.h"
+#include "ui/appnames.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 
