@@ -9,16 +9,16 @@
 #include <QMimeData>
 #include <QVBoxLayout>
 
-#include "app/appnames.h"
 #include "app/dialogfactory.h"
 #include "app/promptedapplyhost.h"
-#include "app/prompter.h"
 #include "db/editops.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
 #include "panels/editapplier.h"
 #include "panels/editbar.h"
 #include "platform/systemlanguage.h"
+#include "ui/appnames.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 
@@ -66,6 +66,7 @@ CChildView::CChildView(const AppServices& services, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tree_);
     tree_->setMouseHandler(this);
+    tree_->setCurrentChangeGuard([this] { return mayLeaveCurrentItem(); });
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item, QTreeWidgetItem*) { onSelectionChanged(item); });
     connect(tree_, &CKVXTree::aboutToClear, this, [this] {
@@ -79,6 +80,7 @@ CChildView::CChildView(const AppServices& services, QWidget* parent)
 CChildView::~CChildView()
 {
     tree_->setMouseHandler(nullptr);
+    tree_->setCurrentChangeGuard(nullptr);
     tree_->disconnect(this);
 }
 
@@ -98,6 +100,9 @@ void CChildView::setNameEncoding(const QString& codePage)
     tree_->setNameEncoding(encoding_);
     if (editBar_ != nullptr)
         editBar_->setNameEncoding(encoding_);
+    // Edits the user chose to discard must not come back from the page's working copy.
+    if (currentItem_ != nullptr)
+        showItem(currentItem_);
 }
 
 // --- Title and modified flag
@@ -242,16 +247,18 @@ int CChildView::ApplyEdits(int ask)
 
 // --- Selection
 
+bool CChildView::mayLeaveCurrentItem()
+{
+    // Asked before the tree moves anything, so that Cancel or a refused page leaves the highlight, the
+    // current item and the page together on the record being edited.
+    return suppressSelChange_ || ApplyEdits(1) != 1;
+}
+
 void CChildView::onSelectionChanged(QTreeWidgetItem* item)
 {
+    // The pending edits were settled by mayLeaveCurrentItem before the tree moved.
     if (suppressSelChange_ || item == currentItem_)
         return;
-    if (ApplyEdits(1) == 1) {
-        suppressSelChange_ = true;
-        tree_->setCurrentItem(currentItem_);
-        suppressSelChange_ = false;
-        return;
-    }
     showItem(item);
 }
 
@@ -326,6 +333,7 @@ int CChildView::OpenFile(const QString& path)
 
 int CChildView::openPath(const QString& path)
 {
+    const bool wasOpen = hasDocument();
     const bool oldCompressed = database_.compressed;
     const std::string oldPending = database_.pendingFileName;
     std::vector<uint8_t> image;
@@ -343,7 +351,9 @@ int CChildView::openPath(const QString& path)
             database_.compressed = oldCompressed;
             database_.pendingFileName = oldPending;
         }
-        tree_->Build(&database_);
+        // With nothing open before, nothing is shown again: there is no document to save.
+        if (status == StatusOk || wasOpen)
+            tree_->Build(&database_);
     }
     if (status != StatusOk) {
         reportStatus(status);

@@ -41,6 +41,8 @@ public:
     ProgInfo* currentProg() const { return currentProg_; }
     bool modified() const { return modified_; }
     bool channelListOpen() const { return channelListOpen_; }
+    // Whether a database is open (the tree shows it), even one without networks.
+    bool hasDocument() const { return tree_->database() != nullptr; }
 
     const NameEncoding& nameEncoding() const { return encoding_; }
     void setNameEncoding(const QString& codePage);
@@ -128,6 +130,8 @@ protected:
 
 private:
     bool canImportIntoNetwork() const;
+    // Settles the page's edits; false when the current item must stay (Cancel, a refused page).
+    bool mayLeaveCurrentItem();
     void onSelectionChanged(QTreeWidgetItem* item);
     // Makes the item current and shows its record in the edit bar, without applying edits.
     void showItem(QTreeWidgetItem* item);

@@ -12,6 +12,7 @@ struct DocumentState {
     bool editBarVisible = true;
     bool toolBarVisible = true;
     bool statusBarVisible = true;
+    bool documentOpen = false; // a database is shown, even one without networks
 };
 
 struct CommandState {

@@ -4,12 +4,12 @@
 
 #include <QFile>
 
-#include "app/prompter.h"
 #include "app/statusbarprogress.h"
 #include "db/channeldatabase.h"
 #include "db/filebytes.h"
 #include "import/satcodximport.h"
 #include "import/transponderlimit.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

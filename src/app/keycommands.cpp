@@ -5,8 +5,8 @@
 
 #include "app/childview.h"
 #include "app/deletequestion.h"
-#include "app/prompter.h"
 #include "panels/editbar.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

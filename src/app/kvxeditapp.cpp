@@ -3,20 +3,22 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "app/appnames.h"
 #include "app/childview.h"
 #include "app/mainframe.h"
 #include "platform/clock.h"
 #include "res/resources.h"
+#include "ui/appnames.h"
 
 namespace kvx {
 
 CKVXEditApp::CKVXEditApp(int& argc, char** argv)
         : QApplication(argc, argv)
 {
-    setOrganizationName(organizationName());
-    setApplicationName(applicationName());
-    setApplicationVersion(applicationVersion());
+    // Qualified: inside the application class the bare names are Qt's own getters, which would name
+    // the settings after nothing.
+    setOrganizationName(kvx::organizationName());
+    setApplicationName(kvx::applicationName());
+    setApplicationVersion(kvx::applicationVersion());
     initResources();
 }
 

@@ -7,8 +7,9 @@
 #include <QMouseEvent>
 #include <QTreeWidgetItemIterator>
 
-#include "app/itemlabels.h"
+#include "app/guardedselectionmodel.h"
 #include "db/channeldatabase.h"
+#include "ui/itemlabels.h"
 
 namespace kvx {
 
@@ -76,7 +77,18 @@ void forgetAllItems(List& list)
 CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
         : QTreeWidget(parent)
         , encoding_(&encoding)
+        , selection_(new GuardedSelectionModel(model(), this))
 {
+    QItemSelectionModel* plain = selectionModel();
+    setSelectionModel(selection_);
+    delete plain;
+    // QTreeWidget ties its item signals to the selection model it made itself; they are tied to the
+    // guarded one here.
+    connect(selection_, &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                emit currentItemChanged(itemFromIndex(current), itemFromIndex(previous));
+            });
+    connect(selection_, &QItemSelectionModel::selectionChanged, this, &QTreeWidget::itemSelectionChanged);
     setObjectName(QStringLiteral("KVXTree"));
     setColumnCount(1);
     setHeaderHidden(true);
@@ -86,6 +98,11 @@ CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::StyledPanel);
+}
+
+void CKVXTree::setCurrentChangeGuard(std::function<bool()> guard)
+{
+    selection_->setGuard(std::move(guard));
 }
 
 void CKVXTree::setNameEncoding(const NameEncoding& encoding)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QPoint>
 #include <QTreeWidget>
 
@@ -10,6 +12,7 @@ struct NetInfo;
 struct TpInfo;
 struct ProgInfo;
 class NameEncoding;
+class GuardedSelectionModel;
 
 enum class TreeLevel { Network, Transponder, Program };
 
@@ -32,6 +35,9 @@ public:
     explicit CKVXTree(const NameEncoding& encoding, QWidget* parent = nullptr);
 
     void setMouseHandler(TreeMouseHandler* handler) { mouseHandler_ = handler; }
+    // Asked before the current item changes, however it is moved; false keeps the current item and
+    // the highlight where they are.
+    void setCurrentChangeGuard(std::function<bool()> guard);
     // The encoding changed: every label is made again.
     void setNameEncoding(const NameEncoding& encoding);
 
@@ -87,6 +93,7 @@ private:
     void relabel(QTreeWidgetItem* item);
 
     const NameEncoding* encoding_;
+    GuardedSelectionModel* selection_;
     ChannelDatabase* database_ = nullptr;
     TreeMouseHandler* mouseHandler_ = nullptr;
     QTreeWidgetItem* dropHighlight_ = nullptr;

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include "app/dialogfactory.h"
-#include "app/prompter.h"
 #include "app/statusbarprogress.h"
 #include "db/channeldatabase.h"
 #include "import/lyngsataddress.h"
@@ -17,6 +16,7 @@
 #include "import/pagerewrite.h"
 #include "platform/httpfetcher.h"
 #include "platform/nameencoding.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

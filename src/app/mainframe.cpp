@@ -12,17 +12,17 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "app/appnames.h"
 #include "app/appsettings.h"
 #include "app/childview.h"
 #include "app/commandrules.h"
 #include "app/dialogfactory.h"
 #include "app/lockkeys.h"
-#include "app/prompter.h"
 #include "panels/dlgaudio.h"
 #include "panels/editbar.h"
 #include "platform/nameencoding.h"
 #include "res/commandtexts.h"
+#include "ui/appnames.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 
@@ -217,8 +217,20 @@ QMenu* CMainFrame::createEncodingMenu()
 
 void CMainFrame::onEncodingChosen(QAction* action)
 {
+    // The page is filled again in the new encoding: its edits are settled first, as for any change of
+    // what is shown. Cancel keeps the old encoding and its check mark.
+    if (view_->ApplyEdits(1) == 1) {
+        checkEncoding(QString::fromStdString(view_->nameEncoding().codePage()));
+        return;
+    }
     appsettings::setNameEncoding(action->text());
     view_->setNameEncoding(action->text());
+}
+
+void CMainFrame::checkEncoding(const QString& codePage)
+{
+    for (QAction* entry : encodingGroup_->actions())
+        entry->setChecked(entry->text() == codePage);
 }
 
 void CMainFrame::createToolBar()
@@ -239,8 +251,7 @@ void CMainFrame::restoreSettings()
 {
     const QString encoding = appsettings::nameEncoding();
     view_->setNameEncoding(encoding);
-    for (QAction* entry : encodingGroup_->actions())
-        entry->setChecked(entry->text() == encoding);
+    checkEncoding(encoding);
     bool statusBarVisible = true;
     if (appsettings::restoreWindowState(*this, statusBarVisible))
         statusBar()->setVisible(statusBarVisible);
@@ -258,6 +269,7 @@ void CMainFrame::updateCommandStates()
     state.editBarVisible = !editBar_->isHidden();
     state.toolBarVisible = !toolBar_->isHidden();
     state.statusBarVisible = !statusBar()->isHidden();
+    state.documentOpen = view_->hasDocument();
     for (const auto& [id, action] : actions_) {
         const CommandState command = commandState(id, state);
         action->setEnabled(command.enabled);

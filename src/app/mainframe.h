@@ -58,6 +58,7 @@ private:
     void createToolBar();
     QMenu* createEncodingMenu();
     void onEncodingChosen(QAction* action);
+    void checkEncoding(const QString& codePage);
     void restoreSettings();
 
     AppServices services_;

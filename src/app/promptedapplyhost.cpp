@@ -1,7 +1,7 @@
 #include "app/promptedapplyhost.h"
 
-#include "app/prompter.h"
 #include "db/editops.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/appnames.h"
+#include "ui/appnames.h"
 
 namespace kvx {
 

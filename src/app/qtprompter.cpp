@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
-#include "app/appnames.h"
+#include "ui/appnames.h"
 
 namespace kvx {
 

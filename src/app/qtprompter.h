@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/prompter.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

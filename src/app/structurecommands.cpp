@@ -5,11 +5,11 @@
 
 #include "app/childview.h"
 #include "app/dialogfactory.h"
-#include "app/prompter.h"
 #include "db/editops.h"
 #include "db/stamp.h"
 #include "panels/dlgdate.h"
 #include "panels/editbar.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

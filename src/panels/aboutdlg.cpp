@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/appnames.h"
+#include "ui/appnames.h"
 
 namespace kvx {
 

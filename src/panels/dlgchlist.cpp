@@ -14,10 +14,10 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/itemlabels.h"
-#include "app/prompter.h"
 #include "panels/channellistmodel.h"
 #include "panels/chlistview.h"
+#include "ui/itemlabels.h"
+#include "ui/prompter.h"
 
 namespace kvx {
 

@@ -20,7 +20,7 @@ protected:
     {
         FrameFixture::SetUp();
         open(writeKvx("edit.kvx", makeVariedDatabase(1, FLAG_PROG_CA | FLAG_TP_NAMES)));
-        tree().setCurrentItem(tree().topLevelItem(0));
+        frame->show();
     }
 
     QWidget* page() { return editBar().widget(); }
@@ -34,7 +34,7 @@ TEST_F(ApplyEditsTest, NoDiscardsNetworkAndAntennaEditsAlike)
     type(page(), "degree", "-5");
     pick(page(), "lnbPower", "OFF");
     prompter.answerQuestion(PromptAnswer::No);
-    tree().setCurrentItem(network(1));
+    clickOn(network(1));
     EXPECT_EQ(prompter.shown.back(), EditApplier::kNetworkQuestion);
     EXPECT_EQ(view().currentItem(), network(1));
     EXPECT_EQ(db().networks[0].degree, storedNet.degree);
@@ -42,7 +42,7 @@ TEST_F(ApplyEditsTest, NoDiscardsNetworkAndAntennaEditsAlike)
     EXPECT_FALSE(view().modified());
 
     // Going back shows the stored values again.
-    tree().setCurrentItem(network(0));
+    clickOn(network(0));
     EXPECT_EQ(text(page(), "degree"), QString::fromStdString(storedNet.degreeText()));
 }
 
@@ -51,7 +51,7 @@ TEST_F(ApplyEditsTest, YesAppliesAndRelabelsTheNetwork)
     type(page(), "name", "Renamed");
     type(page(), "degree", "19.25");
     prompter.answerQuestion(PromptAnswer::Yes);
-    tree().setCurrentItem(network(1));
+    clickOn(network(1));
     EXPECT_EQ(db().networks[0].name, "Renamed");
     EXPECT_EQ(db().networks[0].degree, 192);
     EXPECT_TRUE(network(0)->text(0).contains("Renamed"));
@@ -62,9 +62,10 @@ TEST_F(ApplyEditsTest, CancelKeepsThePreviousSelectionAndTheTypedValues)
 {
     type(page(), "degree", "7");
     prompter.answerQuestion(PromptAnswer::Cancel);
-    tree().setCurrentItem(network(1));
+    tree().setCurrentItem(network(1)); // a move made by the program is refused like a click
     EXPECT_EQ(view().currentItem(), network(0));
     EXPECT_EQ(tree().currentItem(), network(0));
+    EXPECT_EQ(tree().selectedItems(), QList<QTreeWidgetItem*>{network(0)});
     EXPECT_EQ(text(page(), "degree"), "7");
 }
 
@@ -72,11 +73,11 @@ TEST_F(ApplyEditsTest, InvalidTransponderBlocksTheSelectionChangeAndSave)
 {
     QTreeWidgetItem* tp = network(0)->child(0);
     ASSERT_NE(tp, nullptr);
-    tree().setCurrentItem(tp);
+    clickOn(tp);
     const TpInfo stored = *view().currentTp();
     type(page(), "frequency", "");
     prompter.acknowledgeMessage();
-    tree().setCurrentItem(network(1));
+    clickOn(network(1));
     EXPECT_EQ(prompter.shown.back(), EditApplier::kInvalidTransponder);
     EXPECT_EQ(view().currentItem(), tp);
 
@@ -90,14 +91,14 @@ TEST_F(ApplyEditsTest, InvalidTransponderBlocksTheSelectionChangeAndSave)
 TEST_F(ApplyEditsTest, OkAppliesWithoutAskingAndRelabelsTheTransponder)
 {
     QTreeWidgetItem* tp = network(0)->child(0);
-    tree().setCurrentItem(tp);
+    clickOn(tp);
     type(page(), "frequency", "12345");
     type(page(), "name", "Mux 9");
     click(page(), "ok");
     EXPECT_EQ(view().currentTp()->frequency, 12345);
     EXPECT_EQ(tp->text(0), "Mux 9"); // transponders show their names in this file
     EXPECT_TRUE(view().modified());
-    tree().setCurrentItem(network(1)); // nothing left to ask
+    clickOn(network(1)); // nothing left to ask
     EXPECT_EQ(view().currentItem(), network(1));
 }
 
@@ -105,7 +106,7 @@ TEST_F(ApplyEditsTest, RadioChangeMovesTheProgramBetweenChannelLists)
 {
     QTreeWidgetItem* item = network(0)->child(0)->child(0);
     ASSERT_NE(item, nullptr);
-    tree().setCurrentItem(item);
+    clickOn(item);
     ProgInfo* prog = view().currentProg();
     const bool wasRadio = prog->isRadio();
     const auto position = static_cast<uint16_t>(db().programs.indexOf(prog));

@@ -1,7 +1,11 @@
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 #include "db/fileops.h"
@@ -98,6 +102,37 @@ TEST_F(FileCommandsTest, CancelledOpenDialogIsSilent)
     trigger(ID_FILE_OPEN);
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(frame->windowTitle(), "KVXEdit");
+}
+
+TEST_F(FileCommandsTest, SaveNeedsAnOpenDatabase)
+{
+    frame->show();
+    QApplication::setActiveWindow(frame.get());
+    const QString saved = pathFor("saved.kvx");
+    // No save dialog is scripted while nothing is open: one would fail the test.
+    const auto expectNoSave = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_FALSE(frame->action(ID_FILE_SAVE)->isEnabled());
+        EXPECT_FALSE(frame->action(ID_FILE_SAVE_AS)->isEnabled());
+        QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_FALSE(QFile::exists(saved));
+    };
+    expectNoSave("at start");
+    writeFile(pathFor("bad.kvx"), QByteArray("this is not a channel list at all"));
+    prompter.chooseFile(pathFor("bad.kvx"));
+    prompter.acknowledgeMessage();
+    trigger(ID_FILE_OPEN);
+    expectNoSave("after a failed open");
+
+    dialogs.answerModel(ReceiverModel::SatelliteOnly);
+    trigger(ID_FILE_NEW);
+    EXPECT_TRUE(frame->action(ID_FILE_SAVE_AS)->isEnabled());
+    prompter.chooseSaveFile(saved, 0);
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::exists(saved));
+    QFile::remove(saved);
+    trigger(ID_FILE_CLOSE);
+    expectNoSave("after Close");
 }
 
 TEST_F(FileCommandsTest, SaveAsWithTheCompressedFilterWritesCkvxAndSaveKeepsTheForm)

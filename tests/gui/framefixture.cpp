@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QSettings>
+#include <QTest>
 
 #include "support/sampledatabase.h"
 
@@ -61,6 +62,12 @@ QPoint FrameFixture::centerOf(QTreeWidgetItem* item) const
     CKVXTree* t = frame->view()->tree();
     t->scrollToItem(item);
     return t->visualItemRect(item).center();
+}
+
+void FrameFixture::clickOn(QTreeWidgetItem* item)
+{
+    ASSERT_NE(item, nullptr);
+    QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, centerOf(item));
 }
 
 void FrameFixture::trigger(CommandId id)

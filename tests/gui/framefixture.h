@@ -33,6 +33,8 @@ protected:
     // The item of the tree that shows the label, searching every level.
     QTreeWidgetItem* findItem(const QString& label) const;
     QPoint centerOf(QTreeWidgetItem* item) const;
+    // A left click on the item as the mouse gives it: press, then release.
+    void clickOn(QTreeWidgetItem* item);
     void trigger(CommandId id);
 
     ScriptedPrompter prompter;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/itemlabels.h"
 #include "db/netinfo.h"
 #include "db/proginfo.h"
 #include "db/tpinfo.h"
 #include "platform/nameencoding.h"
+#include "ui/itemlabels.h"
 
 using namespace kvx;
 

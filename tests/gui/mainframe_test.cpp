@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 
 #include "app/commandrules.h"
 #include "framefixture.h"
+#include "panels/editapplier.h"
 #include "panels/editbar.h"
 #include "support/sampledatabase.h"
 
@@ -25,6 +27,15 @@ QStringList toolBarTexts(QToolBar* bar)
     for (QAction* action : bar->actions())
         texts << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
     return texts;
+}
+
+QAction* encodingEntry(const CMainFrame& frame, const QString& codePage)
+{
+    for (QAction* entry : frame.encodingActions()->actions())
+        if (entry->text() == codePage)
+            return entry;
+    ADD_FAILURE() << "no encoding " << codePage.toStdString();
+    return nullptr;
 }
 
 } // namespace
@@ -233,6 +244,40 @@ TEST_F(MainFrameTest, NameEncodingChoiceIsKeptAndRelabelsTheTree)
     for (QAction* entry : frame->encodingActions()->actions())
         checked |= entry->isChecked() && entry->text() == "WINDOWS-1251";
     EXPECT_TRUE(checked);
+}
+
+TEST_F(MainFrameTest, NameEncodingChoiceAsksAboutThePendingEditsFirst)
+{
+    open(writeKvx("enc.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
+    frame->show();
+    QAction* western = encodingEntry(*frame, "WINDOWS-1252");
+    QAction* cyrillic = encodingEntry(*frame, "WINDOWS-1251");
+    western->trigger();
+    clickOn(tree().topLevelItem(0)->child(0)->child(0));
+    const ProgInfo* prog = view().currentProg();
+    const QString stored = QString::fromStdString(prog->name);
+    struct Case {
+        PromptAnswer answer;
+        QAction* chosen;
+        const char* encodingAfter;
+    };
+    for (const Case& c : {Case{PromptAnswer::Cancel, cyrillic, "WINDOWS-1252"},
+                          Case{PromptAnswer::No, cyrillic, "WINDOWS-1251"},
+                          Case{PromptAnswer::Yes, western, "WINDOWS-1252"}}) {
+        auto* name = editBar().widget()->findChild<QLineEdit*>("name");
+        QTest::keyClicks(name, "X");
+        const QString typed = name->text();
+        prompter.answerQuestion(c.answer);
+        c.chosen->trigger();
+        ASSERT_TRUE(prompter.scriptDone());
+        EXPECT_EQ(prompter.shown.back(), EditApplier::kProgramQuestion);
+        EXPECT_EQ(view().nameEncoding().codePage(), c.encodingAfter);
+        EXPECT_EQ(frame->encodingActions()->checkedAction()->text(), c.encodingAfter);
+        EXPECT_EQ(QSettings().value("nameEncoding").toString(), c.encodingAfter);
+        const QString shown = editBar().widget()->findChild<QLineEdit*>("name")->text();
+        EXPECT_EQ(shown, c.answer == PromptAnswer::No ? stored : typed);
+        EXPECT_EQ(QString::fromStdString(prog->name), c.answer == PromptAnswer::Yes ? typed : stored);
+    }
 }
 
 TEST_F(MainFrameTest, WindowStateIsSavedWhenTheWindowCloses)

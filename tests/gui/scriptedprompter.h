@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/dialogfactory.h"
-#include "app/prompter.h"
+#include "ui/prompter.h"
 
 namespace kvx::test {
 

@@ -7,7 +7,6 @@
 #include "app/childview.h"
 #include "app/dialogfactory.h"
 #include "app/mainframe.h"
-#include "app/prompter.h"
 #include "db/channellistwork.h"
 #include "panels/channellistmodel.h"
 #include "panels/chlistview.h"
@@ -15,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/nameencoding.h"
 #include "support/sampledatabase.h"
+#include "ui/prompter.h"
 
 using namespace kvx;
 

@@ -10,11 +10,11 @@
 #include "app/dialogfactory.h"
 #include "app/kvxtree.h"
 #include "app/mainframe.h"
-#include "app/prompter.h"
 #include "platform/clock.h"
 #include "platform/nameencoding.h"
 #include "res/resources.h"
 #include "support/sampledatabase.h"
+#include "ui/prompter.h"
 
 using namespace kvx;
 

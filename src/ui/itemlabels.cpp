@@ -1,4 +1,4 @@
-#include "app/itemlabels.h"
+#include "ui/itemlabels.h"
 
 #include "db/netinfo.h"
 #include "db/proginfo.h"
