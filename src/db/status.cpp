@@ -15,6 +15,10 @@ std::string statusMessage(int status)
     case StatusBadChecksum: return "Bad checksum";
     case StatusBadVersion: return "KVX Version not supported";
     case StatusTooLarge: return "The database is too large for a KVX file";
+    case StatusIsFolder: return "This is a folder, not a file";
+    case StatusIsFifo: return "This is a FIFO (named pipe), not a file";
+    case StatusIsDevice: return "This is a device, not a file";
+    case StatusIsSocket: return "This is a socket, not a file";
     default: return "Unknown error";
     }
 }

@@ -18,6 +18,11 @@ enum Status : int {
     StatusCompressed = 12,
     // A database whose image would not fit in a KVX file (buffer size or a count field's width).
     StatusTooLarge = 13,
+    // The path names something other than a regular file; nothing was read from it.
+    StatusIsFolder = 14,
+    StatusIsFifo = 15,
+    StatusIsDevice = 16,
+    StatusIsSocket = 17,
 };
 
 // The text shown to the user for a status code; "Unknown error" for codes without one.

@@ -260,7 +260,7 @@ TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
     };
 
     EXPECT_EQ(openDatabase(db, folder.file("missing.kvx")), StatusNoFile);
-    EXPECT_EQ(openDatabase(db, folder.path().string()), StatusNoFile); // a folder
+    EXPECT_EQ(openDatabase(db, folder.path().string()), StatusIsFolder);
     expectUntouched();
 
     std::vector<uint8_t> shortImage = {'K', 'V', 'X', 0, 20, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
