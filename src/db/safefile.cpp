@@ -12,16 +12,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file the new content is meant for: a symbolic link is followed to the file it names.
+// Hops after which a chain of symbolic links counts as a loop, as the kernel's own limit.
+constexpr int kMaxLinkHops = 40;
+
+// The file the new content is meant for: a chain of symbolic links is followed to the name at its end,
+// whether or not a file exists there yet, so that the links stay links. A relative link target is
+// taken from the link's own folder. A loop ends on a link, which the save then refuses.
 fs::path resolveTarget(const std::string& path)
 {
-    std::error_code error;
-    if (fs::is_symlink(path, error)) {
-        const fs::path target = fs::weakly_canonical(path, error);
-        if (!error)
-            return target;
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(current, error))
+            return current;
+        const fs::path next = fs::read_symlink(current, error);
+        if (error)
+            return current;
+        current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    return path;
+    return current;
 }
 
 bool writeAll(int fd, std::span<const uint8_t> bytes)

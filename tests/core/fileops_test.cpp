@@ -244,6 +244,28 @@ TEST(SaveAndOpen, ReplacedFileKeepsPermissionsAndLinkedFileIsUpdated)
     EXPECT_EQ(opened.networks[0].name, "Changed");
 }
 
+TEST(SaveAndOpen, SavingThroughLinksWritesTheEndOfTheChain)
+{
+    // A relative link behind an absolute one; the file at the end exists or is still to be made.
+    for (const bool targetExists : {true, false}) {
+        Folder folder;
+        fs::create_directory(folder.file("real"));
+        const std::string target = folder.file("real/db.kvx");
+        if (targetExists)
+            writeBytes(target, {1, 2, 3});
+        fs::create_symlink("real/db.kvx", folder.file("hop.kvx"));
+        fs::create_symlink(folder.file("hop.kvx"), folder.file("link.kvx"));
+        ChannelDatabase db = sample();
+        ASSERT_EQ(saveDatabase(db, folder.file("link.kvx"), false, kToday), StatusOk) << targetExists;
+        EXPECT_TRUE(fs::is_symlink(folder.file("link.kvx")));
+        EXPECT_TRUE(fs::is_symlink(folder.file("hop.kvx")));
+        db.keepStamp = true;
+        EXPECT_EQ(contentOf(target), test::imageOf(db));
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 3);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("real")), {}), 1);
+    }
+}
+
 TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
 {
     Folder folder;
