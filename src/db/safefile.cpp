@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "db/savetemporary.h"
+
 namespace kvx {
 
 namespace {
@@ -47,21 +49,6 @@ bool writeAll(int fd, std::span<const uint8_t> bytes)
     return true;
 }
 
-// A new, exclusive file beside the target. Created with mode 0666 so the umask applies as it would to
-// any new file of the user's.
-int createSibling(const fs::path& target, fs::path& created)
-{
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string stem = "." + target.filename().string() + ".saving-" + std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        created = folder / (stem + std::to_string(attempt));
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 // A file the user may not write, or something that is not a file, is not replaced.
 bool mayReplace(const fs::path& target, struct stat& existing, bool& exists)
 {
@@ -84,7 +71,7 @@ void syncFolder(const fs::path& target)
 
 } // namespace
 
-Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes)
+Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes, bool allowUnnamedTemporary)
 {
     if (path.empty())
         return StatusCreateFailed;
@@ -94,10 +81,11 @@ Status replaceFileContent(const std::string& path, std::span<const uint8_t> byte
     if (!mayReplace(target, existing, exists))
         return StatusCreateFailed;
 
-    fs::path temporary;
-    const int fd = createSibling(target, temporary);
-    if (fd < 0)
+    removeStaleSaveTemporaries(target);
+    SaveTemporary temporary;
+    if (!temporary.create(target, allowUnnamedTemporary))
         return StatusCreateFailed;
+    const int fd = temporary.fd();
     bool written = true;
     if (exists) {
         written = ::fchmod(fd, existing.st_mode & 07777) == 0;
@@ -105,11 +93,8 @@ Status replaceFileContent(const std::string& path, std::span<const uint8_t> byte
         [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
     written = written && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    written = (::close(fd) == 0) && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    if (!written || !temporary.replace(target))
         return StatusCreateFailed;
-    }
     syncFolder(target);
     return StatusOk;
 }

@@ -11,6 +11,7 @@
 #include "db/filebytes.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
+#include "db/safefile.h"
 #include "platform/clock.h"
 #include "support/sampledatabase.h"
 
@@ -110,6 +111,31 @@ int saveAsUnprivileged(ChannelDatabase& db, const std::string& path)
     int raw = 0;
     waitpid(child, &raw, 0);
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// A process id no process can have.
+long deadProcessId()
+{
+    long pidMax = 4194304;
+    std::ifstream("/proc/sys/kernel/pid_max") >> pidMax;
+    return pidMax + 1;
+}
+
+// Runs a save in a child process that the file size limit kills part way through writing, the way a
+// kill or a crash ends a save.
+void saveKilledPartWay(const std::string& path, bool allowUnnamed)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limited{100, 100};
+        setrlimit(RLIMIT_FSIZE, &limited);
+        std::signal(SIGXFSZ, SIG_DFL);
+        replaceFileContent(path, std::vector<uint8_t>(4096, 7), allowUnnamed);
+        _exit(0);
+    }
+    int raw = 0;
+    waitpid(child, &raw, 0);
+    EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == SIGXFSZ) << raw;
 }
 
 } // namespace
@@ -263,6 +289,28 @@ TEST(SaveAndOpen, SavingThroughLinksWritesTheEndOfTheChain)
         EXPECT_EQ(contentOf(target), test::imageOf(db));
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 3);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("real")), {}), 1);
+    }
+}
+
+TEST(SaveTemporaries, NothingOfAKilledSaveOutlivesTheNextSave)
+{
+    // The unnamed temporary file dies with the process; the named one is removed by the next save,
+    // which also removes those of other processes that are gone and keeps those of live ones.
+    for (const bool unnamed : {true, false}) {
+        Folder folder;
+        const std::string path = folder.file("db.kvx");
+        writeBytes(path, {1, 2, 3});
+        const std::string live = ".db.kvx.saving-" + std::to_string(getppid()) + "-0";
+        writeBytes(folder.file(live), {9});
+        saveKilledPartWay(path, unnamed);
+        EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{1, 2, 3}));
+        EXPECT_EQ(folder.names().size(), unnamed ? 2u : 3u) << unnamed;
+        writeBytes(folder.file(".db.kvx.saving-" + std::to_string(deadProcessId()) + "-0"), {9});
+
+        const std::vector<uint8_t> bytes(300, 5);
+        ASSERT_EQ(replaceFileContent(path, bytes, unnamed), StatusOk);
+        EXPECT_EQ(contentOf(path), bytes);
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{live, "db.kvx"})) << unnamed;
     }
 }
 
