@@ -7,7 +7,8 @@
 
 namespace kvx {
 
-// Reads, validates and loads a database file for the command-line tool.
-Status loadDatabaseFile(const std::string& path, ChannelDatabase& db);
+// Reads, validates and loads a database file for the command-line tool. A CKVX file whose compressed
+// data fails its CRC is refused (StatusDamagedData) unless `ignoreChecksum` is set.
+Status loadDatabaseFile(const std::string& path, ChannelDatabase& db, bool ignoreChecksum);
 
 } // namespace kvx

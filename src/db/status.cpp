@@ -19,6 +19,7 @@ std::string statusMessage(int status)
     case StatusIsFifo: return "This is a FIFO (named pipe), not a file";
     case StatusIsDevice: return "This is a device, not a file";
     case StatusIsSocket: return "This is a socket, not a file";
+    case StatusDamagedData: return "The file's compressed data is damaged (checksum mismatch)";
     default: return "Unknown error";
     }
 }

@@ -23,6 +23,8 @@ enum Status : int {
     StatusIsFifo = 15,
     StatusIsDevice = 16,
     StatusIsSocket = 17,
+    // A CKVX file whose expanded data does not match the CRC of its compressed stream.
+    StatusDamagedData = 18,
 };
 
 // The text shown to the user for a status code; "Unknown error" for codes without one.

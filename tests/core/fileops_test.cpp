@@ -13,6 +13,7 @@
 #include "db/kvximage.h"
 #include "db/safefile.h"
 #include "platform/clock.h"
+#include "support/damagedckvx.h"
 #include "support/sampledatabase.h"
 
 using namespace kvx;
@@ -372,6 +373,28 @@ TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
     }
     EXPECT_EQ(openDatabase(db, folder.file("huge.kvx")), StatusBadFormat);
     expectUntouched();
+}
+
+TEST(OpenFailures, DamagedCompressedDataOpensOnlyWhenAccepted)
+{
+    Folder folder;
+    ChannelDatabase packedDb = sample();
+    const test::DamagedCkvx damaged = test::damagedCkvxOf(packedDb);
+    ASSERT_FALSE(damaged.file.empty());
+    writeBytes(folder.file("p.ckvx"), damaged.file);
+
+    ChannelDatabase db = test::makeVariedDatabase(1, FLAG_PROG_CA);
+    const std::vector<uint8_t> before = test::imageOf(db);
+    std::vector<uint8_t> image;
+    EXPECT_EQ(openDatabaseImage(db, folder.file("p.ckvx"), image), StatusDamagedData);
+    EXPECT_EQ(openDatabase(db, folder.file("p.ckvx")), StatusDamagedData);
+    EXPECT_EQ(test::imageOf(db), before);
+    EXPECT_TRUE(db.pendingFileName.empty());
+
+    ASSERT_EQ(openDatabase(db, folder.file("p.ckvx"), {.acceptDamagedData = true}), StatusOk);
+    EXPECT_TRUE(db.compressed);
+    db.keepStamp = true;
+    EXPECT_EQ(test::imageOf(db), damaged.image);
 }
 
 TEST(SaveFailures, MissingFolderOrTargetThatIsNoFile)
