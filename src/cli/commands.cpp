@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx::cli {
 

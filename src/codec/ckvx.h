@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/status.h"
 #include "db/channeldatabase.h"
-#include "db/status.h"
 
 namespace kvx {
 

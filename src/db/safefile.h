@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx {
 

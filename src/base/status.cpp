@@ -1,4 +1,4 @@
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx {
 
