@@ -2,7 +2,7 @@
 # Fails when a source of the core library includes a Qt header.
 set -eu
 root=$1
-hits=$(grep -rnE '#\s*include\s*[<"](Q[A-Za-z]|qt)' "$root/src/db" "$root/src/codec" "$root/src/import" \
+hits=$(grep -rnE '#\s*include\s*[<"](Q[A-Za-z]|qt)' "$root/src/base" "$root/src/db" "$root/src/codec" "$root/src/import" \
   "$root/src/platform" 2>/dev/null || true)
 if [ -n "$hits" ]; then
   echo "Qt includes in the core:"

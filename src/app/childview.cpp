@@ -3,6 +3,7 @@
 #include <new>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -50,6 +51,21 @@ QString shortFileName(const std::string& fileName)
 {
     const std::size_t slash = fileName.find_last_of("/\\");
     return QString::fromStdString(slash == std::string::npos ? fileName : fileName.substr(slash + 1));
+}
+
+// Reads and validates the file's image; a file whose compressed data fails its checksum is read only
+// when the user wants it anyway (StatusCanceled when not).
+Status readImage(ChannelDatabase& db, Prompter& prompter, const QString& path, std::vector<uint8_t>& image)
+{
+    const Status status = openDatabaseImage(db, path.toStdString(), image);
+    if (status != StatusDamagedData)
+        return status;
+    const QString question = QCoreApplication::translate(
+        "CChildView", "The file's compressed data is damaged (checksum mismatch). "
+                      "Open it anyway?");
+    if (prompter.askYesNo(question, PromptIcon::Warning) != PromptAnswer::Yes)
+        return StatusCanceled;
+    return openDatabaseImage(db, path.toStdString(), image, {.acceptDamagedData = true});
 }
 
 } // namespace
@@ -337,7 +353,7 @@ int CChildView::openPath(const QString& path)
     const bool oldCompressed = database_.compressed;
     const std::string oldPending = database_.pendingFileName;
     std::vector<uint8_t> image;
-    Status status = openDatabaseImage(database_, path.toStdString(), image);
+    Status status = readImage(database_, services_.prompter, path, image);
     if (status == StatusOk) {
         ResetSelection();
         try {

@@ -7,7 +7,7 @@
 #include "app/lyngsatsite.h"
 #include "app/lyngsatupdater.h"
 #include "app/qthttpfetcher.h"
-#include "db/status.h"
+#include "base/status.h"
 #include "panels/editbar.h"
 
 namespace kvx {

@@ -3,10 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "app/dialogfactory.h"
 #include "app/statusbarprogress.h"
 #include "db/channeldatabase.h"
@@ -16,6 +12,7 @@
 #include "import/pagerewrite.h"
 #include "platform/httpfetcher.h"
 #include "platform/nameencoding.h"
+#include "platform/scratchfolder.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -51,9 +48,9 @@ private:
     Prompter& prompter_;
 };
 
-std::string localPath(const QTemporaryDir& folder, const std::string& name)
+std::string localPath(const ScratchFolder& folder, const std::string& name)
 {
-    return QFile::encodeName(folder.path()).toStdString() + '/' + name;
+    return (folder.path() / name).string();
 }
 
 void removeFile(const std::string& path)
@@ -78,7 +75,8 @@ int LyngSatUpdater::UpdateFromLyngSat(ChannelDatabase& db, NetInfo& network)
     progress.step();
 
     // The page and its rewrite are scratch files: they go into a private folder, never the user's own.
-    const QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/kvxedit-lyngsat-XXXXXX"));
+    // The folder of an update that was killed is removed here, by the next one.
+    const ScratchFolder scratch("kvxedit-lyngsat");
     if (!scratch.isValid()) {
         showError(kNoCellFileMessage);
         return StatusCanceled;

@@ -65,6 +65,11 @@ PromptAnswer QtPrompter::askYesNoCancel(const QString& text)
                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes));
 }
 
+PromptAnswer QtPrompter::askYesNo(const QString& text, PromptIcon icon)
+{
+    return answerOf(runBox(parent_, text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No));
+}
+
 PromptAnswer QtPrompter::askRetryCancel(const QString& text, PromptIcon icon)
 {
     return answerOf(

@@ -13,6 +13,7 @@ public:
     void setParentWidget(QWidget* parent) { parent_ = parent; }
 
     PromptAnswer askYesNoCancel(const QString& text) override;
+    PromptAnswer askYesNo(const QString& text, PromptIcon icon) override;
     PromptAnswer askRetryCancel(const QString& text, PromptIcon icon) override;
     void showMessage(const QString& text, PromptIcon icon) override;
     std::optional<QString> chooseOpenFile(const FileDialogSpec& request) override;

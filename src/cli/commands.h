@@ -14,4 +14,7 @@ void addImportCommands(CLI::App& app, int& exitCode);
 // Prints the status message on standard error and returns the status as exit code.
 int fail(int status);
 
+// Gives a command that reads a database file the option to read one whose compressed data is damaged.
+void addIgnoreChecksumFlag(CLI::App& command, bool& ignoreChecksum);
+
 } // namespace kvx::cli

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/loaddatabase.h"
 #include "db/editops.h"
 #include "db/fileops.h"
 #include "db/stamp.h"
@@ -24,10 +25,11 @@ int save(ChannelDatabase& db, const std::string& path, std::optional<bool> compr
 }
 
 // Opens the file, applies the edit and saves it in place in its own form. The edit returns 0 to go on.
-int editInPlace(const std::string& path, const std::function<int(ChannelDatabase&)>& edit)
+int editInPlace(const std::string& path, bool ignoreChecksum,
+                const std::function<int(ChannelDatabase&)>& edit)
 {
     ChannelDatabase db;
-    if (const Status status = openDatabase(db, path); status != StatusOk)
+    if (const Status status = loadDatabaseFile(path, db, ignoreChecksum); status != StatusOk)
         return fail(status);
     if (const int result = edit(db); result != 0)
         return result;
@@ -76,6 +78,7 @@ struct EditOptions {
     bool compressed = false;
     bool plain = false;
     bool keepStamp = false;
+    bool ignoreChecksum = false;
     std::string date;
     std::string version;
     int network = -1;
@@ -93,7 +96,7 @@ int runNew(const EditOptions& o)
 int runConvert(const EditOptions& o)
 {
     ChannelDatabase db;
-    if (const Status status = openDatabase(db, o.file); status != StatusOk)
+    if (const Status status = loadDatabaseFile(o.file, db, o.ignoreChecksum); status != StatusOk)
         return fail(status);
     if (o.keepStamp)
         db.keepStamp = true;
@@ -105,7 +108,7 @@ int runConvert(const EditOptions& o)
 
 int runStamp(const EditOptions& o)
 {
-    return editInPlace(o.file, [&](ChannelDatabase& db) {
+    return editInPlace(o.file, o.ignoreChecksum, [&](ChannelDatabase& db) {
         if (!o.version.empty()) {
             confirmStampVersion(db, o.version);
             return 0;
@@ -120,7 +123,7 @@ int runStamp(const EditOptions& o)
 
 int runSortTransponders(const EditOptions& o)
 {
-    return editInPlace(o.file, [&](ChannelDatabase& db) {
+    return editInPlace(o.file, o.ignoreChecksum, [&](ChannelDatabase& db) {
         if (static_cast<std::size_t>(o.network) >= db.networks.size())
             return refuse("No network slot " + std::to_string(o.network));
         sortTranspondersByFrequency(db, static_cast<uint8_t>(o.network));
@@ -166,6 +169,7 @@ void addConvert(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitC
     auto* plain = cmd->add_flag("--plain", o->plain, "Write the plain (KVX) form");
     compressed->excludes(plain);
     cmd->add_flag("--keep-stamp", o->keepStamp, "Keep the stamp instead of setting today's date");
+    addIgnoreChecksumFlag(*cmd, o->ignoreChecksum);
     cmd->callback([o, &exitCode] { exitCode = runConvert(*o); });
 }
 
@@ -177,6 +181,7 @@ void addStamp(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCod
     form->add_option("--date", o->date, "Stamp as a date")->check(kDateText);
     form->add_option("--version", o->version, "Stamp as a version such as B002")->check(kVersionText);
     form->require_option(1);
+    addIgnoreChecksumFlag(*cmd, o->ignoreChecksum);
     cmd->callback([o, &exitCode] { exitCode = runStamp(*o); });
 }
 
@@ -185,8 +190,9 @@ void addSorts(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCod
     auto* networks =
         app.add_subcommand("sort-networks", "Order the satellite slots of FILE from west to east");
     networks->add_option("FILE", o->file, "Database file to change")->required();
+    addIgnoreChecksumFlag(*networks, o->ignoreChecksum);
     networks->callback([o, &exitCode] {
-        exitCode = editInPlace(o->file, [](ChannelDatabase& db) {
+        exitCode = editInPlace(o->file, o->ignoreChecksum, [](ChannelDatabase& db) {
             sortNetworksByDegree(db, kWestToEast);
             return 0;
         });
@@ -195,6 +201,7 @@ void addSorts(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCod
     auto* tps = app.add_subcommand("sort-transponders", "Order one network's transponders by frequency");
     tps->add_option("FILE", o->file, "Database file to change")->required();
     tps->add_option("--network", o->network, "Network slot")->required()->check(CLI::Range(0, 254));
+    addIgnoreChecksumFlag(*tps, o->ignoreChecksum);
     tps->callback([o, &exitCode] { exitCode = runSortTransponders(*o); });
 }
 
@@ -208,8 +215,10 @@ void addDelete(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCo
     what->add_option("--transponder", o->transponder, "Transponder position")->check(CLI::Range(0, 65534));
     what->add_option("--program", o->program, "Program position")->check(CLI::Range(0, 65534));
     what->require_option(1);
+    addIgnoreChecksumFlag(*cmd, o->ignoreChecksum);
     cmd->callback([o, &exitCode] {
-        exitCode = editInPlace(o->file, [&](ChannelDatabase& db) { return deleteRecord(db, *o); });
+        exitCode = editInPlace(o->file, o->ignoreChecksum,
+                               [&](ChannelDatabase& db) { return deleteRecord(db, *o); });
     });
 }
 

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "cli/loaddatabase.h"
 #include "db/filebytes.h"
 #include "db/fileops.h"
 #include "import/lyngsatupdate.h"
@@ -49,10 +50,10 @@ bool checkSatelliteSlot(const ChannelDatabase& db, int slot)
 }
 
 // Opens the database and the import file; on failure prints why and gives the exit status.
-std::optional<int> openBoth(const std::string& databasePath, int slot, const std::string& importPath,
-                            ChannelDatabase& db, std::string& text)
+std::optional<int> openBoth(const std::string& databasePath, bool ignoreChecksum, int slot,
+                            const std::string& importPath, ChannelDatabase& db, std::string& text)
 {
-    if (const Status status = openDatabase(db, databasePath); status != StatusOk)
+    if (const Status status = loadDatabaseFile(databasePath, db, ignoreChecksum); status != StatusOk)
         return fail(status);
     if (!checkSatelliteSlot(db, slot))
         return kBadSlotExit;
@@ -65,6 +66,7 @@ std::optional<int> openBoth(const std::string& databasePath, int slot, const std
 
 struct SdxArguments {
     std::string databasePath;
+    bool ignoreChecksum = false;
     int slot = 0;
     std::string sdxPath;
 };
@@ -73,7 +75,7 @@ int runImportSdx(const SdxArguments& args)
 {
     ChannelDatabase db;
     std::string text;
-    if (const auto exit = openBoth(args.databasePath, args.slot, args.sdxPath, db, text))
+    if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.sdxPath, db, text))
         return *exit;
     NullProgressSink progress;
     NetInfo& network = db.networks[static_cast<std::size_t>(args.slot)];
@@ -91,6 +93,7 @@ int runImportSdx(const SdxArguments& args)
 
 struct LyngSatArguments {
     std::string databasePath;
+    bool ignoreChecksum = false;
     int slot = 0;
     std::string pagePath;
     std::string band; // "c", "ku" or empty for the network's LNB kind
@@ -119,7 +122,8 @@ int runLyngSatMerge(const LyngSatArguments& args)
 {
     ChannelDatabase db;
     std::string page;
-    if (const auto exit = openBoth(args.databasePath, args.slot, args.pagePath, db, page))
+    if (const auto exit =
+            openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.pagePath, db, page))
         return *exit;
     const auto slot = static_cast<std::size_t>(args.slot);
     const LyngSatOptions options = optionsFor(args, db.antennas[slot]);
@@ -149,6 +153,7 @@ void addImportCommands(CLI::App& app, int& exitCode)
     importSdx->add_option("FILE", sdx->databasePath, "Database file, changed in place")->required();
     importSdx->add_option("--network", sdx->slot, "Network slot to fill")->required();
     importSdx->add_option("SDXFILE", sdx->sdxPath, "SATCODX file (.SDX)")->required();
+    addIgnoreChecksumFlag(*importSdx, sdx->ignoreChecksum);
     importSdx->callback([sdx, &exitCode] { exitCode = runImportSdx(*sdx); });
 
     auto args = std::make_shared<LyngSatArguments>();
@@ -164,6 +169,7 @@ void addImportCommands(CLI::App& app, int& exitCode)
     lyngsat->add_flag("--feeds", args->feeds, "Include feeds");
     lyngsat->add_flag("--keep-outdated", args->keepOutdated, "Keep transponders the page no longer lists");
     lyngsat->add_flag("--no-sort", args->noSort, "Do not sort the network's transponders by frequency");
+    addIgnoreChecksumFlag(*lyngsat, args->ignoreChecksum);
     lyngsat->callback([args, &exitCode] { exitCode = runLyngSatMerge(*args); });
 }
 

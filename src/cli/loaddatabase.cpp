@@ -4,9 +4,9 @@
 
 namespace kvx {
 
-Status loadDatabaseFile(const std::string& path, ChannelDatabase& db)
+Status loadDatabaseFile(const std::string& path, ChannelDatabase& db, bool ignoreChecksum)
 {
-    return openDatabase(db, path);
+    return openDatabase(db, path, {.acceptDamagedData = ignoreChecksum});
 }
 
 } // namespace kvx

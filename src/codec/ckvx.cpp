@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "codec/crc16.h"
 #include "codec/lh5.h"
 #include "codec/lh5header.h"
 
@@ -88,6 +89,14 @@ std::size_t statedImageSize(std::span<const uint8_t> file)
         },
         [&size](uint8_t) { return ++size <= CKVX_EXPAND_BUFFER_SIZE; });
     return fits ? size : 0;
+}
+
+// Whether the bytes a chunk expanded to are the ones its stream header holds the CRC of. A chunk
+// without a readable header expanded to nothing; validation rejects the image it leaves.
+bool matchesStreamCrc(std::span<const uint8_t> chunk, std::span<const uint8_t> expanded)
+{
+    const auto header = ReadLh5Header(chunkStream(chunk));
+    return !header || Crc16Update(0, expanded) == header->crc;
 }
 
 using File = std::unique_ptr<FILE, int (*)(FILE*)>;
@@ -217,12 +226,15 @@ Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image
     }
     std::memcpy(out.data(), file.data(), kHeaderSize);
     std::size_t o = kHeaderSize;
+    bool crcMismatch = false;
     walkBody(
         file,
         [&](std::span<const uint8_t> chunk, std::size_t& chunkLength) {
-            // A damaged chunk is not acted on here: the short image it leaves fails validation.
+            // A chunk that does not expand to its stated length is not acted on here: the short image
+            // it leaves fails validation.
             std::size_t expanded = 0;
             UnpackCompChunk(chunk, chunkLength, std::span(out).subspan(o), expanded);
+            crcMismatch = crcMismatch || !matchesStreamCrc(chunk, std::span(out).subspan(o, expanded));
             o += expanded;
             return true;
         },
@@ -232,7 +244,7 @@ Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image
         });
     out.resize(o);
     image = std::move(out);
-    return StatusOk;
+    return crcMismatch ? StatusDamagedData : StatusOk;
 }
 
 std::vector<uint8_t> PackCompFile(std::span<const uint8_t> image)

@@ -53,7 +53,11 @@ std::optional<Lh5MemberHeader> ReadLh5Header(std::span<const uint8_t> stream)
     header.method = static_cast<char>(body[3]);
     header.packedSize = le32(body + 5);
     header.uncompressedSize = le32(body + 9);
-    header.crc = le16(body + bodySize - 5);
+    // The CRC follows the name in both levels; a name running past the header leaves no room for it.
+    const std::size_t nameLength = body[19];
+    if (kMinBodySize + nameLength > bodySize)
+        return std::nullopt;
+    header.crc = le16(body + 20 + nameLength);
     std::size_t offset = 2 + bodySize;
 
     // Only level 1 ends its base header with the size of the first extended header; in a level-0

@@ -12,7 +12,7 @@ struct Lh5MemberHeader {
     char method = '5';       // digit of "-lhN-"
     uint32_t packedSize = 0; // coded bytes after the header, extended headers not counted
     uint32_t uncompressedSize = 0;
-    uint16_t crc = 0;           // CRC-16/ARC of the original data (not verified)
+    uint16_t crc = 0;           // CRC-16/ARC of the original data
     std::size_t dataOffset = 0; // where the coded data starts in the stream
 };
 

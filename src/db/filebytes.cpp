@@ -1,24 +1,99 @@
 #include "db/filebytes.h"
 
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kvx {
 
+namespace {
+
+// What to tell the user about a path that is not a regular file.
+Status typeStatus(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return StatusOk;
+    if (S_ISDIR(mode))
+        return StatusIsFolder;
+    if (S_ISFIFO(mode))
+        return StatusIsFifo;
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return StatusIsDevice;
+    return StatusIsSocket;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+            : fd_(fd)
+    {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Opening a FIFO or a device can wait for a peer or have effects of its own, so the type is checked
+// before the open, the open never waits, and the opened file is checked again (the path may have been
+// replaced in between).
+Status openRegularFile(const std::string& path, int& fd, std::size_t& size)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return StatusNoFile;
+    if (const Status status = typeStatus(info.st_mode); status != StatusOk)
+        return status;
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return StatusNoFile;
+    if (::fstat(fd, &info) != 0)
+        return StatusReadFailed;
+    if (const Status status = typeStatus(info.st_mode); status != StatusOk)
+        return status;
+    // A regular file never blocks, but its reads should not report EAGAIN either.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return StatusReadFailed;
+    size = static_cast<std::size_t>(info.st_size);
+    return StatusOk;
+}
+
+bool readAll(int fd, std::vector<uint8_t>& data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
 Status readFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxSize)
 {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return StatusNoFile;
-    struct stat info {};
-    if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode))
-        return StatusNoFile;
-    const auto size = static_cast<std::size_t>(info.st_size);
+    int fd = -1;
+    std::size_t size = 0;
+    const Status opened = openRegularFile(path, fd, size);
+    const Descriptor file(fd);
+    if (opened != StatusOk)
+        return opened;
     if (size > maxSize)
         return StatusBadFormat;
     std::vector<uint8_t> data(size);
-    if (size > 0 && std::fread(data.data(), 1, size, file.get()) != size)
+    if (!readAll(file.get(), data))
         return StatusReadFailed;
     bytes = std::move(data);
     return StatusOk;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx {
 
@@ -13,7 +13,9 @@ namespace kvx {
 constexpr std::size_t MAX_DATABASE_FILE_SIZE = 4 * 1024 * 1024;
 
 // Reads a whole file: StatusNoFile when it cannot be opened, StatusReadFailed when it cannot be read
-// completely, StatusBadFormat when it is larger than maxSize.
+// completely, StatusBadFormat when it is larger than maxSize. A path that names a folder, FIFO, device
+// or socket gives StatusIsFolder, StatusIsFifo, StatusIsDevice or StatusIsSocket without waiting for
+// a writer or touching the device.
 Status readFileBytes(const std::string& path, std::vector<uint8_t>& bytes,
                      std::size_t maxSize = MAX_DATABASE_FILE_SIZE);
 

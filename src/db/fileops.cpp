@@ -58,21 +58,27 @@ Status fileContent(ChannelDatabase& db, const Clock& clock, std::vector<uint8_t>
 
 } // namespace
 
-Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image)
+Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
+                         OpenOptions options)
 {
     try {
         std::vector<uint8_t> raw;
         if (const Status status = readFileBytes(path, raw); status != StatusOk)
             return status;
         const bool compressed = CheckCompFile(raw) == StatusCompressed;
+        bool damaged = false;
         if (compressed) {
             std::vector<uint8_t> expanded;
-            if (const Status status = ExpandCompFile(raw, expanded); status != StatusOk)
+            const Status status = ExpandCompFile(raw, expanded);
+            damaged = status == StatusDamagedData;
+            if (status != StatusOk && !damaged)
                 return status;
             raw = std::move(expanded);
         }
         if (const Status status = ValidateImage(raw); status != StatusOk)
             return status;
+        if (damaged && !options.acceptDamagedData)
+            return StatusDamagedData;
         db.compressed = compressed;
         db.pendingFileName = path;
         image = std::move(raw);
@@ -82,12 +88,12 @@ Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vect
     }
 }
 
-Status openDatabase(ChannelDatabase& db, const std::string& path)
+Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options)
 {
     const bool previousForm = db.compressed;
     std::string previousPending = db.pendingFileName;
     std::vector<uint8_t> image;
-    Status status = openDatabaseImage(db, path, image);
+    Status status = openDatabaseImage(db, path, image, options);
     if (status != StatusOk)
         return status;
     try {

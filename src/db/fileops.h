@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/status.h"
 #include "db/channeldatabase.h"
-#include "db/status.h"
 
 namespace kvx {
 
@@ -14,13 +14,22 @@ class Clock;
 
 enum class ReceiverModel { SatelliteOnly, Combo };
 
+struct OpenOptions {
+    // Opens a CKVX file whose expanded data fails the CRC of its compressed stream, as expanded.
+    bool acceptDamagedData = false;
+};
+
 // Reads the file at `path`, expands it when it is CKVX and validates the image. On StatusOk `image`
 // holds the validated image, `compressed` and `pendingFileName` are set, and nothing else of the
 // database changed; the caller loads the image (LoadImage). On failure the database is untouched.
-Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image);
+// A valid image whose compressed data fails its CRC gives StatusDamagedData unless the options accept
+// it; the checks of the image itself come first, so that the question is only asked when the answer
+// matters.
+Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
+                         OpenOptions options = {});
 
 // openDatabaseImage followed by LoadImage.
-Status openDatabase(ChannelDatabase& db, const std::string& path);
+Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options = {});
 
 // Writes the database to `path`. `compressedForm` is the form chosen in the save dialog (it sets or
 // clears FLAG_COMPRESSED and `compressed`); without it the database's current form is kept. The new

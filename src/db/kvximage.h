@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx {
 

@@ -6,22 +6,33 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "db/savetemporary.h"
+
 namespace kvx {
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The file the new content is meant for: a symbolic link is followed to the file it names.
+// Hops after which a chain of symbolic links counts as a loop, as the kernel's own limit.
+constexpr int kMaxLinkHops = 40;
+
+// The file the new content is meant for: a chain of symbolic links is followed to the name at its end,
+// whether or not a file exists there yet, so that the links stay links. A relative link target is
+// taken from the link's own folder. A loop ends on a link, which the save then refuses.
 fs::path resolveTarget(const std::string& path)
 {
-    std::error_code error;
-    if (fs::is_symlink(path, error)) {
-        const fs::path target = fs::weakly_canonical(path, error);
-        if (!error)
-            return target;
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(current, error))
+            return current;
+        const fs::path next = fs::read_symlink(current, error);
+        if (error)
+            return current;
+        current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    return path;
+    return current;
 }
 
 bool writeAll(int fd, std::span<const uint8_t> bytes)
@@ -36,21 +47,6 @@ bool writeAll(int fd, std::span<const uint8_t> bytes)
         done += static_cast<std::size_t>(n);
     }
     return true;
-}
-
-// A new, exclusive file beside the target. Created with mode 0666 so the umask applies as it would to
-// any new file of the user's.
-int createSibling(const fs::path& target, fs::path& created)
-{
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string stem = "." + target.filename().string() + ".saving-" + std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        created = folder / (stem + std::to_string(attempt));
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
 }
 
 // A file the user may not write, or something that is not a file, is not replaced.
@@ -75,7 +71,7 @@ void syncFolder(const fs::path& target)
 
 } // namespace
 
-Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes)
+Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes, bool allowUnnamedTemporary)
 {
     if (path.empty())
         return StatusCreateFailed;
@@ -85,10 +81,11 @@ Status replaceFileContent(const std::string& path, std::span<const uint8_t> byte
     if (!mayReplace(target, existing, exists))
         return StatusCreateFailed;
 
-    fs::path temporary;
-    const int fd = createSibling(target, temporary);
-    if (fd < 0)
+    removeStaleSaveTemporaries(target);
+    SaveTemporary temporary;
+    if (!temporary.create(target, allowUnnamedTemporary))
         return StatusCreateFailed;
+    const int fd = temporary.fd();
     bool written = true;
     if (exists) {
         written = ::fchmod(fd, existing.st_mode & 07777) == 0;
@@ -96,11 +93,8 @@ Status replaceFileContent(const std::string& path, std::span<const uint8_t> byte
         [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
     written = written && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    written = (::close(fd) == 0) && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    if (!written || !temporary.replace(target))
         return StatusCreateFailed;
-    }
     syncFolder(target);
     return StatusOk;
 }

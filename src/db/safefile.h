@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx {
 
@@ -13,6 +13,9 @@ namespace kvx {
 // (folder not writable, target read-only or not a file, disk full, ...) the old file is left exactly as
 // it was, the new file is removed, and the result is StatusCreateFailed. A replaced file keeps its
 // permissions; a symbolic link keeps pointing at the file it named, which receives the new content.
-Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes);
+// The new file has no name until it is complete where the file system allows it (see SaveTemporary);
+// `allowUnnamedTemporary` false takes the named way that other file systems need.
+Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes,
+                          bool allowUnnamedTemporary = true);
 
 } // namespace kvx

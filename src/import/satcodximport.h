@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "base/status.h"
 #include "db/channeldatabase.h"
-#include "db/status.h"
 
 namespace kvx {
 

@@ -30,6 +30,8 @@ public:
 
     // A question with Yes, No and Cancel buttons and the question icon.
     virtual PromptAnswer askYesNoCancel(const QString& text) = 0;
+    // A question with Yes and No buttons where No is the default, for a Yes that takes a risk.
+    virtual PromptAnswer askYesNo(const QString& text, PromptIcon icon) = 0;
     // A question with Retry and Cancel buttons.
     virtual PromptAnswer askRetryCancel(const QString& text, PromptIcon icon) = 0;
     // A message with an OK button.

@@ -5,6 +5,7 @@
 
 #include "clitest.h"
 #include "codec/ckvx.h"
+#include "support/damagedckvx.h"
 #include "support/sampledatabase.h"
 
 using namespace kvx;
@@ -70,6 +71,39 @@ TEST(KvxtoolCompressed, DamagedCkvxFileIsRejected)
     EXPECT_TRUE(result.exitCode == StatusBadFormat || result.exitCode == StatusBadChecksum)
         << result.exitCode;
     EXPECT_NE(result.err, "");
+}
+
+TEST(KvxtoolCompressed, DamagedDataIsReadOnlyWithIgnoreChecksum)
+{
+    test::TempDir dir;
+    ChannelDatabase db = test::makeVariedDatabase(2, FLAG_PROG_CA | FLAG_TP_EXTRA | FLAG_PROG_EXTRA);
+    const test::DamagedCkvx damaged = test::damagedCkvxOf(db);
+    ASSERT_FALSE(damaged.file.empty());
+    const std::string path = dir.file("db.ckvx");
+    const std::string sdx = dir.file("empty.sdx");
+    test::writeFile(sdx, "", 0);
+    const std::string file = quoted(path);
+    // Every command that reads a database file.
+    const std::string commands[] = {"info " + file,
+                                    "dump " + file,
+                                    "convert " + file + " " + quoted(dir.file("out.kvx")),
+                                    "stamp " + file + " --version B002",
+                                    "sort-networks " + file,
+                                    "sort-transponders " + file + " --network 0",
+                                    "delete " + file + " --program 0",
+                                    "import-sdx " + file + " --network 0 " + quoted(sdx),
+                                    "lyngsat-merge " + file + " --network 0 " + quoted(sdx)};
+    for (const std::string& command : commands) {
+        SCOPED_TRACE(command);
+        test::writeFile(path, damaged.file.data(), damaged.file.size());
+        auto result = test::runKvxtool(command);
+        EXPECT_EQ(result.exitCode, StatusDamagedData);
+        EXPECT_EQ(result.err, "The file's compressed data is damaged (checksum mismatch)\n"
+                              "Use --ignore-checksum to read it as it expands anyway.\n");
+        EXPECT_EQ(readFile(path), damaged.file);
+        result = test::runKvxtool(command + " --ignore-checksum");
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+    }
 }
 
 TEST(KvxtoolLh5, CompressesAndExpandsBareStreams)

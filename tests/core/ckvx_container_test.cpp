@@ -170,21 +170,62 @@ TEST(CkvxExpand, DamagedChunksEndInAValidationFailure)
         Bytes damaged = packed;
         damaged[16 + 12 + 27 + rng() % (damaged.size() - 60)] ^= static_cast<uint8_t>(1 + rng() % 255);
         Bytes expanded;
-        if (ExpandCompFile(damaged, expanded) != StatusOk)
-            continue;
-        // The stream's CRC is not checked, so only the image's own checks catch the damage; its one-byte
-        // checksum lets about one damaged image in 256 through.
-        if (ValidateImage(expanded) == StatusOk && expanded != image)
+        // Damage the stream's CRC does not catch must be caught by the image's own checks.
+        if (ExpandCompFile(damaged, expanded) == StatusOk && ValidateImage(expanded) == StatusOk &&
+            expanded != image)
             ++undetected;
     }
-    EXPECT_LE(undetected, 2);
+    EXPECT_EQ(undetected, 0);
     // A chunk whose stream length runs past the end of the file.
     Bytes truncated(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(packed.size() / 2));
-    EXPECT_NE(ValidateImage(expandFile(truncated)), StatusOk);
+    EXPECT_NE(ValidateImage(expandFile(truncated, StatusDamagedData)), StatusOk);
     // A chunk whose stream is no LH5 stream at all.
     Bytes noStream = packed;
     noStream[30] = 'x';
     EXPECT_NE(ValidateImage(expandFile(noStream)), StatusOk);
+}
+
+TEST(CkvxExpand, ChecksTheCrcOfLevelZeroMembers)
+{
+    // A stored "-lh0-" member with a level-0 header: its CRC follows the name, with nothing after it.
+    const Bytes data = {'d', 'a', 't', 'a', '!'};
+    for (const uint16_t crc : {uint16_t{0xA6C7}, uint16_t{0x1234}}) {
+        Bytes stream = {24,
+                        0,
+                        '-',
+                        'l',
+                        'h',
+                        '0',
+                        '-',
+                        5,
+                        0,
+                        0,
+                        0,
+                        5,
+                        0,
+                        0,
+                        0,
+                        0,
+                        0,
+                        0,
+                        0,
+                        0x20,
+                        0,
+                        2,
+                        'a',
+                        'b',
+                        static_cast<uint8_t>(crc),
+                        static_cast<uint8_t>(crc >> 8)};
+        stream.insert(stream.end(), data.begin(), data.end());
+        Bytes file(16, 'H');
+        const Bytes chunkHeader = {'C', 'K', 'V', 'X', 0, 0, 0, static_cast<uint8_t>(stream.size()),
+                                   0,   0,   0,   5};
+        file.insert(file.end(), chunkHeader.begin(), chunkHeader.end());
+        file.insert(file.end(), stream.begin(), stream.end());
+        Bytes expected(16, 'H');
+        expected.insert(expected.end(), data.begin(), data.end());
+        EXPECT_EQ(expandFile(file, crc == 0xA6C7 ? StatusOk : StatusDamagedData), expected);
+    }
 }
 
 TEST(CkvxExpand, RejectsImagesLargerThanTheBuffer)

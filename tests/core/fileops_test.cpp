@@ -11,7 +11,9 @@
 #include "db/filebytes.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
+#include "db/safefile.h"
 #include "platform/clock.h"
+#include "support/damagedckvx.h"
 #include "support/sampledatabase.h"
 
 using namespace kvx;
@@ -110,6 +112,31 @@ int saveAsUnprivileged(ChannelDatabase& db, const std::string& path)
     int raw = 0;
     waitpid(child, &raw, 0);
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// A process id no process can have.
+long deadProcessId()
+{
+    long pidMax = 4194304;
+    std::ifstream("/proc/sys/kernel/pid_max") >> pidMax;
+    return pidMax + 1;
+}
+
+// Runs a save in a child process that the file size limit kills part way through writing, the way a
+// kill or a crash ends a save.
+void saveKilledPartWay(const std::string& path, bool allowUnnamed)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limited{100, 100};
+        setrlimit(RLIMIT_FSIZE, &limited);
+        std::signal(SIGXFSZ, SIG_DFL);
+        replaceFileContent(path, std::vector<uint8_t>(4096, 7), allowUnnamed);
+        _exit(0);
+    }
+    int raw = 0;
+    waitpid(child, &raw, 0);
+    EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == SIGXFSZ) << raw;
 }
 
 } // namespace
@@ -244,6 +271,50 @@ TEST(SaveAndOpen, ReplacedFileKeepsPermissionsAndLinkedFileIsUpdated)
     EXPECT_EQ(opened.networks[0].name, "Changed");
 }
 
+TEST(SaveAndOpen, SavingThroughLinksWritesTheEndOfTheChain)
+{
+    // A relative link behind an absolute one; the file at the end exists or is still to be made.
+    for (const bool targetExists : {true, false}) {
+        Folder folder;
+        fs::create_directory(folder.file("real"));
+        const std::string target = folder.file("real/db.kvx");
+        if (targetExists)
+            writeBytes(target, {1, 2, 3});
+        fs::create_symlink("real/db.kvx", folder.file("hop.kvx"));
+        fs::create_symlink(folder.file("hop.kvx"), folder.file("link.kvx"));
+        ChannelDatabase db = sample();
+        ASSERT_EQ(saveDatabase(db, folder.file("link.kvx"), false, kToday), StatusOk) << targetExists;
+        EXPECT_TRUE(fs::is_symlink(folder.file("link.kvx")));
+        EXPECT_TRUE(fs::is_symlink(folder.file("hop.kvx")));
+        db.keepStamp = true;
+        EXPECT_EQ(contentOf(target), test::imageOf(db));
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 3);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("real")), {}), 1);
+    }
+}
+
+TEST(SaveTemporaries, NothingOfAKilledSaveOutlivesTheNextSave)
+{
+    // The unnamed temporary file dies with the process; the named one is removed by the next save,
+    // which also removes those of other processes that are gone and keeps those of live ones.
+    for (const bool unnamed : {true, false}) {
+        Folder folder;
+        const std::string path = folder.file("db.kvx");
+        writeBytes(path, {1, 2, 3});
+        const std::string live = ".db.kvx.saving-" + std::to_string(getppid()) + "-0";
+        writeBytes(folder.file(live), {9});
+        saveKilledPartWay(path, unnamed);
+        EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{1, 2, 3}));
+        EXPECT_EQ(folder.names().size(), unnamed ? 2u : 3u) << unnamed;
+        writeBytes(folder.file(".db.kvx.saving-" + std::to_string(deadProcessId()) + "-0"), {9});
+
+        const std::vector<uint8_t> bytes(300, 5);
+        ASSERT_EQ(replaceFileContent(path, bytes, unnamed), StatusOk);
+        EXPECT_EQ(contentOf(path), bytes);
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{live, "db.kvx"})) << unnamed;
+    }
+}
+
 TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
 {
     Folder folder;
@@ -260,7 +331,7 @@ TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
     };
 
     EXPECT_EQ(openDatabase(db, folder.file("missing.kvx")), StatusNoFile);
-    EXPECT_EQ(openDatabase(db, folder.path().string()), StatusNoFile); // a folder
+    EXPECT_EQ(openDatabase(db, folder.path().string()), StatusIsFolder);
     expectUntouched();
 
     std::vector<uint8_t> shortImage = {'K', 'V', 'X', 0, 20, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -302,6 +373,28 @@ TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
     }
     EXPECT_EQ(openDatabase(db, folder.file("huge.kvx")), StatusBadFormat);
     expectUntouched();
+}
+
+TEST(OpenFailures, DamagedCompressedDataOpensOnlyWhenAccepted)
+{
+    Folder folder;
+    ChannelDatabase packedDb = sample();
+    const test::DamagedCkvx damaged = test::damagedCkvxOf(packedDb);
+    ASSERT_FALSE(damaged.file.empty());
+    writeBytes(folder.file("p.ckvx"), damaged.file);
+
+    ChannelDatabase db = test::makeVariedDatabase(1, FLAG_PROG_CA);
+    const std::vector<uint8_t> before = test::imageOf(db);
+    std::vector<uint8_t> image;
+    EXPECT_EQ(openDatabaseImage(db, folder.file("p.ckvx"), image), StatusDamagedData);
+    EXPECT_EQ(openDatabase(db, folder.file("p.ckvx")), StatusDamagedData);
+    EXPECT_EQ(test::imageOf(db), before);
+    EXPECT_TRUE(db.pendingFileName.empty());
+
+    ASSERT_EQ(openDatabase(db, folder.file("p.ckvx"), {.acceptDamagedData = true}), StatusOk);
+    EXPECT_TRUE(db.compressed);
+    db.keepStamp = true;
+    EXPECT_EQ(test::imageOf(db), damaged.image);
 }
 
 TEST(SaveFailures, MissingFolderOrTargetThatIsNoFile)

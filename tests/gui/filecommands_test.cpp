@@ -11,6 +11,7 @@
 #include "db/fileops.h"
 #include "framefixture.h"
 #include "panels/editbar.h"
+#include "support/damagedckvx.h"
 #include "support/sampledatabase.h"
 
 using namespace kvx;
@@ -94,6 +95,37 @@ TEST_F(FileCommandsTest, FailedOpenReportsAndKeepsTheOldDatabase)
     EXPECT_EQ(db().programs.size(), 12u);
     EXPECT_EQ(tree().topLevelItem(0)->text(0), "Astra 1");
     EXPECT_TRUE(view().modified());
+}
+
+TEST_F(FileCommandsTest, DamagedCompressedDataOpensOnlyAfterYes)
+{
+    ChannelDatabase packedDb = makeVariedDatabase(2, kComboFlags);
+    const DamagedCkvx damaged = damagedCkvxOf(packedDb);
+    ASSERT_FALSE(damaged.file.empty());
+    const QString path = pathFor("damaged.ckvx");
+    writeFile(path, QByteArray(reinterpret_cast<const char*>(damaged.file.data()),
+                               static_cast<qsizetype>(damaged.file.size())));
+    open(writeKvx("good.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
+    const QString title = frame->windowTitle();
+    const std::vector<uint8_t> before = imageOf(db());
+    const QString question = "The file's compressed data is damaged (checksum mismatch). Open it anyway?";
+
+    prompter.chooseFile(path);
+    prompter.answerQuestion(PromptAnswer::No);
+    trigger(ID_FILE_OPEN);
+    EXPECT_EQ(prompter.shown, QStringList({question}));
+    EXPECT_EQ(prompter.icons, QList<PromptIcon>({PromptIcon::Warning}));
+    EXPECT_EQ(imageOf(db()), before);
+    EXPECT_EQ(frame->windowTitle(), title);
+
+    prompter.chooseFile(path);
+    prompter.answerQuestion(PromptAnswer::Yes);
+    trigger(ID_FILE_OPEN);
+    EXPECT_EQ(prompter.shown, QStringList({question, question}));
+    EXPECT_EQ(frame->windowTitle(), "damaged.ckvx - KVXEdit : N(65) T(5) P(12) F(16)");
+    EXPECT_TRUE(db().compressed);
+    db().keepStamp = true;
+    EXPECT_EQ(imageOf(db()), damaged.image);
 }
 
 TEST_F(FileCommandsTest, CancelledOpenDialogIsSilent)

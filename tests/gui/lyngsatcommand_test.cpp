@@ -1,6 +1,7 @@
 #include <deque>
 #include <fstream>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -215,6 +216,21 @@ TEST_F(LyngSatCommandTest, UpdateMergesThePageIntoTheSelectedNetwork)
                                      "Waiting for the server to respond to a request|-1/4",
                                      "Successfully connected to the server|1/4"}));
     expectUpdatedNetworkOne();
+}
+
+TEST_F(LyngSatCommandTest, UpdateRemovesTheScratchFoldersOfKilledUpdates)
+{
+    long pidMax = 4194304;
+    std::ifstream("/proc/sys/kernel/pid_max") >> pidMax;
+    const QString dead = QStringLiteral("kvxedit-lyngsat-%1-a1b2c3").arg(pidMax + 1);
+    const QString live = QStringLiteral("kvxedit-lyngsat-%1-a1b2c3").arg(QCoreApplication::applicationPid());
+    ASSERT_TRUE(QDir(pathFor("scratch")).mkpath(dead + "/Net1.html_temp"));
+    ASSERT_TRUE(QDir(pathFor("scratch")).mkpath(live));
+    fake.page = netOnePage();
+    dialogs.answerLyngSat(request("Net1.html"));
+    trigger(ID_UPDATE_LYNGSAT);
+    EXPECT_EQ(entriesOf(pathFor("scratch")), QStringList({live}));
+    EXPECT_EQ(transponderNames(db(), 1), std::vector<std::string>({"D", ""}));
 }
 
 TEST_F(LyngSatCommandTest, CancelledDialogChangesNothing)

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -50,6 +51,21 @@ TEST(QtPrompter, QuestionsAreCaptionedWithTheApplicationName)
     });
     prompter.showMessage("Bad checksum", PromptIcon::Stop);
     EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+TEST(QtPrompter, RiskyQuestionDefaultsToNo)
+{
+    QtPrompter prompter;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenOpen<QMessageBox>([&](QMessageBox* box) {
+        icon = box->icon();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+    });
+    EXPECT_EQ(prompter.askYesNo("Open it anyway?", PromptIcon::Warning), PromptAnswer::No);
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    whenOpen<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+    EXPECT_EQ(prompter.askYesNo("Open it anyway?", PromptIcon::Warning), PromptAnswer::Yes);
 }
 
 TEST(QtPrompter, SaveDialogReportsTheChosenFilter)

@@ -62,6 +62,14 @@ PromptAnswer ScriptedPrompter::askYesNoCancel(const QString& text)
     return step ? step->answer : PromptAnswer::Cancel;
 }
 
+PromptAnswer ScriptedPrompter::askYesNo(const QString& text, PromptIcon icon)
+{
+    shown << text;
+    icons << icon;
+    const auto step = take({Kind::Question}, text);
+    return step ? step->answer : PromptAnswer::No;
+}
+
 PromptAnswer ScriptedPrompter::askRetryCancel(const QString& text, PromptIcon icon)
 {
     shown << text;

@@ -22,6 +22,7 @@ public:
     bool scriptDone() const { return steps_.empty(); }
 
     PromptAnswer askYesNoCancel(const QString& text) override;
+    PromptAnswer askYesNo(const QString& text, PromptIcon icon) override;
     PromptAnswer askRetryCancel(const QString& text, PromptIcon icon) override;
     void showMessage(const QString& text, PromptIcon icon) override;
     std::optional<QString> chooseOpenFile(const FileDialogSpec& request) override;

@@ -24,6 +24,7 @@ namespace {
 class QuietPrompter final : public Prompter {
 public:
     PromptAnswer askYesNoCancel(const QString&) override { return PromptAnswer::Cancel; }
+    PromptAnswer askYesNo(const QString&, PromptIcon) override { return PromptAnswer::No; }
     PromptAnswer askRetryCancel(const QString&, PromptIcon) override { return PromptAnswer::Cancel; }
     void showMessage(const QString&, PromptIcon) override {}
     std::optional<QString> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }

@@ -1,4 +1,4 @@
-#include "db/status.h"
+#include "base/status.h"
 
 namespace kvx {
 
@@ -15,6 +15,11 @@ std::string statusMessage(int status)
     case StatusBadChecksum: return "Bad checksum";
     case StatusBadVersion: return "KVX Version not supported";
     case StatusTooLarge: return "The database is too large for a KVX file";
+    case StatusIsFolder: return "This is a folder, not a file";
+    case StatusIsFifo: return "This is a FIFO (named pipe), not a file";
+    case StatusIsDevice: return "This is a device, not a file";
+    case StatusIsSocket: return "This is a socket, not a file";
+    case StatusDamagedData: return "The file's compressed data is damaged (checksum mismatch)";
     default: return "Unknown error";
     }
 }

@@ -18,6 +18,13 @@ enum Status : int {
     StatusCompressed = 12,
     // A database whose image would not fit in a KVX file (buffer size or a count field's width).
     StatusTooLarge = 13,
+    // The path names something other than a regular file; nothing was read from it.
+    StatusIsFolder = 14,
+    StatusIsFifo = 15,
+    StatusIsDevice = 16,
+    StatusIsSocket = 17,
+    // A CKVX file whose expanded data does not match the CRC of its compressed stream.
+    StatusDamagedData = 18,
 };
 
 // The text shown to the user for a status code; "Unknown error" for codes without one.
