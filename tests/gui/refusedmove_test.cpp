@@ -111,6 +111,9 @@ TEST_F(RefusedMoveTest, YesAndNoMoveEverythingToTheClickedItem)
         expectShown(network(1));
         EXPECT_EQ(db().networks[0].degree, c.storedDegree);
     }
+    // With nothing pending, a key moves the highlight along with everything else.
+    keyOnTree(Qt::Key_Home);
+    expectShown(network(0));
 }
 
 } // namespace

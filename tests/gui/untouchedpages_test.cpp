@@ -57,6 +57,7 @@ ChannelDatabase makeEveryBitDatabase()
 }
 
 struct SystemSetting {
+    const char* name;
     uint16_t language;
     const char* codePage;
 };
@@ -108,7 +109,8 @@ TEST_P(UntouchedPagesTest, AChangedControlWritesOnlyItsField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, UntouchedPagesTest,
-                         testing::Values(SystemSetting{LANG_ENGLISH, "WINDOWS-1252"},
-                                         SystemSetting{LANG_RUSSIAN, "WINDOWS-1251"}));
+                         testing::Values(SystemSetting{"English", LANG_ENGLISH, "WINDOWS-1252"},
+                                         SystemSetting{"Russian", LANG_RUSSIAN, "WINDOWS-1251"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
