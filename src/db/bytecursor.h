@@ -18,6 +18,8 @@ public:
 
     bool ok() const { return ok_; }
     std::size_t position() const { return pos_; }
+    // Fails the cursor, for a caller that finds the bytes read so far inconsistent.
+    void fail() { ok_ = false; }
 
     uint8_t u8()
     {

@@ -29,6 +29,9 @@ struct ChannelDatabase {
     // The counts the window title shows: networks and favourites in their low 8 bits.
     int networkCountForTitle() const { return static_cast<int>(networks.size() & 0xFF); }
     int favouriteCountForTitle() const { return static_cast<int>(favourites.size() & 0xFF); }
+
+    // Every field and every record, compared by value.
+    bool operator==(const ChannelDatabase&) const = default;
 };
 
 } // namespace kvx

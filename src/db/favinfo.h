@@ -28,6 +28,8 @@ struct FavInfo {
 
     CChList& listFor(bool radio) { return radio ? radioList : tvList; }
     const CChList& listFor(bool radio) const { return radio ? radioList : tvList; }
+
+    bool operator==(const FavInfo&) const = default;
 };
 
 } // namespace kvx

@@ -27,6 +27,8 @@ struct NetInfo {
     bool differs(const NetInfo& other, bool comparePositioner, bool compareSkew) const;
     // Copies every field, tree item included.
     void copyFrom(const NetInfo& other) { *this = other; }
+    // Every member, tree item included.
+    bool operator==(const NetInfo&) const = default;
 };
 
 } // namespace kvx

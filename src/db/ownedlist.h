@@ -97,6 +97,12 @@ public:
         return removed;
     }
 
+    // Same length and equal records, position by position (the records' values, not their addresses).
+    bool operator==(const OwnedList& other) const
+    {
+        return std::equal(begin(), end(), other.begin(), other.end());
+    }
+
     // Position of the record, or -1 when it is not in the list.
     std::ptrdiff_t indexOf(const T* record) const
     {

@@ -44,6 +44,8 @@ struct ProgInfo {
     bool differs(const ProgInfo& other, const NameEncoding& encoding) const;
     // Copies every field but spareWord and favMask.
     void copyFrom(const ProgInfo& other);
+    // Every member, tree item and favMask included.
+    bool operator==(const ProgInfo&) const = default;
 };
 
 } // namespace kvx

@@ -39,6 +39,8 @@ struct TpInfo {
     // Whether any stored field but netIndex differs.
     bool differs(const TpInfo& other) const;
     void copyFrom(const TpInfo& other) { *this = other; }
+    // Every member, tree item included.
+    bool operator==(const TpInfo&) const = default;
 };
 
 } // namespace kvx
