@@ -13,7 +13,7 @@ struct ChannelDatabase;
 // field of every record, including what the KVX layout cannot store (transponder names in layouts
 // without them, names beyond the format's lengths, favMask). Tree items are not kept; a restored
 // database has none, and the window rebuilds its tree. The buffer is this class's own format
-// (fixed-width little-endian fields, length-prefixed strings and lists), about 1.3 MB for a database
+// (fixed-width little-endian fields, length-prefixed strings and lists), about 1.4 MB for a database
 // whose KVX image is 1 MiB.
 class DatabaseSnapshot {
 public:

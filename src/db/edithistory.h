@@ -16,8 +16,8 @@ struct ChannelDatabase;
 // step that led to it. Undo and redo move along the line and hand back the state to restore.
 class EditHistory {
 public:
-    // 100 steps is more than anyone undoes; 256 MiB holds about 200 states of a database whose image is
-    // 1 MiB, so with such databases the step limit is the one that applies.
+    // 100 steps is more than anyone undoes; 256 MiB holds about 190 states of a database whose image is
+    // 1 MiB (1.4 MB a snapshot), so even with such databases the step limit is the one that applies.
     static constexpr std::size_t kDefaultMaxSteps = 100;
     static constexpr std::size_t kDefaultMaxBytes = std::size_t{256} << 20;
 
@@ -35,6 +35,7 @@ public:
     // Forgets every step; `db` becomes the only state, and the clean one.
     void reset(const ChannelDatabase& db);
     // Adds the step `name` that led to `after`, at `place`, and forgets the steps that could be redone.
+    // Before the first reset, `after` only becomes the first state: there is nothing to undo it to.
     void record(std::string name, const ChannelDatabase& after, StepPlace place);
 
     bool canUndo() const { return current_ > 0; }

@@ -104,11 +104,13 @@ TEST(EditHistory, CleanIsTheSavedStateUntilItIsDropped)
         const char* clean;
         std::size_t maxSteps;
     } cases[] = {
-        {"rruudd", "---c--", 100},     {"rsrud", "-c-c-", 100},
-        {"rurud", "-c-c-", 100},   // a new branch from the clean state keeps it
-        {"rrsuur", "--c---", 100}, // a new branch below the clean state drops it...
-        {"rrsuuruu", "--c-----", 100}, {"rrsuurs", "--c---c", 100}, // ...until the next save
-        {"rrruuu", "------", 2}, // the oldest state, the clean one, fell off the end
+        {"rruudd", "---c--", 100},   // undoing back to the saved state
+        {"rsrud", "-c-c-", 100},     // saved after a step
+        {"rurud", "-c-c-", 100},     // a new branch from the clean state keeps it
+        {"rrsuur", "--c---", 100},   // a new branch below the clean state drops it,
+        {"rrsuurr", "--c----", 100}, // also when the new branch grows as long,
+        {"rrsuurs", "--c---c", 100}, // until the next save
+        {"rrruuu", "------", 2},     // the oldest state, the clean one, fell off the end
     };
     for (const auto& c : cases) {
         EditHistory history(c.maxSteps);
