@@ -70,7 +70,7 @@ void CChildView::OnViewChannelList()
         if (currentItem_ != nullptr)
             tree_->setCurrentItem(currentItem_);
         suppressSelChange_ = false;
-        MarkModified();
+        MarkModified(tr("Channel List"));
     }
     channelListOpen_ = false;
     emit documentStateChanged();

@@ -144,12 +144,13 @@ void CChildView::UpdateTitle()
     window()->setWindowTitle(titleText());
 }
 
-void CChildView::MarkModified()
+void CChildView::MarkModified(const QString& step)
 {
-    if (modified_)
-        return;
-    modified_ = true;
-    UpdateTitle();
+    const bool wasModified = modified_;
+    recordStep(step);
+    // The title's counts are recomputed only when the mark appears.
+    if (modified_ != wasModified)
+        UpdateTitle();
     emit documentStateChanged();
 }
 
@@ -179,6 +180,7 @@ int CChildView::SaveDocument(bool saveAs)
         reportStatus(status);
         return status;
     }
+    history_.markClean();
     // A name chosen in the dialog changes the title even when nothing was modified.
     if (askName || modified_) {
         modified_ = false;
@@ -223,6 +225,20 @@ void CChildView::ResetSelection()
     forgetCurrentRecords();
 }
 
+namespace {
+
+// The undo step of applying a page.
+QString changesStepName(int page)
+{
+    switch (page) {
+    case PAGE_NETWORK: return CChildView::tr("Network Changes");
+    case PAGE_TRANSPONDER: return CChildView::tr("Transponder Changes");
+    default: return CChildView::tr("Program Changes");
+    }
+}
+
+} // namespace
+
 int CChildView::ApplyEdits(int ask)
 {
     if (editBar_ == nullptr)
@@ -257,7 +273,7 @@ int CChildView::ApplyEdits(int ask)
     default: return 0;
     }
     if (outcome.modified)
-        MarkModified();
+        MarkModified(changesStepName(page()));
     return outcome.result;
 }
 
@@ -325,6 +341,7 @@ void CChildView::OnFileNew()
     ResetSelection();
     newDatabase(database_, *model);
     tree_->Build(&database_);
+    history_.reset(database_);
     modified_ = false;
     UpdateTitle();
     emit documentStateChanged();
@@ -375,6 +392,7 @@ int CChildView::openPath(const QString& path)
         reportStatus(status);
         return status;
     }
+    history_.reset(database_);
     modified_ = false;
     UpdateTitle();
     emit documentStateChanged();
@@ -388,6 +406,7 @@ void CChildView::OnFileClose()
     suppressSelChange_ = true;
     tree_->Clear();
     closeDatabase(database_);
+    history_.reset(database_);
     suppressSelChange_ = false;
     if (editBar_ != nullptr)
         editBar_->SwitchPage(PAGE_EMPTY);
@@ -549,7 +568,7 @@ void CChildView::MoveItem(QTreeWidgetItem* a, QTreeWidgetItem* b)
     tree_->setCurrentItem(movedItem);
     tree_->scrollToItem(movedItem);
     tree_->setFocus();
-    MarkModified();
+    MarkModified(tr("Move"));
 }
 
 } // namespace kvx

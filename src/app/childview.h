@@ -10,6 +10,7 @@
 #include "app/appservices.h"
 #include "app/kvxtree.h"
 #include "db/channeldatabase.h"
+#include "db/edithistory.h"
 #include "panels/editbar.h"
 #include "platform/nameencoding.h"
 #include "res/commandids.h"
@@ -50,7 +51,8 @@ public:
     // Title and modified flag.
     QString titleText() const;
     void UpdateTitle();
-    void MarkModified();
+    // The database changed: the change becomes the undo step `step` ("Delete Network").
+    void MarkModified(const QString& step);
 
     // Saving and the guard before the database is replaced; results as the file operations give them.
     int SaveDocument(bool saveAs);
@@ -65,6 +67,13 @@ public:
     void OnFileClose();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnEditUndo();
+    void OnEditRedo();
+    bool canUndo() const;
+    bool canRedo() const;
+    // The Edit menu's texts, naming the step when there is one.
+    QString undoText() const;
+    QString redoText() const;
     // View commands.
     void OnViewChannelList();
     // Opens a file without the dialog (a dropped file, or the file named at start-up).
@@ -138,13 +147,26 @@ private:
     void selectNewItem(QTreeWidgetItem* item);
     // After items went from the tree: shows the tree's selection when the edit bar was emptied for it.
     void showSelectionAfterDelete();
-    void removeItemsThenRecords(const std::function<void()>& fromTree,
+    void removeItemsThenRecords(const QString& step, const std::function<void()>& fromTree,
                                 const std::function<void()>& fromDatabase);
     // The transponder and network the commands work on for the current page, or none.
     TpInfo* commandTransponder();
     NetInfo* commandNetwork();
     void moveBySibling(int step);
     void forgetCurrentRecords();
+
+    // Branches of the tree that are open, by record position, so that they outlive a rebuild.
+    struct OpenBranches {
+        std::vector<int> networks;
+        std::vector<int> transponders;
+    };
+    StepPlace placeOf(const QTreeWidgetItem* item) const;
+    QTreeWidgetItem* itemAtPlace(const StepPlace& place) const;
+    void recordStep(const QString& name);
+    void stepThroughHistory(bool back);
+    int settlePendingEdits();
+    OpenBranches openBranches() const;
+    void reopenBranches(const OpenBranches& open);
     int openPath(const QString& path);
     void reportStatus(int status);
     std::unique_ptr<QLabel> CreateDragImage(QTreeWidgetItem* item) const;
@@ -164,6 +186,7 @@ private:
     bool modified_ = false;
     bool channelListOpen_ = false;
     bool suppressSelChange_ = false;
+    EditHistory history_;
 
     std::unique_ptr<QLabel> dragImage_;
     bool dragging_ = false;

@@ -25,6 +25,8 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_TP_SORT_BY_FREQUENCY: return {s.page == PAGE_NETWORK};
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS: return {s.documentOpen};
+    case ID_EDIT_UNDO: return {s.canUndo && !s.channelListOpen};
+    case ID_EDIT_REDO: return {s.canRedo && !s.channelListOpen};
     case ID_VIEW_CHLIST: return {selected, true, s.channelListOpen};
     case ID_VIEW_EDITBAR: return {true, true, s.editBarVisible};
     case ID_VIEW_TOOLBAR: return {true, true, s.toolBarVisible};

@@ -13,6 +13,8 @@ struct DocumentState {
     bool toolBarVisible = true;
     bool statusBarVisible = true;
     bool documentOpen = false; // a database is shown, even one without networks
+    bool canUndo = false;
+    bool canRedo = false;
 };
 
 struct CommandState {

@@ -40,7 +40,7 @@ void CChildView::OnImportSatcodx()
     // The edit bar takes the imported name and position before the rebuild moves the selection.
     ShowNetworkItem(currentItem_);
     tree_->Build(&database_);
-    MarkModified();
+    MarkModified(tr("Import SATCODX"));
 }
 
 void CChildView::OnUpdateFromLyngSat()
@@ -61,7 +61,7 @@ void CChildView::OnUpdateFromLyngSat()
         if (item->childCount() > 0)
             item->setExpanded(true);
     }
-    MarkModified();
+    MarkModified(tr("Update from LyngSat"));
 }
 
 } // namespace kvx

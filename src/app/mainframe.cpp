@@ -106,9 +106,9 @@ void CMainFrame::showLockKeys(const LockKeyState& state)
 
 void CMainFrame::createActions()
 {
-    for (const auto& layout :
-         {fileMenuLayout(), viewMenuLayout(), satelliteMenuLayout(), transponderMenuLayout(),
-          programMenuLayout(), helpMenuLayout(), toolBarLayout(), keyCommandLayout()}) {
+    for (const auto& layout : {fileMenuLayout(), editMenuLayout(), viewMenuLayout(), satelliteMenuLayout(),
+                               transponderMenuLayout(), programMenuLayout(), helpMenuLayout(),
+                               toolBarLayout(), keyCommandLayout()}) {
         for (CommandId id : layout) {
             const CommandText* text = commandText(id);
             if (text == nullptr || actions_.count(id) != 0)
@@ -125,6 +125,9 @@ void CMainFrame::createActions()
             actions_[id] = action;
         }
     }
+    // Redo also answers the key other desktops use for it.
+    actions_[ID_EDIT_REDO]->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     createAccelerators();
 }
 
@@ -156,6 +159,8 @@ void CMainFrame::connectCommands()
     on(ID_FILE_CLOSE, [this] { view_->OnFileClose(); });
     on(ID_FILE_SAVE, [this] { view_->OnFileSave(); });
     on(ID_FILE_SAVE_AS, [this] { view_->OnFileSaveAs(); });
+    on(ID_EDIT_UNDO, [this] { view_->OnEditUndo(); });
+    on(ID_EDIT_REDO, [this] { view_->OnEditRedo(); });
     on(ID_IMPORT_SATCODX, [this] { view_->OnImportSatcodx(); });
     on(ID_UPDATE_LYNGSAT, [this] { view_->OnUpdateFromLyngSat(); });
     on(ID_APP_EXIT, [this] { close(); });
@@ -187,6 +192,7 @@ void CMainFrame::createMenus()
         }
     };
     fill(menuBar()->addMenu(tr("&File")), fileMenuLayout());
+    fill(menuBar()->addMenu(tr("&Edit")), editMenuLayout());
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     fill(viewMenu, viewMenuLayout());
     viewMenu->addSeparator();
@@ -270,6 +276,10 @@ void CMainFrame::updateCommandStates()
     state.toolBarVisible = !toolBar_->isHidden();
     state.statusBarVisible = !statusBar()->isHidden();
     state.documentOpen = view_->hasDocument();
+    state.canUndo = view_->canUndo();
+    state.canRedo = view_->canRedo();
+    action(ID_EDIT_UNDO)->setText(view_->undoText());
+    action(ID_EDIT_REDO)->setText(view_->redoText());
     for (const auto& [id, action] : actions_) {
         const CommandState command = commandState(id, state);
         action->setEnabled(command.enabled);

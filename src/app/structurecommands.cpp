@@ -109,7 +109,7 @@ void CChildView::OnModificationDate()
                              ? confirmStampVersion(database_, chosen->versionText.toStdString())
                              : confirmStampDate(database_, chosen->date);
     if (changed)
-        MarkModified();
+        MarkModified(tr("Modification Date"));
 }
 
 // --- Satellite menu
@@ -122,7 +122,7 @@ void CChildView::OnSortByDegree()
         return;
     ResetSelection();
     tree_->Build(&database_);
-    MarkModified();
+    MarkModified(tr("Sort by Degree"));
 }
 
 void CChildView::OnTpSortByFrequency()
@@ -139,7 +139,7 @@ void CChildView::OnTpSortByFrequency()
     tree_->setCurrentItem(item);
     if (item != nullptr && item->childCount() > 0)
         item->setExpanded(true);
-    MarkModified();
+    MarkModified(tr("Sort by Frequency"));
 }
 
 void CChildView::OnDeleteNetwork()
@@ -158,7 +158,7 @@ void CChildView::OnDeleteNetwork()
     tree_->setCurrentItem(item);
     currentItem_ = item;
     ShowNetworkItem(item);
-    MarkModified();
+    MarkModified(tr("Delete Network"));
     suppressSelChange_ = false;
 }
 
@@ -185,12 +185,12 @@ void CChildView::OnAddTransponder()
     if (added == nullptr)
         return;
     selectNewItem(tree_->InsertTransponder(*added, before));
-    MarkModified();
+    MarkModified(tr("Add Transponder"));
 }
 
 // Takes the items out of the tree with the selection change held back, then the records out of the
 // database, and only then shows where the tree's selection landed.
-void CChildView::removeItemsThenRecords(const std::function<void()>& fromTree,
+void CChildView::removeItemsThenRecords(const QString& step, const std::function<void()>& fromTree,
                                         const std::function<void()>& fromDatabase)
 {
     suppressSelChange_ = true;
@@ -198,7 +198,7 @@ void CChildView::removeItemsThenRecords(const std::function<void()>& fromTree,
     suppressSelChange_ = false;
     fromDatabase();
     showSelectionAfterDelete();
-    MarkModified();
+    MarkModified(step);
 }
 
 void CChildView::OnDeleteTransponder()
@@ -210,8 +210,9 @@ void CChildView::OnDeleteTransponder()
     if (position == NO_POSITION)
         return;
     editBar_->SwitchPage(PAGE_EMPTY);
-    removeItemsThenRecords([&] { tree_->DeleteItemAndChildren(itemOf(tp->treeItem)); },
-                           [&] { deleteTransponder(database_, position); });
+    removeItemsThenRecords(
+        tr("Delete Transponder"), [&] { tree_->DeleteItemAndChildren(itemOf(tp->treeItem)); },
+        [&] { deleteTransponder(database_, position); });
 }
 
 void CChildView::OnDeleteAllTranspondersInNetwork()
@@ -224,8 +225,9 @@ void CChildView::OnDeleteAllTranspondersInNetwork()
         return;
     if (page() != PAGE_NETWORK)
         editBar_->SwitchPage(PAGE_EMPTY);
-    removeItemsThenRecords([&] { tree_->DeleteChildren(itemOf(net->treeItem)); },
-                           [&] { deleteTranspondersOfNetwork(database_, slot); });
+    removeItemsThenRecords(
+        tr("Delete All Transponders in Network"), [&] { tree_->DeleteChildren(itemOf(net->treeItem)); },
+        [&] { deleteTranspondersOfNetwork(database_, slot); });
 }
 
 // --- Program menu
@@ -248,7 +250,7 @@ void CChildView::OnAddProgram()
     if (added == nullptr)
         return;
     selectNewItem(tree_->InsertProgram(*added, before));
-    MarkModified();
+    MarkModified(tr("Add Program"));
 }
 
 void CChildView::OnDeleteProgram()
@@ -260,7 +262,8 @@ void CChildView::OnDeleteProgram()
         return;
     QTreeWidgetItem* item = itemOf(currentProg_->treeItem);
     editBar_->SwitchPage(PAGE_EMPTY);
-    removeItemsThenRecords([&] { tree_->DeleteItem(item); }, [&] { deleteProgram(database_, position); });
+    removeItemsThenRecords(
+        tr("Delete Program"), [&] { tree_->DeleteItem(item); }, [&] { deleteProgram(database_, position); });
 }
 
 void CChildView::OnDeleteAllProgramsInTransponder()
@@ -273,8 +276,9 @@ void CChildView::OnDeleteAllProgramsInTransponder()
         return;
     if (page() == PAGE_PROGRAM)
         editBar_->SwitchPage(PAGE_EMPTY);
-    removeItemsThenRecords([&] { tree_->DeleteChildren(itemOf(tp->treeItem)); },
-                           [&] { deleteProgramsOfTransponder(database_, tpIndex); });
+    removeItemsThenRecords(
+        tr("Delete All Programs in Transponder"), [&] { tree_->DeleteChildren(itemOf(tp->treeItem)); },
+        [&] { deleteProgramsOfTransponder(database_, tpIndex); });
 }
 
 void CChildView::OnDeleteAllProgramsInNetwork()
@@ -287,8 +291,9 @@ void CChildView::OnDeleteAllProgramsInNetwork()
         return;
     if (page() == PAGE_PROGRAM)
         editBar_->SwitchPage(PAGE_EMPTY);
-    removeItemsThenRecords([&] { tree_->DeleteGrandchildren(itemOf(net->treeItem)); },
-                           [&] { deleteProgramsOfNetwork(database_, slot); });
+    removeItemsThenRecords(
+        tr("Delete All Programs in Network"), [&] { tree_->DeleteGrandchildren(itemOf(net->treeItem)); },
+        [&] { deleteProgramsOfNetwork(database_, slot); });
 }
 
 // --- Moving with the keys or the toolbar

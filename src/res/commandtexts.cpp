@@ -14,6 +14,9 @@ constexpr std::array kCommandTexts = {
     CommandText{ID_FILE_SAVE_AS, "Save &As...", "Saves the KVX file with a new name\nSave As", "", ""},
     CommandText{ID_FILE_PRINT, "&Print...", "Print all or parts of the KVX file\nPrint", "Ctrl+P",
                 ":/icons/print.xpm"},
+    // The menu texts name the step ("&Undo Delete Network"); these are the texts with nothing to undo.
+    CommandText{ID_EDIT_UNDO, "&Undo", "Undo the last change\nUndo", "Ctrl+Z", ":/icons/undo.xpm"},
+    CommandText{ID_EDIT_REDO, "&Redo", "Redo the change undone last\nRedo", "Ctrl+Y", ":/icons/redo.xpm"},
     CommandText{ID_MODIFICATION_DATE, "Modification &Date...", "Show/Edit the recent modification date", "",
                 ""},
     CommandText{ID_APP_EXIT, "E&xit", "Quit the application; prompts to save the KVX file\nExit", "Alt+F4",
@@ -58,6 +61,7 @@ constexpr std::array kCommandTexts = {
 constexpr std::array kFileMenu = {ID_FILE_NEW,  ID_FILE_OPEN,         ID_FILE_CLOSE, ID_NONE,
                                   ID_FILE_SAVE, ID_FILE_SAVE_AS,      ID_NONE,       ID_FILE_PRINT,
                                   ID_NONE,      ID_MODIFICATION_DATE, ID_NONE,       ID_APP_EXIT};
+constexpr std::array kEditMenu = {ID_EDIT_UNDO, ID_EDIT_REDO};
 constexpr std::array kViewMenu = {ID_VIEW_EDITBAR, ID_VIEW_CHLIST, ID_NONE, ID_VIEW_TOOLBAR,
                                   ID_VIEW_STATUS_BAR};
 constexpr std::array kSatelliteMenu = {ID_IMPORT_SATCODX, ID_UPDATE_LYNGSAT,       ID_NONE,
@@ -66,10 +70,10 @@ constexpr std::array kTransponderMenu = {ID_TP_ADD, ID_NONE, ID_TP_DELETE, ID_TP
 constexpr std::array kProgramMenu = {ID_PROG_ADD, ID_NONE, ID_PROG_DELETE, ID_PROG_DELETE_ALL_IN_TP,
                                      ID_PROG_DELETE_ALL_IN_NET};
 constexpr std::array kHelpMenu = {ID_APP_ABOUT};
-constexpr std::array kToolBar = {ID_FILE_NEW,     ID_FILE_OPEN,   ID_FILE_SAVE, ID_NONE,      ID_FILE_PRINT,
-                                 ID_NONE,         ID_TP_ADD,      ID_TP_DELETE, ID_NONE,      ID_PROG_ADD,
-                                 ID_PROG_DELETE,  ID_NONE,        ID_MOVE_UP,   ID_MOVE_DOWN, ID_NONE,
-                                 ID_VIEW_EDITBAR, ID_VIEW_CHLIST, ID_NONE,      ID_APP_ABOUT};
+constexpr std::array kToolBar = {
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_EDIT_UNDO,    ID_EDIT_REDO,   ID_NONE,        ID_FILE_PRINT,
+    ID_NONE,     ID_TP_ADD,    ID_TP_DELETE, ID_NONE,         ID_PROG_ADD,    ID_PROG_DELETE, ID_NONE,
+    ID_MOVE_UP,  ID_MOVE_DOWN, ID_NONE,      ID_VIEW_EDITBAR, ID_VIEW_CHLIST, ID_NONE,        ID_APP_ABOUT};
 constexpr std::array kKeyCommands = {ID_DELETE_NETWORK, ID_INSERT_KEY, ID_DELETE_KEY};
 
 // Keys whose commands carry no shortcut of their own. They stay live while their command is disabled,
@@ -95,6 +99,11 @@ const CommandText* commandText(CommandId id)
 std::span<const CommandId> fileMenuLayout()
 {
     return kFileMenu;
+}
+
+std::span<const CommandId> editMenuLayout()
+{
+    return kEditMenu;
 }
 
 std::span<const CommandId> viewMenuLayout()

@@ -21,6 +21,7 @@ const CommandText* commandText(CommandId id);
 
 // Menus and toolbar as identifier lists; ID_NONE stands for a separator (or a gap in the toolbar).
 std::span<const CommandId> fileMenuLayout();
+std::span<const CommandId> editMenuLayout();
 std::span<const CommandId> viewMenuLayout();
 std::span<const CommandId> satelliteMenuLayout();
 std::span<const CommandId> transponderMenuLayout();

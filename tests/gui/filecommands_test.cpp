@@ -69,7 +69,7 @@ TEST_F(FileCommandsTest, OpenShowsTheFileAndSelectsItsFirstNetwork)
 TEST_F(FileCommandsTest, FailedOpenReportsAndKeepsTheOldDatabase)
 {
     open(writeKvx("good.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
-    view().MarkModified();
+    view().MarkModified("Edit");
     const QString title = frame->windowTitle();
 
     // A file that is no KVX image, one that does not exist, and one with a wrong checksum.
@@ -185,7 +185,7 @@ TEST_F(FileCommandsTest, SaveAsWithTheCompressedFilterWritesCkvxAndSaveKeepsTheF
     // Save without a dialog keeps the compressed form.
     db().networks[0].name = "Renamed";
     editBar().ShowNetwork(db().antennas[0], db().networks[0]); // the bar shows what is stored
-    view().MarkModified();
+    view().MarkModified("Edit");
     trigger(ID_FILE_SAVE);
     EXPECT_FALSE(view().modified());
     EXPECT_EQ(frame->windowTitle(), "packed.ckvx - KVXEdit : N(65) T(5) P(12) F(16)");
@@ -233,7 +233,7 @@ TEST_F(FileCommandsTest, SavingANewDatabaseAsksForTheName)
 TEST_F(FileCommandsTest, FailedSaveReportsAndKeepsTheModifiedFlag)
 {
     open(writeKvx("list.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
-    view().MarkModified();
+    view().MarkModified("Edit");
     prompter.chooseSaveFile(pathFor("no/such/folder/list.kvx"), 0);
     prompter.acknowledgeMessage();
     trigger(ID_FILE_SAVE_AS);
@@ -249,7 +249,7 @@ TEST_F(FileCommandsTest, CloseRequestAsksToSaveWithTheFullPath)
     frame->show();
     db().networks[0].name = "Changed";
     editBar().ShowNetwork(db().antennas[0], db().networks[0]); // the bar shows what is stored
-    view().MarkModified();
+    view().MarkModified("Edit");
 
     prompter.answerQuestion(PromptAnswer::Cancel);
     EXPECT_FALSE(frame->close());
@@ -269,7 +269,7 @@ TEST_F(FileCommandsTest, NoClosesWithoutSaving)
     frame->show();
     db().networks[0].name = "Changed";
     editBar().ShowNetwork(db().antennas[0], db().networks[0]); // the bar shows what is stored
-    view().MarkModified();
+    view().MarkModified("Edit");
     prompter.answerQuestion(PromptAnswer::No);
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(reopen(path).networks[0].name, "Astra 1");
@@ -289,7 +289,7 @@ TEST_F(FileCommandsTest, ASaveThatFailsAfterYesKeepsTheWindowOpen)
     dialogs.answerModel(ReceiverModel::SatelliteOnly);
     trigger(ID_FILE_NEW);
     frame->show();
-    view().MarkModified();
+    view().MarkModified("Edit");
     prompter.answerQuestion(PromptAnswer::Yes);
     prompter.cancelFileDialog();
     EXPECT_FALSE(frame->close());
@@ -300,7 +300,7 @@ TEST_F(FileCommandsTest, ASaveThatFailsAfterYesKeepsTheWindowOpen)
 TEST_F(FileCommandsTest, SaveChangesPromptBeforeNewAndClose)
 {
     open(writeKvx("a.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
-    view().MarkModified();
+    view().MarkModified("Edit");
     prompter.answerQuestion(PromptAnswer::Cancel);
     trigger(ID_FILE_NEW); // no model dialog: Cancel stops before it
     EXPECT_EQ(db().programs.size(), 12u);

@@ -73,11 +73,27 @@ TEST_F(MainFrameTest, CommandsCarryTheirTextsKeysAndToolbarPlaces)
     EXPECT_EQ(frame->action(ID_FILE_SAVE_AS)->text(), "Save &As...");
     EXPECT_EQ(frame->action(ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save the KVX file");
     EXPECT_EQ(frame->action(ID_FILE_NEW)->statusTip(), "Creates a new KVX file");
-    EXPECT_EQ(toolBarTexts(frame->toolBar()),
-              QStringList({"New", "Open", "Save", "|", "Print", "|", "Add Tp(Shift + Insert)",
-                           "Delete Tp(Shift + Delete)", "|", "Add Prog(Shift + Insert)",
-                           "Delete Prog(Shift + Delete)", "|", "Move up(Shift + Up)",
-                           "Move down(Shift + Down)", "|", "Toggle EditBar", "Ch List", "|", "About"}));
+    EXPECT_EQ(toolBarTexts(frame->toolBar()), QStringList({"New",
+                                                           "Open",
+                                                           "Save",
+                                                           "Undo",
+                                                           "Redo",
+                                                           "|",
+                                                           "Print",
+                                                           "|",
+                                                           "Add Tp(Shift + Insert)",
+                                                           "Delete Tp(Shift + Delete)",
+                                                           "|",
+                                                           "Add Prog(Shift + Insert)",
+                                                           "Delete Prog(Shift + Delete)",
+                                                           "|",
+                                                           "Move up(Shift + Up)",
+                                                           "Move down(Shift + Down)",
+                                                           "|",
+                                                           "Toggle EditBar",
+                                                           "Ch List",
+                                                           "|",
+                                                           "About"}));
     for (QAction* button : frame->toolBar()->actions())
         EXPECT_TRUE(button->isSeparator() || !button->icon().isNull()) << button->toolTip().toStdString();
 
@@ -167,11 +183,11 @@ TEST_F(MainFrameTest, TitleRules)
 {
     open(writeKvx("mylist.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
     EXPECT_EQ(frame->windowTitle(), "mylist.kvx - KVXEdit : N(64) T(4) P(12) F(16)");
-    view().MarkModified();
+    view().MarkModified("Edit");
     EXPECT_EQ(frame->windowTitle(), "mylist.kvx (Modified) - KVXEdit : N(64) T(4) P(12) F(16)");
     // The counts are those of the last recomputation.
     db().programs.removeAt(11);
-    view().MarkModified();
+    view().MarkModified("Edit");
     EXPECT_EQ(frame->windowTitle(), "mylist.kvx (Modified) - KVXEdit : N(64) T(4) P(12) F(16)");
     view().UpdateTitle();
     EXPECT_EQ(frame->windowTitle(), "mylist.kvx (Modified) - KVXEdit : N(64) T(4) P(11) F(16)");
@@ -313,7 +329,7 @@ TEST_F(MainFrameTest, ExitIsTheCloseRequest)
 {
     open(writeKvx("varied.kvx", makeVariedDatabase(1, FLAG_PROG_CA)));
     frame->show();
-    view().MarkModified();
+    view().MarkModified("Edit");
     prompter.answerQuestion(PromptAnswer::Cancel);
     trigger(ID_APP_EXIT);
     EXPECT_TRUE(frame->isVisible());

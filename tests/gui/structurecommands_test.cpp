@@ -51,16 +51,18 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
     QStringList titles;
     for (QAction* menu : frame->menuBar()->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&View", "&Satellite", "&Transponder", "&Program", "&Help"}));
+    EXPECT_EQ(titles,
+              QStringList({"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "&Help"}));
     const auto items = [this](int menu) { return menuTexts(*frame->menuBar()->actions()[menu]->menu()); };
     EXPECT_EQ(items(0), QStringList({"&New...", "&Open...", "&Close", "|", "&Save", "Save &As...", "|",
                                      "&Print...", "|", "Modification &Date...", "|", "E&xit"}));
-    EXPECT_EQ(items(2), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
+    EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)"})); // nothing done yet
+    EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
                                      "TP Sort by &Frequency in Network", "|"}));
     // A network is selected: what needs a transponder or a program is off.
-    EXPECT_EQ(items(3),
+    EXPECT_EQ(items(4),
               QStringList({"&Add New", "|", "&Delete Selected (off)", "Delete All in &Network", "|"}));
-    EXPECT_EQ(items(4), QStringList({"&Add New (off)", "|", "&Delete Selected (off)",
+    EXPECT_EQ(items(5), QStringList({"&Add New (off)", "|", "&Delete Selected (off)",
                                      "Delete All in &Transponder (off)", "Delete All in &Network"}));
     EXPECT_EQ(frame->action(ID_FILE_PRINT)->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_EQ(frame->action(ID_TP_DELETE)->statusTip(), "Delete the selected transponder");

@@ -31,6 +31,17 @@ public:
     std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec&) override { return std::nullopt; }
 };
 
+// The large database as a KVX file in the folder.
+QString writeLargeFile(const QTemporaryDir& dir)
+{
+    ChannelDatabase db = test::makeLargeDatabase();
+    const std::vector<uint8_t> image = test::imageOf(db);
+    const QString path = dir.filePath(QStringLiteral("large.kvx"));
+    std::ofstream(path.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    return path;
+}
+
 int itemCount(const ChannelDatabase& db)
 {
     return static_cast<int>(db.networks.size() + db.transponders.size() + db.programs.size());
@@ -67,12 +78,8 @@ BENCHMARK(BM_TreeClearLargeDatabase)->Unit(benchmark::kMillisecond);
 // A shown main window opens a 1 MiB file: read, validate, load, build the tree, paint.
 void BM_OpenLargeFileInWindow(benchmark::State& state)
 {
-    ChannelDatabase db = test::makeLargeDatabase();
-    const std::vector<uint8_t> image = test::imageOf(db);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("large.kvx"));
-    std::ofstream(path.toStdString(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    const QString path = writeLargeFile(dir);
 
     SilentPrompter prompter;
     QtDialogFactory dialogs;
@@ -106,6 +113,34 @@ void BM_MoveProgramAndRebuild(benchmark::State& state)
     }
 }
 BENCHMARK(BM_MoveProgramAndRebuild)->Unit(benchmark::kMillisecond);
+
+// Undo then Redo of one step on the large database in a shown window: each restores the whole
+// database and rebuilds and paints the tree, so one iteration is two steps.
+void BM_UndoThenRedoLargeDatabase(benchmark::State& state)
+{
+    SilentPrompter prompter;
+    QtDialogFactory dialogs;
+    CMainFrame frame(AppServices{prompter, dialogs, SystemClock::instance()});
+    frame.resize(1000, 700);
+    frame.show();
+    CChildView& view = *frame.view();
+    QTemporaryDir dir;
+    const QString path = writeLargeFile(dir);
+    if (view.OpenFile(path) != StatusOk)
+        state.SkipWithError("open failed");
+    QTreeWidgetItem* first = CKVXTree::itemOf(view.database().programs[0].treeItem);
+    view.MoveItem(first, first->parent()->child(1));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        view.OnEditUndo();
+        QApplication::processEvents();
+        view.OnEditRedo();
+        QApplication::processEvents();
+    }
+    if (view.canRedo() || !view.canUndo())
+        state.SkipWithError("the step was not undone and redone");
+}
+BENCHMARK(BM_UndoThenRedoLargeDatabase)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
