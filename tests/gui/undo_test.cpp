@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "commandsfixture.h"
+#include "panels/dlgdate.h"
 #include "panels/editbar.h"
 #include "widgetdriver.h"
 
@@ -53,6 +54,19 @@ TEST_F(UndoTest, EachCommandIsOneStepThatUndoesToTheSavedBytes)
         {"Prog 1", "Delete Program", command(ID_PROG_DELETE)},
         {"TP0", "Delete All Programs in Network", command(ID_PROG_DELETE_ALL_IN_NET)},
         {"TP0", "Sort by Degree", command(ID_SORT_BY_DEGREE)},
+        {"TP0", "Channel List",
+         [this] {
+             dialogs.answerChannelList([](ChannelDatabase& database) {
+                 database.favourites[1].tvList.push_back(0);
+                 return true;
+             });
+             trigger(ID_VIEW_CHLIST);
+         }},
+        {"TP0", "Modification Date",
+         [this] {
+             dialogs.answerDate(DateDialogValues{CDlgDate::RADIO_VERSION, {}, QStringLiteral("B002")});
+             trigger(ID_MODIFICATION_DATE);
+         }},
         {"Prog 1", "Move", [this] { key(QKeySequence(Qt::ShiftModifier | Qt::Key_Down)); }},
         {"TP1", "Transponder Changes",
          [this] {
