@@ -252,3 +252,17 @@ TEST_F(SatcodxCommandTest, WindowStaysOpenWhileTheImportRuns)
     // Afterwards the window closes as usual.
     EXPECT_TRUE(frame->close());
 }
+
+TEST_F(SatcodxCommandTest, TheWholeImportIsOneUndoStep)
+{
+    prompter.chooseFile(writeSdx(
+        "new.sdx", {sdxLine(channel("010719", "0", "27500")), sdxLine(channel("010758", "1", "22000"))}));
+    trigger(ID_IMPORT_SATCODX);
+    const std::vector<uint8_t> imported = imageOf(db());
+    EXPECT_EQ(frame->action(ID_EDIT_UNDO)->text(), "&Undo Import SATCODX");
+    trigger(ID_EDIT_UNDO);
+    expectUnchanged();
+    trigger(ID_EDIT_REDO);
+    EXPECT_EQ(imageOf(db()), imported);
+    EXPECT_TRUE(view().modified());
+}
