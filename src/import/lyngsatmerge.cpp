@@ -77,6 +77,9 @@ void LyngSatMerge::mergeRow(const LyngSatRow& row)
 {
     ++result_.rows;
     const uint16_t end = endOfNetworkTransponders(db_, slot_);
+    // One notice a row, for the first candidate an earlier row took: pages that repeat a transponder
+    // many times would otherwise give a notice for every pair of copies.
+    bool noticed = false;
     for (uint16_t i = firstTransponderOfNetwork(db_, slot_); i < end; ++i) {
         TpInfo& tp = db_.transponders[i];
         if (!isCandidate(tp, row))
@@ -86,7 +89,9 @@ void LyngSatMerge::mergeRow(const LyngSatRow& row)
             unmatched_.unmark(i);
             return;
         }
-        notices_.notice(sameTransponderNotice(row, tp.symbolRate));
+        if (!noticed)
+            notices_.notice(sameTransponderNotice(row, tp.symbolRate));
+        noticed = true;
     }
     add(row);
 }

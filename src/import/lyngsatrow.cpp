@@ -21,12 +21,14 @@ struct System {
     bool qpsk = false;
 };
 
-// Cell 1: DVB-S2 (only when asked for), else DVB-S or Digicipher 2; nothing when it names neither.
+// Cell 1: DVB-S2 (only when asked for), else DVB-S or Digicipher 2; nothing when it names neither. Pages
+// name DVB-S "DVB" in their older layout and "DVB-S" in the current one.
 std::optional<System> readSystem(std::string_view cell, bool includeDvbS2)
 {
     if (includeDvbS2 && (contains(cell, "<fontsize=2>DVB-S2") || contains(cell, "<fontsize=1>8PSK")))
         return System{true, contains(cell, "QPSK")};
-    if (contains(cell, "<fontsize=2>DVB</font>") || contains(cell, "<fontsize=2>Digicipher2</font>"))
+    if (contains(cell, "<fontsize=2>DVB</font>") || contains(cell, "<fontsize=2>DVB-S</font>") ||
+        contains(cell, "<fontsize=2>Digicipher2</font>"))
         return System{};
     return std::nullopt;
 }

@@ -129,6 +129,14 @@ TEST(LyngSatMerge, SecondRowOfATransponderShowsTheNoticeAndAddsOne)
     EXPECT_EQ(f.notices.texts.size(), 1u);
 }
 
+TEST(LyngSatMerge, ARepeatedTransponderGivesOneNoticePerRepeat)
+{
+    Fixture f({});
+    const auto result = f.merge(std::vector<PageRowCells>(200, dvbsRow("11494 H")));
+    EXPECT_EQ(result.added, 200);
+    EXPECT_EQ(f.notices.texts.size(), 199u);
+}
+
 TEST(LyngSatMerge, SecondRowUpdatesAnotherUnmatchedCandidate)
 {
     Fixture f({{11494, 1, 22000, "B1"}, {11495, 1, 22000, "B2"}});

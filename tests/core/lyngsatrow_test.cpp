@@ -138,6 +138,24 @@ TEST(LyngSatRowParser, SystemCellAndDvbS2Option)
     EXPECT_EQ(rows[1].fec, 3);
 }
 
+// Rows of the current page layout (since 2019), with or without the DVB-S2 option.
+TEST(LyngSatRowParser, RowOfTheCurrentLayout)
+{
+    PageRowCells row;
+    row.frequency = "<td bgcolor=\"#ffffbb\"><font face=\"Verdana\"><font size=2><b><a href=\"tp.html\" "
+                    "style=\"color:blue\">10744&nbsp;H</a></b><br><font size=1>tp 51</font><br></td>";
+    row.system = "<td bgcolor=\"#ffffbb\"><font face=\"Verdana\"><font size=2>DVB-S</font></td>";
+    row.rate = "<td bgcolor=\"#ffffbb\" colspan=2><font face=\"Verdana\" size=1>22000-5/6<br></td>";
+    for (const LyngSatOptions& options : {LyngSatOptions{}, withDvbS2()}) {
+        const auto rows = rowsOf({row}, options);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].frequency, 10744);
+        EXPECT_TRUE(rows[0].horizontal);
+        EXPECT_FALSE(rows[0].dvbS2);
+        EXPECT_EQ(rows[0].symbolRate, 22000);
+    }
+}
+
 TEST(LyngSatRowParser, Dvbs2QpskRowWithFec35)
 {
     PageRowCells row = dvbs2Row("12000 V", "QPSK", "29900-3/5");
