@@ -2,6 +2,7 @@
 
 #include "panels/aboutdlg.h"
 #include "panels/dlglyngsat.h"
+#include "panels/dlgnotices.h"
 #include "panels/dlgselectmodel.h"
 
 namespace kvx {
@@ -37,6 +38,12 @@ std::optional<LyngSatRequest> QtDialogFactory::askLyngSatUpdate(QWidget* parent,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.request();
+}
+
+void QtDialogFactory::showNotices(QWidget* parent, const QStringList& notices)
+{
+    CDlgNotices dialog(notices, parent);
+    dialog.exec();
 }
 
 } // namespace kvx

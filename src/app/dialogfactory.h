@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include <QStringList>
+
 #include "db/fileops.h"
 #include "panels/dlgdate.h"
 #include "panels/dlglyngsat.h"
@@ -30,6 +32,8 @@ public:
     // The page and options of a LyngSat update, or none when the dialog was cancelled.
     virtual std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                            const LyngSatDialogValues& values) = 0;
+    // The notices of one import, together, once it has ended.
+    virtual void showNotices(QWidget* parent, const QStringList& notices) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -42,6 +46,7 @@ public:
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
+    void showNotices(QWidget* parent, const QStringList& notices) override;
 };
 
 } // namespace kvx

@@ -33,19 +33,12 @@ constexpr const char* kDownloadFailedMessage = "File Download Error!\nThe webpag
 constexpr const char* kNoDownloadMessage = "Can`t found download file.";
 constexpr const char* kNoCellFileMessage = "Can`t Open temp file.";
 
-// The merge's notices, each in a message box; the merge goes on when it is closed.
-class PromptedNotices final : public NoticeSink {
+// The merge's notices, kept to be shown together when it has ended.
+class CollectedNotices final : public NoticeSink {
 public:
-    explicit PromptedNotices(Prompter& prompter)
-            : prompter_(prompter)
-    {}
-    void notice(const std::string& text) override
-    {
-        prompter_.showMessage(QString::fromStdString(text), PromptIcon::Warning);
-    }
+    void notice(const std::string& text) override { texts << QString::fromStdString(text); }
 
-private:
-    Prompter& prompter_;
+    QStringList texts;
 };
 
 std::string localPath(const ScratchFolder& folder, const std::string& name)
@@ -166,10 +159,13 @@ bool LyngSatUpdater::mergeCells(const std::string& cellPath, ChannelDatabase& db
         showError(kNoCellFileMessage);
         return false;
     }
-    PromptedNotices notices(context_.prompter);
+    CollectedNotices notices;
     const LyngSatResult result = mergeLyngSatCells(cells, db, network, options, notices);
     if (result.rows == 0)
-        notices.notice(noTransponderFoundMessage(options.removeOutdated));
+        context_.prompter.showMessage(
+            QString::fromStdString(noTransponderFoundMessage(options.removeOutdated)), PromptIcon::Warning);
+    if (!notices.texts.isEmpty())
+        context_.dialogs.showNotices(context_.window, notices.texts);
     return true;
 }
 

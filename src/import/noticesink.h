@@ -4,9 +4,8 @@
 
 namespace kvx {
 
-// Where an import sends the messages the user is to see while it runs. The program shows each in a
-// message box captioned "KVXEdit" and goes on when it is closed; tests and the command-line tool
-// collect them.
+// Where an import sends the messages the user is to see. The program shows all of one import together
+// in one dialog when it has ended; tests and the command-line tool collect them.
 class NoticeSink {
 public:
     virtual ~NoticeSink() = default;

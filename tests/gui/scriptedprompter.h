@@ -70,12 +70,14 @@ public:
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
+    void showNotices(QWidget*, const QStringList& notices) override { noticesShown << notices; }
 
     int aboutShown = 0;
     // What the date dialog was opened with, each time.
     QList<DateDialogValues> datesShown;
     QList<LyngSatDialogValues> lyngSatDialogs; // what each LyngSat dialog was opened with
     std::function<void()> whileLyngSatDialogOpen;
+    QList<QStringList> noticesShown; // the notices of each import that had any
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;

@@ -134,6 +134,7 @@ public:
     {
         return std::nullopt;
     }
+    void showNotices(QWidget*, const QStringList&) override {}
 
 private:
     bool descending_ = true;
