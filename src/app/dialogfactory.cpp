@@ -3,6 +3,7 @@
 #include "panels/aboutdlg.h"
 #include "panels/dlglyngsat.h"
 #include "panels/dlgnotices.h"
+#include "panels/dlgreview.h"
 #include "panels/dlgselectmodel.h"
 
 namespace kvx {
@@ -44,6 +45,12 @@ void QtDialogFactory::showNotices(QWidget* parent, const QStringList& notices)
 {
     CDlgNotices dialog(notices, parent);
     dialog.exec();
+}
+
+bool QtDialogFactory::reviewImport(QWidget* parent, const ImportReview& review)
+{
+    CDlgReview dialog(review, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace kvx

@@ -7,6 +7,7 @@
 #include "db/fileops.h"
 #include "panels/dlgdate.h"
 #include "panels/dlglyngsat.h"
+#include "panels/dlgreview.h"
 
 class QWidget;
 
@@ -34,6 +35,8 @@ public:
                                                            const LyngSatDialogValues& values) = 0;
     // The notices of one import, together, once it has ended.
     virtual void showNotices(QWidget* parent, const QStringList& notices) = 0;
+    // The review of an import's changes; true when the user chose Apply.
+    virtual bool reviewImport(QWidget* parent, const ImportReview& review) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -47,6 +50,7 @@ public:
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
     void showNotices(QWidget* parent, const QStringList& notices) override;
+    bool reviewImport(QWidget* parent, const ImportReview& review) override;
 };
 
 } // namespace kvx

@@ -3,6 +3,7 @@
 #include "app/appservices.h"
 #include "app/busywindowguard.h"
 #include "app/childview.h"
+#include "app/importreview.h"
 #include "app/importsatcodx.h"
 #include "app/lyngsatsite.h"
 #include "app/lyngsatupdater.h"
@@ -35,7 +36,8 @@ void CChildView::OnImportSatcodx()
     if (ApplyEdits(1) == 1 || !canImportIntoNetwork())
         return;
     const BusyWindowGuard busy(this);
-    if (ImportSatcodx(services_.prompter, this, database_, *currentNet_) != StatusOk)
+    if (ImportSatcodx({services_.prompter, services_.dialogs, this, encoding_}, database_, *currentNet_) !=
+        StatusOk)
         return;
     // The edit bar takes the imported name and position before the rebuild moves the selection.
     ShowNetworkItem(currentItem_);

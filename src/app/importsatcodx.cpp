@@ -4,9 +4,11 @@
 
 #include <QFile>
 
+#include "app/importreview.h"
 #include "app/statusbarprogress.h"
 #include "db/channeldatabase.h"
 #include "db/filebytes.h"
+#include "import/progresssink.h"
 #include "import/satcodximport.h"
 #include "import/transponderlimit.h"
 #include "ui/prompter.h"
@@ -36,9 +38,10 @@ QString readFailureText(Status status)
 
 } // namespace
 
-int ImportSatcodx(Prompter& prompter, QWidget* window, ChannelDatabase& db, NetInfo& network)
+int ImportSatcodx(const ImportQuestions& questions, ChannelDatabase& db, NetInfo& network)
 {
-    StatusBarProgress progress(window,
+    Prompter& prompter = questions.prompter;
+    StatusBarProgress progress(questions.window,
                                QString::fromUtf8(kSatcodxSelectFileText.data(),
                                                  static_cast<qsizetype>(kSatcodxSelectFileText.size())),
                                kSelectRange);
@@ -53,10 +56,30 @@ int ImportSatcodx(Prompter& prompter, QWidget* window, ChannelDatabase& db, NetI
         return status;
     }
     const std::string text(bytes.begin(), bytes.end());
-    const SatcodxImportResult result = importSatcodx(db, network, text, progress);
+    const std::ptrdiff_t slot = db.networks.indexOf(&network);
+    if (slot < 0)
+        return StatusBadFormat;
+    ChannelDatabase copy = db;
+    const SatcodxImportResult result =
+        importSatcodx(copy, copy.networks[static_cast<std::size_t>(slot)], text, progress);
+    if (result.status != StatusOk)
+        return result.status;
+    if (result.transponderLines == 0) {
+        prompter.showMessage(QString::fromUtf8(kNoSatcodxTransponderMessage.data(),
+                                               static_cast<qsizetype>(kNoSatcodxTransponderMessage.size())),
+                             PromptIcon::Warning);
+        return StatusCanceled;
+    }
     if (result.listFull)
         prompter.showMessage(QString::fromUtf8(kTransponderListFullMessage), PromptIcon::Warning);
-    return result.status;
+    if (!confirmImport(
+            questions, db, copy, QObject::tr("Import SATCODX"),
+            QObject::tr("The network already holds every transponder of the file; nothing was changed")))
+        return StatusCanceled;
+    // The copy is what the user reviewed; the import runs again on the database itself, so that every
+    // record the window points at stays where it is.
+    NullProgressSink quiet;
+    return importSatcodx(db, network, text, quiet).status;
 }
 
 } // namespace kvx

@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "app/dialogfactory.h"
+#include "app/importreview.h"
 #include "app/statusbarprogress.h"
 #include "db/channeldatabase.h"
 #include "import/lyngsataddress.h"
@@ -154,18 +157,38 @@ bool LyngSatUpdater::rewriteIntoCells(const std::string& pagePath, const std::st
 bool LyngSatUpdater::mergeCells(const std::string& cellPath, ChannelDatabase& db, NetInfo& network,
                                 const LyngSatOptions& options)
 {
-    std::ifstream cells(cellPath, std::ios::binary);
-    if (!cells) {
+    std::ifstream file(cellPath, std::ios::binary);
+    if (!file) {
         showError(kNoCellFileMessage);
         return false;
     }
+    const std::string cells{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::ptrdiff_t slot = db.networks.indexOf(&network);
+    if (slot < 0)
+        return false;
+
+    // The merge runs on a copy first: the user sees what it changes and decides.
+    ChannelDatabase copy = db;
     CollectedNotices notices;
-    const LyngSatResult result = mergeLyngSatCells(cells, db, network, options, notices);
-    if (result.rows == 0)
-        context_.prompter.showMessage(
-            QString::fromStdString(noTransponderFoundMessage(options.removeOutdated)), PromptIcon::Warning);
+    std::istringstream copyCells(cells);
+    const LyngSatResult result =
+        mergeLyngSatCells(copyCells, copy, copy.networks[static_cast<std::size_t>(slot)], options, notices);
+    if (result.rows == 0) {
+        context_.prompter.showMessage(QString::fromStdString(noTransponderFoundMessage()),
+                                      PromptIcon::Warning);
+        return false;
+    }
     if (!notices.texts.isEmpty())
         context_.dialogs.showNotices(context_.window, notices.texts);
+    const ImportQuestions questions{context_.prompter, context_.dialogs, context_.window, context_.encoding};
+    if (!confirmImport(questions, db, copy, QObject::tr("Update from LyngSat"),
+                       QObject::tr("The network already matches the page; nothing was changed")))
+        return false;
+    // What was reviewed is applied by the same merge on the database itself, so that every record the
+    // window points at stays where it is.
+    CollectedNotices repeated;
+    std::istringstream dbCells(cells);
+    mergeLyngSatCells(dbCells, db, network, options, repeated);
     return true;
 }
 

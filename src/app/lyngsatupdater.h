@@ -38,8 +38,9 @@ public:
             : context_(context)
     {}
 
-    // StatusOk when the network was updated; StatusCanceled when the dialog was cancelled or a step
-    // failed (the user has been told which; the database is unchanged then).
+    // StatusOk when the network was updated; StatusCanceled when the dialog or the review was cancelled,
+    // the page changes nothing, or a step failed (the user has been told which; the database is
+    // unchanged then).
     int UpdateFromLyngSat(ChannelDatabase& db, NetInfo& network);
 
 private:

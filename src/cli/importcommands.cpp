@@ -7,7 +7,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "cli/diffjson.h"
 #include "cli/loaddatabase.h"
+#include "db/databasediff.h"
 #include "db/filebytes.h"
 #include "db/fileops.h"
 #include "import/lyngsatupdate.h"
@@ -16,6 +18,7 @@
 #include "import/satcodximport.h"
 #include "import/transponderlimit.h"
 #include "platform/clock.h"
+#include "platform/nameencoding.h"
 
 namespace kvx::cli {
 
@@ -64,37 +67,81 @@ std::optional<int> openBoth(const std::string& databasePath, bool ignoreChecksum
     return std::nullopt;
 }
 
-struct SdxArguments {
+// What the import commands share: the database, whether only to show the result, and the encoding of
+// the comparison's names.
+struct ImportTarget {
     std::string databasePath;
     bool ignoreChecksum = false;
     int slot = 0;
+    bool dryRun = false;
+    std::string encoding = "ISO-8859-1";
+};
+
+void addImportTargetOptions(CLI::App& command, ImportTarget& target, const char* slotHelp)
+{
+    command.add_option("FILE", target.databasePath, "Database file, changed in place")->required();
+    command.add_option("--network", target.slot, slotHelp)->required();
+    command.add_flag("--dry-run", target.dryRun,
+                     "Print the result and the comparison with the file as it is; change nothing");
+    command.add_option("--encoding", target.encoding, "Code page of the comparison's names")
+        ->capture_default_str();
+    addIgnoreChecksumFlag(command, target.ignoreChecksum);
+}
+
+// Ends an import computed on a copy: a dry run prints the summary with the comparison; a real run saves
+// the copy unless it equals the file as read, then prints the summary.
+int finishImport(const ImportTarget& target, const ChannelDatabase& before, ChannelDatabase& after,
+                 nlohmann::ordered_json summary)
+{
+    if (target.dryRun) {
+        summary["comparison"] = diffJson(compareDatabases(before, after), NameEncoding(target.encoding));
+    } else if (!(after == before)) {
+        if (const Status status =
+                saveDatabase(after, target.databasePath, std::nullopt, SystemClock::instance());
+            status != StatusOk)
+            return fail(status);
+    }
+    std::cout << summary.dump() << '\n';
+    return 0;
+}
+
+bool checkEncoding(const std::string& name)
+{
+    if (NameEncoding::isSupported(name))
+        return true;
+    std::cerr << "Unknown encoding: " << name << '\n';
+    return false;
+}
+
+struct SdxArguments : ImportTarget {
     std::string sdxPath;
 };
 
 int runImportSdx(const SdxArguments& args)
 {
-    ChannelDatabase db;
+    if (!checkEncoding(args.encoding))
+        return 1;
+    ChannelDatabase before;
     std::string text;
-    if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.sdxPath, db, text))
+    if (const auto exit =
+            openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.sdxPath, before, text))
         return *exit;
+    ChannelDatabase after = before;
     NullProgressSink progress;
-    NetInfo& network = db.networks[static_cast<std::size_t>(args.slot)];
-    const SatcodxImportResult result = importSatcodx(db, network, text, progress);
+    NetInfo& network = after.networks[static_cast<std::size_t>(args.slot)];
+    const SatcodxImportResult result = importSatcodx(after, network, text, progress);
     if (result.status != StatusOk)
         return fail(result.status);
+    if (result.transponderLines == 0) {
+        std::cerr << kNoSatcodxTransponderMessage << '\n';
+        after = before;
+    }
     if (result.listFull)
         std::cerr << kTransponderListFullMessage << '\n';
-    if (const Status status = saveDatabase(db, args.databasePath, std::nullopt, SystemClock::instance());
-        status != StatusOk)
-        return fail(status);
-    std::cout << nlohmann::json{{"added", result.added}}.dump() << '\n';
-    return 0;
+    return finishImport(args, before, after, {{"added", result.added}});
 }
 
-struct LyngSatArguments {
-    std::string databasePath;
-    bool ignoreChecksum = false;
-    int slot = 0;
+struct LyngSatArguments : ImportTarget {
     std::string pagePath;
     std::string band; // "c", "ku" or empty for the network's LNB kind
     bool hd = false;
@@ -120,27 +167,29 @@ LyngSatOptions optionsFor(const LyngSatArguments& args, const AntInfo& antenna)
 
 int runLyngSatMerge(const LyngSatArguments& args)
 {
-    ChannelDatabase db;
+    if (!checkEncoding(args.encoding))
+        return 1;
+    ChannelDatabase before;
     std::string page;
     if (const auto exit =
-            openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.pagePath, db, page))
+            openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.pagePath, before, page))
         return *exit;
     const auto slot = static_cast<std::size_t>(args.slot);
-    const LyngSatOptions options = optionsFor(args, db.antennas[slot]);
+    const LyngSatOptions options = optionsFor(args, before.antennas[slot]);
+    ChannelDatabase after = before;
     CollectedNotices notices;
-    const LyngSatResult result = mergeLyngSatPage(page, db, db.networks[slot], options, notices);
-    if (result.rows == 0)
-        notices.texts.push_back(noTransponderFoundMessage(options.removeOutdated));
-    if (const Status status = saveDatabase(db, args.databasePath, std::nullopt, SystemClock::instance());
-        status != StatusOk)
-        return fail(status);
-    const nlohmann::json out = {{"rows", result.rows},
-                                {"added", result.added},
-                                {"updated", result.updated},
-                                {"removed", result.removed},
-                                {"notices", notices.texts}};
-    std::cout << out.dump() << '\n';
-    return 0;
+    const LyngSatResult result = mergeLyngSatPage(page, after, after.networks[slot], options, notices);
+    if (result.rows == 0) {
+        // A page without rows changes nothing, not even the order of the network's transponders.
+        notices.texts.push_back(noTransponderFoundMessage());
+        after = before;
+    }
+    return finishImport(args, before, after,
+                        {{"rows", result.rows},
+                         {"added", result.added},
+                         {"updated", result.updated},
+                         {"removed", result.removed},
+                         {"notices", notices.texts}});
 }
 
 } // namespace
@@ -150,17 +199,14 @@ void addImportCommands(CLI::App& app, int& exitCode)
     auto sdx = std::make_shared<SdxArguments>();
     auto* importSdx =
         app.add_subcommand("import-sdx", "Add the transponders of a SATCODX file to a network of FILE");
-    importSdx->add_option("FILE", sdx->databasePath, "Database file, changed in place")->required();
-    importSdx->add_option("--network", sdx->slot, "Network slot to fill")->required();
+    addImportTargetOptions(*importSdx, *sdx, "Network slot to fill");
     importSdx->add_option("SDXFILE", sdx->sdxPath, "SATCODX file (.SDX)")->required();
-    addIgnoreChecksumFlag(*importSdx, sdx->ignoreChecksum);
     importSdx->callback([sdx, &exitCode] { exitCode = runImportSdx(*sdx); });
 
     auto args = std::make_shared<LyngSatArguments>();
     auto* lyngsat = app.add_subcommand(
         "lyngsat-merge", "Merge the transponders of a saved LyngSat page into a network of FILE");
-    lyngsat->add_option("FILE", args->databasePath, "Database file, changed in place")->required();
-    lyngsat->add_option("--network", args->slot, "Network slot to update")->required();
+    addImportTargetOptions(*lyngsat, *args, "Network slot to update");
     lyngsat->add_option("PAGE", args->pagePath, "Saved satellite page")->required();
     lyngsat->add_option("--band", args->band, "c or ku (default: from the network's LNB kind)")
         ->check(CLI::IsMember({"c", "ku"}));
@@ -169,7 +215,6 @@ void addImportCommands(CLI::App& app, int& exitCode)
     lyngsat->add_flag("--feeds", args->feeds, "Include feeds");
     lyngsat->add_flag("--keep-outdated", args->keepOutdated, "Keep transponders the page no longer lists");
     lyngsat->add_flag("--no-sort", args->noSort, "Do not sort the network's transponders by frequency");
-    addIgnoreChecksumFlag(*lyngsat, args->ignoreChecksum);
     lyngsat->callback([args, &exitCode] { exitCode = runLyngSatMerge(*args); });
 }
 

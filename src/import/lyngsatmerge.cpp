@@ -36,12 +36,9 @@ std::string sameTransponderNotice(const LyngSatRow& row, uint16_t existingSymbol
     return text;
 }
 
-std::string noTransponderFoundMessage(bool removalAsked)
+std::string noTransponderFoundMessage()
 {
-    std::string text = "No transponder was found on the page.";
-    if (removalAsked)
-        text += "\nNo transponder was removed.";
-    return text;
+    return "No transponders were found on the page";
 }
 
 void applyRowSystem(TpInfo& tp, const LyngSatRow& row)

@@ -50,8 +50,8 @@ private:
 // The text of the notice shown when a row meets a transponder an earlier row has already matched.
 std::string sameTransponderNotice(const LyngSatRow& row, uint16_t existingSymbolRate);
 
-// The text the caller shows when the page gave no row: nothing has been removed then.
-std::string noTransponderFoundMessage(bool removalAsked);
+// The text the caller shows when the page gave no row; the caller then changes nothing.
+std::string noTransponderFoundMessage();
 
 // Sets the DVB-S2 bits of a transponder from a row: the DVB-S2 bit and the pilot bit, and for a
 // DVB-S2 row the FEC index and the 8PSK bit.

@@ -42,6 +42,7 @@ void applyLine(ChannelDatabase& db, NetInfo& network, NetworkRun& run, const Sat
     network.name = line.satelliteName;
     if (line.kind == SatcodxLineKind::NameOnly)
         return;
+    ++result.transponderLines;
     network.degree = line.degree;
     if (runHoldsTransponder(db, run, line))
         return;

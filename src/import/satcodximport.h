@@ -11,13 +11,17 @@ class ProgressSink;
 
 struct SatcodxImportResult {
     Status status = StatusOk;
-    int added = 0;         // transponders added to the network
-    bool listFull = false; // some transponders were not added because the list is full
+    int added = 0;            // transponders added to the network
+    int transponderLines = 0; // lines that list a transponder; none means the file changed nothing
+    bool listFull = false;    // some transponders were not added because the list is full
 };
 
 // The progress text while the user chooses the file, and while its lines are read.
 inline constexpr std::string_view kSatcodxSelectFileText = "Please select the SATCODE file for update";
 inline constexpr std::string_view kSatcodxProgressText = "Waiting for import SATCODE file";
+
+// What the caller tells the user when the file lists no transponder.
+inline constexpr std::string_view kNoSatcodxTransponderMessage = "No transponders were found in the file";
 
 // At most this many characters are taken per read; a longer line continues as the next read.
 inline constexpr std::size_t kSatcodxReadLimit = 128;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "db/databasediff.h"
 #include "import/lyngsatupdate.h"
 #include "import/noticesink.h"
 #include "import/progresssink.h"
@@ -90,5 +91,31 @@ void BM_LyngSatMerge300Rows(benchmark::State& state)
     });
 }
 BENCHMARK(BM_LyngSatMerge300Rows)->Unit(benchmark::kMillisecond);
+
+// What the editor does before its review: copy the database, merge the page into the copy, compare.
+void BM_LyngSatReview300Rows(benchmark::State& state)
+{
+    const ChannelDatabase& db = largeDatabase();
+    for (auto _ : state) {
+        ChannelDatabase copy = db;
+        IgnoredNotices notices;
+        benchmark::DoNotOptimize(
+            mergeLyngSatPage(largePage(), copy, copy.networks[1], LyngSatOptions{}, notices));
+        const DatabaseDiff diff = compareDatabases(db, copy);
+        benchmark::DoNotOptimize(diff.transpondersChanged.size());
+        state.PauseTiming();
+        copy = ChannelDatabase();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LyngSatReview300Rows)->Unit(benchmark::kMillisecond);
+
+void BM_CompareLargeDatabaseWithItself(benchmark::State& state)
+{
+    const ChannelDatabase& db = largeDatabase();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(compareDatabases(db, db).empty());
+}
+BENCHMARK(BM_CompareLargeDatabaseWithItself)->Unit(benchmark::kMillisecond);
 
 } // namespace

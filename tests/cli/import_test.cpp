@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -162,8 +164,7 @@ TEST(KvxtoolLyngSatMerge, OptionsAndNotices)
     out = json::parse(result.out);
     EXPECT_EQ(out["rows"], 0);
     EXPECT_EQ(out["removed"], 0);
-    EXPECT_EQ(out["notices"],
-              json::array({"No transponder was found on the page.\nNo transponder was removed."}));
+    EXPECT_EQ(out["notices"], json::array({"No transponders were found on the page"}));
 
     result =
         test::runKvxtool("lyngsat-merge '" + file + "' --network 1 '" + pagePath + "' --band ku --dvbs2");
@@ -185,4 +186,99 @@ TEST(KvxtoolLyngSatMerge, ErrorPageRemovesNothing)
 
     const auto badBand = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "' --band x");
     EXPECT_NE(badBand.exitCode, 0);
+}
+
+namespace {
+
+std::filesystem::file_time_type aged(const std::string& path)
+{
+    const auto old = std::filesystem::last_write_time(path) - std::chrono::hours(24);
+    std::filesystem::last_write_time(path, old);
+    return old;
+}
+
+} // namespace
+
+TEST(KvxtoolDryRun, ShowsTheComparisonAndRewritesOnlyAChangedFile)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    const std::string original = readText(file);
+    const std::string page = writeText(
+        dir, "astra.html",
+        test::lyngSatPage({test::dvbsRow("11001 V", "27500-3/4"), test::dvbsRow("11038 H", "22000-2/3"),
+                           test::dvbsRow("12345 V", "30000-5/6")}));
+    const auto old = aged(file);
+
+    auto result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "' --dry-run");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const json out = json::parse(result.out);
+    EXPECT_EQ(out["added"], 1);
+    EXPECT_EQ(out["removed"], 1);
+    const json& tps = out["comparison"]["transponders"];
+    EXPECT_EQ(tps["added"], json::parse(R"([{"network": 0, "frequency": 12345, "polarity": "V",
+        "symbolRate": 30000, "system": "DVB-S", "fec": "AUTO", "programs": 0}])"));
+    ASSERT_EQ(tps["removed"].size(), 1u);
+    EXPECT_EQ(tps["removed"][0]["frequency"], 11074);
+    EXPECT_EQ(tps["removed"][0]["programs"], 3);
+    ASSERT_EQ(tps["changed"].size(), 2u);
+    EXPECT_EQ(tps["changed"][0]["fields"]["frequency"], json::parse(R"({"old": 11000, "new": 11001})"));
+    EXPECT_EQ(out["comparison"]["programs"]["removed"].size(), 3u);
+    EXPECT_EQ(readText(file), original);
+    EXPECT_EQ(std::filesystem::last_write_time(file), old);
+
+    // Runs that change nothing leave the file as it was, its stamp and time included: a page without
+    // rows, and a SATCODX file whose only transponder the network holds already.
+    const std::string empty = writeText(dir, "empty.html", "<html></html>\n");
+    result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + empty + "'");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::string sdx = writeText(dir, "same.sdx",
+                                      test::sdxLine({.name = "Astra 1",
+                                                     .frequency = "011000",
+                                                     .polarisation = "0",
+                                                     .degree = "0192",
+                                                     .symbolRate = "27500"}));
+    result = test::runKvxtool("import-sdx '" + file + "' --network 0 '" + sdx + "'");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(json::parse(result.out), json::parse(R"({"added": 0})"));
+    EXPECT_EQ(std::filesystem::last_write_time(file), old);
+
+    // The real run changes what the dry run showed.
+    const std::string copy = writeText(dir, "before.kvx", original);
+    result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "'");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_FALSE(json::parse(result.out).contains("comparison"));
+    result = test::runKvxtool("diff '" + copy + "' '" + file + "'");
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    EXPECT_EQ(json::parse(result.out)["transponders"], tps);
+}
+
+TEST(KvxtoolDiff, ExitStatusJsonAndText)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    auto result = test::runKvxtool("diff '" + file + "' '" + file + "'");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(json::parse(result.out), json::parse(R"({
+        "networks": {"changed": []},
+        "transponders": {"added": [], "removed": [], "changed": [], "reordered": false},
+        "programs": {"added": [], "removed": [], "changed": [], "reordered": false},
+        "favourites": {"changed": []}, "stamp": null, "file": {"changed": {}}})"));
+    result = test::runKvxtool("diff --text '" + file + "' '" + file + "'");
+    EXPECT_EQ(result.out, "No differences\n");
+
+    const std::string changed = writeText(dir, "changed.kvx", readText(file));
+    ASSERT_EQ(test::runKvxtool("stamp '" + changed + "' --version B002").exitCode, 0);
+    ASSERT_EQ(test::runKvxtool("delete '" + changed + "' --transponder 1").exitCode, 0);
+    result = test::runKvxtool("diff --text '" + file + "' '" + changed + "'");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.out.find("Transponder removed: network 0 11037 H 27500 DVB-S 1/2 (3 programs)\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("Stamp: "), std::string::npos);
+    EXPECT_NE(result.out.find("Program removed: \"Prog 1\" (service 101, network 0 11037 H)"),
+              std::string::npos);
+
+    result = test::runKvxtool("diff '" + file + "' '" + dir.file("missing.kvx") + "'");
+    EXPECT_EQ(result.exitCode, 6);
 }

@@ -338,18 +338,29 @@ TEST_F(LyngSatCommandTest, SameTransponderTwiceOnThePageIsNoticed)
     expectNothingLeftBehind();
 }
 
-TEST_F(LyngSatCommandTest, PageWithoutTranspondersRemovesNothing)
+TEST_F(LyngSatCommandTest, PageWithoutTranspondersChangesNothing)
 {
     fake.page = "<html><body>Sorry, this page has moved.</body></html>";
     dialogs.answerLyngSat(request("Net1.html"));
     prompter.acknowledgeMessage();
     trigger(ID_UPDATE_LYNGSAT);
-    EXPECT_EQ(prompter.shown,
-              QStringList({"No transponder was found on the page.\nNo transponder was removed."}));
-    EXPECT_EQ(db().transponders.size(), 3u);
-    // Only the sort has run.
-    EXPECT_EQ(transponderNames(db(), 1), std::vector<std::string>({"D", "E"}));
-    expectNothingLeftBehind();
+    EXPECT_EQ(prompter.shown, QStringList({"No transponders were found on the page"}));
+    EXPECT_TRUE(dialogs.reviewsShown.isEmpty());
+    // Not even the sort has run.
+    expectUnchanged();
+}
+
+TEST_F(LyngSatCommandTest, ReviewShowsTheChangesAndCancelKeepsTheDatabase)
+{
+    fake.page = netOnePage();
+    dialogs.answerLyngSat(request("Net1.html"));
+    dialogs.answerReview(false);
+    trigger(ID_UPDATE_LYNGSAT);
+    ASSERT_EQ(dialogs.reviewsShown.size(), 1);
+    const ImportReview& review = dialogs.reviewsShown[0];
+    EXPECT_EQ(review.title, "Update from LyngSat");
+    EXPECT_EQ(review.countsText(), "1 added, 1 updated, 1 removed (with 2 programs)");
+    expectUnchanged();
 }
 
 TEST_F(LyngSatCommandTest, RunsOnlyOnASatelliteNetworkAfterPendingEditsAreSettled)

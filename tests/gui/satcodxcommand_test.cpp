@@ -113,6 +113,15 @@ TEST_F(SatcodxCommandTest, ImportFillsTheNetworkRebuildsTheTreeAndMarksTheDocume
     EXPECT_EQ(prompter.fileDialogs[0].defaultSuffix, "SDX");
     EXPECT_TRUE(prompter.shown.isEmpty());
 
+    // The review showed what the import was about to do.
+    ASSERT_EQ(dialogs.reviewsShown.size(), 1);
+    const ImportReview& review = dialogs.reviewsShown[0];
+    EXPECT_EQ(review.title, "Import SATCODX");
+    EXPECT_EQ(review.countsText(), "3 added, 0 updated, 0 removed");
+    EXPECT_EQ(review.networkChanges, QStringList({"Name: Net 0 → Hot Bird 13E", "Position (0.1°): 0 → 130"}));
+    ASSERT_EQ(review.rows.size(), 3);
+    EXPECT_EQ(review.rows[2].cells, QStringList({"10971", "V", "29700", "DVB-S", "AUTO", "0"}));
+
     EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");
     EXPECT_EQ(db().networks[0].degree, 130);
     EXPECT_EQ(transponderNames(db(), 0), std::vector<std::string>({"A", "B", "", "", ""}));
@@ -176,20 +185,47 @@ TEST_F(SatcodxCommandTest, FileThatCannotBeReadIsReportedAndChangesNothing)
     expectUnchanged();
 }
 
-TEST_F(SatcodxCommandTest, FileWithoutSatcodxLinesStillMarksTheDocument)
+TEST_F(SatcodxCommandTest, FilesThatBringNoTransponderOrNoChangeAreToldAndChangeNothing)
 {
-    prompter.chooseFile(writeSdx("other.sdx", {"just text", sdxLine(channel("000000", "0", "27500"))}));
-    trigger(ID_IMPORT_SATCODX);
-    // The zero frequency line renames the network and adds nothing.
-    EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");
-    EXPECT_EQ(db().networks[0].degree, 0);
-    EXPECT_EQ(transponderNames(db(), 0), std::vector<std::string>({"A", "B"}));
-    EXPECT_TRUE(view().modified());
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+        const char* message;
+    };
+    const Case cases[] = {
+        // A zero frequency line would only rename the network.
+        {"other.sdx",
+         {"just text", sdxLine(channel("000000", "0", "27500"))},
+         "No transponders were found in the file"},
+        {"empty.sdx", {}, "No transponders were found in the file"},
+        {"same.sdx",
+         {sdxLine({.name = "Net 0",
+                   .frequency = "011538",
+                   .polarisation = "0",
+                   .degree = "0000",
+                   .symbolRate = "22000"})},
+         "The network already holds every transponder of the file; nothing was changed"},
+    };
+    for (const Case& c : cases) {
+        prompter.chooseFile(writeSdx(c.name, c.lines));
+        prompter.acknowledgeMessage();
+        trigger(ID_IMPORT_SATCODX);
+        ASSERT_FALSE(prompter.shown.isEmpty()) << c.name;
+        EXPECT_EQ(prompter.shown.back(), c.message);
+        EXPECT_TRUE(dialogs.reviewsShown.isEmpty());
+        EXPECT_EQ(imageOf(db()), before) << c.name;
+        EXPECT_FALSE(view().modified()) << c.name;
+    }
+}
 
-    prompter.chooseFile(writeSdx("empty.sdx", {}));
+TEST_F(SatcodxCommandTest, CancelledReviewChangesNothing)
+{
+    prompter.chooseFile(writeSdx("hotbird.sdx", {sdxLine(channel("010719", "0", "27500"))}));
+    dialogs.answerReview(false);
     trigger(ID_IMPORT_SATCODX);
-    EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");
-    EXPECT_TRUE(view().modified());
+    ASSERT_EQ(dialogs.reviewsShown.size(), 1);
+    EXPECT_EQ(dialogs.reviewsShown[0].countsText(), "1 added, 0 updated, 0 removed");
+    expectUnchanged();
 }
 
 TEST_F(SatcodxCommandTest, CancelledPendingEditStopsBeforeTheFileDialog)

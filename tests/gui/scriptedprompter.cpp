@@ -109,6 +109,7 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(dates_.empty()) << "a scripted date dialog answer was never asked for";
     EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
     EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
+    EXPECT_TRUE(reviewAnswers_.empty()) << "a scripted review answer was never asked for";
 }
 
 std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
@@ -162,6 +163,16 @@ std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget*, const 
     const auto answer = lyngSatAnswers_.front();
     lyngSatAnswers_.pop_front();
     return answer;
+}
+
+bool ScriptedDialogs::reviewImport(QWidget*, const ImportReview& review)
+{
+    reviewsShown << review;
+    if (reviewAnswers_.empty())
+        return true;
+    const bool apply = reviewAnswers_.front();
+    reviewAnswers_.pop_front();
+    return apply;
 }
 
 } // namespace kvx::test

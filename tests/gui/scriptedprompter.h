@@ -71,6 +71,9 @@ public:
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
     void showNotices(QWidget*, const QStringList& notices) override { noticesShown << notices; }
+    // Records the review and answers it: Apply unless a Cancel was scripted.
+    bool reviewImport(QWidget*, const ImportReview& review) override;
+    void answerReview(bool apply) { reviewAnswers_.push_back(apply); }
 
     int aboutShown = 0;
     // What the date dialog was opened with, each time.
@@ -78,12 +81,14 @@ public:
     QList<LyngSatDialogValues> lyngSatDialogs; // what each LyngSat dialog was opened with
     std::function<void()> whileLyngSatDialogOpen;
     QList<QStringList> noticesShown; // the notices of each import that had any
+    QList<ImportReview> reviewsShown;
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;
     std::deque<std::optional<DateDialogValues>> dates_;
     std::deque<ChannelListStep> channelLists_;
     std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
+    std::deque<bool> reviewAnswers_;
 };
 
 } // namespace kvx::test

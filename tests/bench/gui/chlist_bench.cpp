@@ -135,6 +135,7 @@ public:
         return std::nullopt;
     }
     void showNotices(QWidget*, const QStringList&) override {}
+    bool reviewImport(QWidget*, const ImportReview&) override { return false; }
 
 private:
     bool descending_ = true;

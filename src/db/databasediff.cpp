@@ -1,0 +1,390 @@
+#include "db/databasediff.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <unordered_map>
+
+#include "db/tables.h"
+
+namespace kvx {
+
+namespace {
+
+// Transponders within this many MHz of each other are one transponder moved, as in an update.
+constexpr int kFrequencyTolerance = 2;
+
+class FieldComparer {
+public:
+    template <class T>
+    void number(const char* field, T before, T after)
+    {
+        if (before != after)
+            fields.push_back({field, DiffValue::ofNumber(before), DiffValue::ofNumber(after)});
+    }
+    void name(const char* field, const std::string& before, const std::string& after)
+    {
+        if (before != after)
+            fields.push_back({field, DiffValue::ofName(before), DiffValue::ofName(after)});
+    }
+    void text(const char* field, std::string before, std::string after)
+    {
+        if (before != after)
+            fields.push_back(
+                {field, DiffValue::ofText(std::move(before)), DiffValue::ofText(std::move(after))});
+    }
+
+    std::vector<FieldChange> fields;
+};
+
+std::string pidListText(const PidList& pids)
+{
+    std::string text;
+    for (std::size_t k = 0; k < pids.size(); ++k) {
+        char entry[32];
+        std::snprintf(entry, sizeof entry, "%s0x%04X/%u", k == 0 ? "" : " ", pids.pidWord(k),
+                      static_cast<unsigned>(pids.language(k)));
+        text += entry;
+    }
+    return text;
+}
+
+// Lists of candidates by key, each taken in list order: the first one not yet paired.
+class CandidateBuckets {
+public:
+    void add(uint64_t key, int index) { buckets_[key].items.push_back(index); }
+
+    // The first unpaired candidate under `key`, or -1.
+    int firstUnpaired(uint64_t key, const std::vector<int>& partner)
+    {
+        const auto it = buckets_.find(key);
+        if (it == buckets_.end())
+            return -1;
+        Bucket& bucket = it->second;
+        while (bucket.cursor < bucket.items.size() && partner[bucket.items[bucket.cursor]] >= 0)
+            ++bucket.cursor;
+        return bucket.cursor < bucket.items.size() ? bucket.items[bucket.cursor] : -1;
+    }
+
+private:
+    struct Bucket {
+        std::vector<int> items;
+        std::size_t cursor = 0;
+    };
+    std::unordered_map<uint64_t, Bucket> buckets_;
+};
+
+// Which record of `before` each record of `after` is, and the reverse; -1 for none.
+struct Pairing {
+    std::vector<int> beforeOf;
+    std::vector<int> afterOf;
+
+    Pairing(std::size_t beforeCount, std::size_t afterCount)
+            : beforeOf(afterCount, -1)
+            , afterOf(beforeCount, -1)
+    {}
+    void pair(int before, int after)
+    {
+        beforeOf[static_cast<std::size_t>(after)] = before;
+        afterOf[static_cast<std::size_t>(before)] = after;
+    }
+    // Whether the paired records of `after` keep their order in `before`.
+    bool keepsOrder() const
+    {
+        int last = -1;
+        for (const int before : beforeOf) {
+            if (before < 0)
+                continue;
+            if (before < last)
+                return false;
+            last = before;
+        }
+        return true;
+    }
+};
+
+uint64_t transponderKey(int slot, int polarity, int frequency)
+{
+    return (static_cast<uint64_t>(slot) << 24) | (static_cast<uint64_t>(polarity) << 16) |
+           static_cast<uint64_t>(frequency);
+}
+
+uint64_t transponderKey(const TpInfo& tp)
+{
+    return transponderKey(tp.netIndex, tp.polarity(), tp.frequency);
+}
+
+Pairing pairTransponders(const CTpList& before, const CTpList& after)
+{
+    Pairing pairing(before.size(), after.size());
+    CandidateBuckets candidates;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        candidates.add(transponderKey(before[i]), static_cast<int>(i));
+    // Equal frequencies first, so that a neighbour within the tolerance never takes a transponder's
+    // own match.
+    for (std::size_t j = 0; j < after.size(); ++j)
+        if (const int i = candidates.firstUnpaired(transponderKey(after[j]), pairing.afterOf); i >= 0)
+            pairing.pair(i, static_cast<int>(j));
+    for (std::size_t j = 0; j < after.size(); ++j) {
+        if (pairing.beforeOf[j] >= 0)
+            continue;
+        const TpInfo& tp = after[j];
+        int best = -1;
+        for (int delta = -kFrequencyTolerance; delta <= kFrequencyTolerance; ++delta) {
+            const int frequency = tp.frequency + delta;
+            if (frequency < 0 || frequency > 0xFFFF)
+                continue;
+            const int i = candidates.firstUnpaired(transponderKey(tp.netIndex, tp.polarity(), frequency),
+                                                   pairing.afterOf);
+            if (i >= 0 && (best < 0 || i < best))
+                best = i;
+        }
+        if (best >= 0)
+            pairing.pair(best, static_cast<int>(j));
+    }
+    return pairing;
+}
+
+Pairing pairPrograms(const CProgList& before, const CProgList& after, const Pairing& transponders)
+{
+    Pairing pairing(before.size(), after.size());
+    CandidateBuckets candidates;
+    const auto key = [](std::size_t tpIndex, uint16_t serviceId) {
+        return (static_cast<uint64_t>(tpIndex) << 16) | serviceId;
+    };
+    for (std::size_t i = 0; i < before.size(); ++i)
+        candidates.add(key(before[i].tpIndex, before[i].serviceId), static_cast<int>(i));
+    for (std::size_t j = 0; j < after.size(); ++j) {
+        const ProgInfo& prog = after[j];
+        if (prog.tpIndex >= transponders.beforeOf.size())
+            continue;
+        const int tp = transponders.beforeOf[prog.tpIndex];
+        if (tp < 0)
+            continue;
+        if (const int i =
+                candidates.firstUnpaired(key(static_cast<std::size_t>(tp), prog.serviceId), pairing.afterOf);
+            i >= 0)
+            pairing.pair(i, static_cast<int>(j));
+    }
+    return pairing;
+}
+
+TransponderKey keyOfTransponder(const ChannelDatabase& db, std::size_t tpIndex)
+{
+    const TpInfo* tp = db.transponders.at(tpIndex);
+    if (tp == nullptr)
+        return {};
+    return {tp->netIndex, tp->frequency, tp->polarity()};
+}
+
+ProgramKey keyOfProgram(const ChannelDatabase& db, const ProgInfo& prog)
+{
+    return {keyOfTransponder(db, prog.tpIndex), prog.name, prog.serviceId};
+}
+
+std::vector<int> programCounts(const ChannelDatabase& db)
+{
+    std::vector<int> counts(db.transponders.size(), 0);
+    for (const auto& prog : db.programs)
+        if (prog.tpIndex < counts.size())
+            ++counts[prog.tpIndex];
+    return counts;
+}
+
+TpInfo withoutTreeItem(const TpInfo& tp)
+{
+    TpInfo copy = tp;
+    copy.treeItem = nullptr;
+    return copy;
+}
+
+void compareFile(const ChannelDatabase& before, const ChannelDatabase& after, DatabaseDiff& diff)
+{
+    FieldComparer fields;
+    fields.number("version", before.version, after.version);
+    fields.number("layoutFlags", before.layoutFlags, after.layoutFlags);
+    fields.number("compressed", before.compressed, after.compressed);
+    diff.file = std::move(fields.fields);
+    if (before.stamp != after.stamp)
+        diff.stamp = std::make_pair(before.stamp, after.stamp);
+}
+
+void compareNetworks(const ChannelDatabase& before, const ChannelDatabase& after, DatabaseDiff& diff)
+{
+    const std::size_t count = std::min(before.networks.size(), after.networks.size());
+    for (std::size_t slot = 0; slot < count; ++slot) {
+        const NetInfo& a = before.networks[slot];
+        const NetInfo& b = after.networks[slot];
+        FieldComparer fields;
+        fields.name("name", a.name, b.name);
+        fields.number("degree", a.degree, b.degree);
+        fields.number("positionerId", a.positionerId, b.positionerId);
+        fields.number("skewV", a.skewV, b.skewV);
+        fields.number("skewH", a.skewH, b.skewH);
+        const AntInfo* antA = before.antennas.at(slot);
+        const AntInfo* antB = after.antennas.at(slot);
+        if (antA != nullptr && antB != nullptr) {
+            fields.number("diseqc", antA->diseqc, antB->diseqc);
+            fields.number("power", antA->power, antB->power);
+            fields.number("ports", antA->ports, antB->ports);
+            fields.number("lnbType", antA->lnbType, antB->lnbType);
+            fields.number("lnbFreqLow", antA->lnbFreqLow, antB->lnbFreqLow);
+            fields.number("lnbFreqHigh", antA->lnbFreqHigh, antB->lnbFreqHigh);
+        }
+        if (!fields.fields.empty())
+            diff.networks.push_back({static_cast<int>(slot), a.name, std::move(fields.fields)});
+    }
+}
+
+std::vector<FieldChange> transponderFields(const TpInfo& a, const TpInfo& b)
+{
+    FieldComparer fields;
+    fields.name("name", a.name, b.name);
+    fields.number("frequency", a.frequency, b.frequency);
+    fields.text("polarity", polarityText(a.polarity()), polarityText(b.polarity()));
+    fields.number("symbolRate", a.symbolRate, b.symbolRate);
+    fields.text("system", systemText(a), systemText(b));
+    fields.text("modulation", (a.tpFlags & TP_8PSK) ? "8PSK" : "QPSK",
+                (b.tpFlags & TP_8PSK) ? "8PSK" : "QPSK");
+    fields.text("fec", fecText(a), fecText(b));
+    fields.number("freqDrift", a.freqDrift, b.freqDrift);
+    fields.number("gmtError", a.gmtError, b.gmtError);
+    static constexpr const char* kExtraNames[] = {"tpExtra0", "tpExtra1", "tpExtra2", "tpExtra3"};
+    for (std::size_t k = 0; k < a.tpExtra.size(); ++k)
+        fields.number(kExtraNames[k], a.tpExtra[k], b.tpExtra[k]);
+    return std::move(fields.fields);
+}
+
+void compareTransponders(const ChannelDatabase& before, const ChannelDatabase& after, const Pairing& pairing,
+                         DatabaseDiff& diff)
+{
+    const std::vector<int> countsBefore = programCounts(before);
+    const std::vector<int> countsAfter = programCounts(after);
+    for (std::size_t i = 0; i < before.transponders.size(); ++i)
+        if (pairing.afterOf[i] < 0)
+            diff.transpondersRemoved.push_back({withoutTreeItem(before.transponders[i]), countsBefore[i]});
+    for (std::size_t j = 0; j < after.transponders.size(); ++j) {
+        const TpInfo& b = after.transponders[j];
+        const int i = pairing.beforeOf[j];
+        if (i < 0) {
+            diff.transpondersAdded.push_back({withoutTreeItem(b), countsAfter[j]});
+            continue;
+        }
+        const TpInfo& a = before.transponders[static_cast<std::size_t>(i)];
+        if (std::vector<FieldChange> fields = transponderFields(a, b); !fields.empty())
+            diff.transpondersChanged.push_back({withoutTreeItem(a), withoutTreeItem(b), std::move(fields)});
+    }
+    diff.transpondersReordered = !pairing.keepsOrder();
+}
+
+std::vector<FieldChange> programFields(const ProgInfo& a, const ProgInfo& b)
+{
+    FieldComparer fields;
+    fields.name("name", a.name, b.name);
+    fields.number("nameCodePage", a.nameCodePage, b.nameCodePage);
+    fields.number("pmtPid", a.pmtPid, b.pmtPid);
+    fields.number("pcrPid", a.pcrPid, b.pcrPid);
+    fields.text("videoPids", pidListText(a.videoPids), pidListText(b.videoPids));
+    fields.text("audioPids", pidListText(a.audioPids), pidListText(b.audioPids));
+    fields.text("teletextPids", pidListText(a.teletextPids), pidListText(b.teletextPids));
+    fields.number("caSystems", a.caSystems, b.caSystems);
+    fields.number("attributes", a.attributes, b.attributes);
+    fields.number("spareByte", a.spareByte, b.spareByte);
+    fields.number("spareWord", a.spareWord, b.spareWord);
+    return std::move(fields.fields);
+}
+
+void comparePrograms(const ChannelDatabase& before, const ChannelDatabase& after, const Pairing& pairing,
+                     DatabaseDiff& diff)
+{
+    for (std::size_t i = 0; i < before.programs.size(); ++i)
+        if (pairing.afterOf[i] < 0)
+            diff.programsRemoved.push_back(keyOfProgram(before, before.programs[i]));
+    for (std::size_t j = 0; j < after.programs.size(); ++j) {
+        const ProgInfo& b = after.programs[j];
+        const int i = pairing.beforeOf[j];
+        if (i < 0) {
+            diff.programsAdded.push_back(keyOfProgram(after, b));
+            continue;
+        }
+        const ProgInfo& a = before.programs[static_cast<std::size_t>(i)];
+        if (std::vector<FieldChange> fields = programFields(a, b); !fields.empty())
+            diff.programsChanged.push_back({keyOfProgram(before, a), std::move(fields)});
+    }
+    diff.programsReordered = !pairing.keepsOrder();
+}
+
+// A group's list of programs of `after` in the numbering of `before`; a program `before` does not
+// hold gets a number no program of `before` has.
+std::vector<int64_t> inBeforeNumbering(const CChList& list, const Pairing& programs)
+{
+    std::vector<int64_t> mapped;
+    mapped.reserve(list.size());
+    for (const uint16_t program : list) {
+        const int before = program < programs.beforeOf.size() ? programs.beforeOf[program] : -1;
+        mapped.push_back(before >= 0 ? before : -1 - static_cast<int64_t>(program));
+    }
+    return mapped;
+}
+
+void compareFavourites(const ChannelDatabase& before, const ChannelDatabase& after, const Pairing& programs,
+                       DatabaseDiff& diff)
+{
+    const std::size_t count = std::min(before.favourites.size(), after.favourites.size());
+    for (std::size_t group = 0; group < count; ++group) {
+        const FavInfo& a = before.favourites[group];
+        const FavInfo& b = after.favourites[group];
+        FieldComparer fields;
+        fields.name("name", a.name, b.name);
+        for (const bool radio : {false, true}) {
+            const CChList& listA = a.listFor(radio);
+            const CChList& listB = b.listFor(radio);
+            if (std::vector<int64_t>(listA.begin(), listA.end()) != inBeforeNumbering(listB, programs))
+                fields.fields.push_back({radio ? "radioList" : "tvList",
+                                         DiffValue::ofNumber(static_cast<int64_t>(listA.size())),
+                                         DiffValue::ofNumber(static_cast<int64_t>(listB.size()))});
+        }
+        if (!fields.fields.empty())
+            diff.favourites.push_back({static_cast<int>(group), a.name, std::move(fields.fields)});
+    }
+}
+
+} // namespace
+
+bool DatabaseDiff::empty() const
+{
+    return file.empty() && networks.empty() && transpondersAdded.empty() && transpondersRemoved.empty() &&
+           transpondersChanged.empty() && !transpondersReordered && programsAdded.empty() &&
+           programsRemoved.empty() && programsChanged.empty() && !programsReordered && favourites.empty() &&
+           !stamp.has_value();
+}
+
+DatabaseDiff compareDatabases(const ChannelDatabase& before, const ChannelDatabase& after)
+{
+    DatabaseDiff diff;
+    compareFile(before, after, diff);
+    compareNetworks(before, after, diff);
+    const Pairing transponders = pairTransponders(before.transponders, after.transponders);
+    compareTransponders(before, after, transponders, diff);
+    const Pairing programs = pairPrograms(before.programs, after.programs, transponders);
+    comparePrograms(before, after, programs, diff);
+    compareFavourites(before, after, programs, diff);
+    return diff;
+}
+
+std::string systemText(const TpInfo& tp)
+{
+    return tp.isDvbS2() ? "DVB-S2" : "DVB-S";
+}
+
+std::string fecText(const TpInfo& tp)
+{
+    const auto fec = static_cast<std::size_t>(tp.fec());
+    return fec < kFecNames.size() ? std::string(kFecNames[fec]) : std::to_string(fec);
+}
+
+std::string polarityText(int polarity)
+{
+    return std::string(kPolarityLetters[static_cast<std::size_t>(polarity) & TP_POLARITY_MASK]);
+}
+
+} // namespace kvx

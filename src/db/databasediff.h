@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "db/channeldatabase.h"
+#include "db/stamp.h"
+
+namespace kvx {
+
+// One value of a compared field: a number, a name in the file's bytes (the caller decodes it), or a
+// readable text such as "H" or "3/4".
+struct DiffValue {
+    enum class Kind : uint8_t { Number, Name, Text };
+    Kind kind = Kind::Number;
+    int64_t number = 0;
+    std::string text;
+
+    static DiffValue ofNumber(int64_t value) { return {Kind::Number, value, {}}; }
+    static DiffValue ofName(std::string bytes) { return {Kind::Name, 0, std::move(bytes)}; }
+    static DiffValue ofText(std::string text) { return {Kind::Text, 0, std::move(text)}; }
+    bool operator==(const DiffValue&) const = default;
+};
+
+struct FieldChange {
+    std::string field;
+    DiffValue before;
+    DiffValue after;
+};
+
+// A transponder as a reader finds it: its network slot, frequency and polarity.
+struct TransponderKey {
+    int slot = 0;
+    uint16_t frequency = 0;
+    int polarity = 0;
+};
+
+// A program by its transponder, name and service ID.
+struct ProgramKey {
+    TransponderKey transponder;
+    std::string name;
+    uint16_t serviceId = 0;
+};
+
+struct NetworkChange {
+    int slot = 0;
+    std::string name; // the name before
+    std::vector<FieldChange> fields;
+};
+
+// A transponder only one side holds, with the number of programs that come or go with it.
+struct TransponderPresence {
+    TpInfo record;
+    int programs = 0;
+};
+
+struct TransponderChange {
+    TpInfo before;
+    TpInfo after;
+    std::vector<FieldChange> fields;
+};
+
+struct ProgramChange {
+    ProgramKey key; // as before
+    std::vector<FieldChange> fields;
+};
+
+struct FavouriteChange {
+    int group = 0;
+    std::string name; // the name before
+    std::vector<FieldChange> fields;
+};
+
+// What changed from one database to another. Networks pair by slot; transponders pair within a network
+// by the update's rule (same polarity, frequency within 2 MHz; equal frequencies first); programs pair
+// by their paired transponder and service ID; favourite groups by number.
+struct DatabaseDiff {
+    std::vector<FieldChange> file; // version, layout flags, compressed form
+    std::vector<NetworkChange> networks;
+    std::vector<TransponderPresence> transpondersAdded;
+    std::vector<TransponderPresence> transpondersRemoved;
+    std::vector<TransponderChange> transpondersChanged;
+    bool transpondersReordered = false;
+    std::vector<ProgramKey> programsAdded;
+    std::vector<ProgramKey> programsRemoved;
+    std::vector<ProgramChange> programsChanged;
+    bool programsReordered = false;
+    std::vector<FavouriteChange> favourites;
+    std::optional<std::pair<Stamp, Stamp>> stamp;
+
+    bool empty() const;
+};
+
+DatabaseDiff compareDatabases(const ChannelDatabase& before, const ChannelDatabase& after);
+
+// "DVB-S" or "DVB-S2", the FEC's name ("3/4", or the code's number when it has none) and the
+// polarity's letter, as the comparison reports them.
+std::string systemText(const TpInfo& tp);
+std::string fecText(const TpInfo& tp);
+std::string polarityText(int polarity);
+
+} // namespace kvx
