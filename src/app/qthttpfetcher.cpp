@@ -70,8 +70,10 @@ public:
 
     void take()
     {
+        if (stopped_ != DownloadResult::Ok || !reply_.isOpen())
+            return;
         const QByteArray chunk = reply_.readAll();
-        if (stopped_ != DownloadResult::Ok || chunk.isEmpty())
+        if (chunk.isEmpty())
             return;
         if (received_ + chunk.size() > maxBytes_)
             return stop(DownloadResult::TooLarge);

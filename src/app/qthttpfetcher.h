@@ -3,10 +3,9 @@
 #include <cstdint>
 
 #include <QPointer>
+#include <QWidget>
 
 #include "platform/httpfetcher.h"
-
-class QWidget;
 
 namespace kvx {
 
