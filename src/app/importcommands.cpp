@@ -15,10 +15,11 @@ namespace kvx {
 
 namespace {
 
-HttpFetcher& httpOf(const AppServices& services)
+HttpFetcher& httpOf(const AppServices& services, QWidget* window)
 {
-    // The program's fetcher keeps no state between calls.
+    // The program's fetcher keeps no state between calls but the window its progress dialog is modal to.
     static QtHttpFetcher network;
+    network.setWindow(window);
     return services.http != nullptr ? *services.http : network;
 }
 
@@ -52,7 +53,7 @@ void CChildView::OnUpdateFromLyngSat()
     const BusyWindowGuard busy(this);
     NetInfo* network = currentNet_;
     LyngSatUpdater updater(
-        {services_.prompter, services_.dialogs, httpOf(services_), this, encoding_, lyngSatSite()});
+        {services_.prompter, services_.dialogs, httpOf(services_, window()), this, encoding_, lyngSatSite()});
     if (updater.UpdateFromLyngSat(database_, *network) != StatusOk)
         return;
     ShowNetworkItem(currentItem_);

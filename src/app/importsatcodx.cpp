@@ -32,7 +32,7 @@ FileDialogSpec satcodxDialogSpec()
 QString readFailureText(Status status)
 {
     if (status == StatusBadFormat) // the only refusal of a file that could be opened
-        return QObject::tr("The file is too large for a SATCODX file.");
+        return QObject::tr("The file is too large to be a SATCODX file.");
     return QString::fromStdString(statusMessage(status));
 }
 

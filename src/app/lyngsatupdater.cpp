@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include <QUrl>
+
 #include "app/dialogfactory.h"
 #include "app/importreview.h"
 #include "app/statusbarprogress.h"
@@ -35,6 +37,12 @@ constexpr const char* kConnectFailedMessage = "The attempt to connect to the ser
 constexpr const char* kDownloadFailedMessage = "File Download Error!\nThe webpage was not found.";
 constexpr const char* kNoDownloadMessage = "Can`t found download file.";
 constexpr const char* kNoCellFileMessage = "Can`t Open temp file.";
+constexpr const char* kCancelledMessage = "The download was cancelled.\nNothing was changed.";
+constexpr const char* kTimedOutMessage = "The server did not send the page within %1.\nNothing was changed.";
+constexpr const char* kRedirectRefusedMessage =
+    "The server redirected the download to another site; only redirects within %1 are followed.\n"
+    "Nothing was changed.";
+constexpr const char* kTooLargeMessage = "The file is too large to be a LyngSat page.\nNothing was changed.";
 
 // The merge's notices, kept to be shown together when it has ended.
 class CollectedNotices final : public NoticeSink {
@@ -47,6 +55,14 @@ public:
 std::string localPath(const ScratchFolder& folder, const std::string& name)
 {
     return (folder.path() / name).string();
+}
+
+// "https://www.example.org" of "https://www.example.org/europe/page.html": where a redirect may go.
+QString originOf(const std::string& url)
+{
+    return QUrl::fromUserInput(QString::fromStdString(url))
+        .adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment | QUrl::RemoveUserInfo)
+        .toString();
 }
 
 void removeFile(const std::string& path)
@@ -119,11 +135,31 @@ void LyngSatUpdater::waitForConnection(const std::string& url, ProgressSink& pro
 
 bool LyngSatUpdater::download(const std::string& url, const std::string& pagePath, ProgressSink& progress)
 {
-    if (context_.http.download(url, pagePath))
+    const DownloadResult result = context_.http.download(url, pagePath);
+    if (result == DownloadResult::Ok)
         return true;
     removeFile(pagePath);
-    progress.setText(kNotFoundText);
-    showError(kDownloadFailedMessage);
+    switch (result) {
+    case DownloadResult::Cancelled:
+        context_.prompter.showMessage(QString::fromUtf8(kCancelledMessage), PromptIcon::Information);
+        break;
+    case DownloadResult::TimedOut: {
+        const int seconds = context_.http.deadlineSeconds();
+        const QString duration =
+            seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
+        context_.prompter.showMessage(QString::fromUtf8(kTimedOutMessage).arg(duration), PromptIcon::Stop);
+        break;
+    }
+    case DownloadResult::RedirectRefused:
+        context_.prompter.showMessage(QString::fromUtf8(kRedirectRefusedMessage).arg(originOf(url)),
+                                      PromptIcon::Stop);
+        break;
+    case DownloadResult::TooLarge: showError(kTooLargeMessage); break;
+    default:
+        progress.setText(kNotFoundText);
+        showError(kDownloadFailedMessage);
+        break;
+    }
     return false;
 }
 

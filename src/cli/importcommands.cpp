@@ -52,17 +52,23 @@ bool checkSatelliteSlot(const ChannelDatabase& db, int slot)
     return true;
 }
 
-// Opens the database and the import file; on failure prints why and gives the exit status.
+// Opens the database and the import file; on failure prints why and gives the exit status. An import
+// file above the size limit is refused with `tooLargeText`.
 std::optional<int> openBoth(const std::string& databasePath, bool ignoreChecksum, int slot,
-                            const std::string& importPath, ChannelDatabase& db, std::string& text)
+                            const std::string& importPath, const char* tooLargeText, ChannelDatabase& db,
+                            std::string& text)
 {
     if (const Status status = loadDatabaseFile(databasePath, db, ignoreChecksum); status != StatusOk)
         return fail(status);
     if (!checkSatelliteSlot(db, slot))
         return kBadSlotExit;
     std::vector<uint8_t> bytes;
-    if (const Status status = readFileBytes(importPath, bytes, kMaxImportFileSize); status != StatusOk)
-        return fail(status);
+    if (const Status status = readFileBytes(importPath, bytes, kMaxImportFileSize); status != StatusOk) {
+        if (status != StatusBadFormat) // the only refusal of a file that could be opened
+            return fail(status);
+        std::cerr << tooLargeText << '\n';
+        return status;
+    }
     text.assign(bytes.begin(), bytes.end());
     return std::nullopt;
 }
@@ -123,8 +129,8 @@ int runImportSdx(const SdxArguments& args)
         return 1;
     ChannelDatabase before;
     std::string text;
-    if (const auto exit =
-            openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.sdxPath, before, text))
+    if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.sdxPath,
+                                   "The file is too large to be a SATCODX file", before, text))
         return *exit;
     ChannelDatabase after = before;
     NullProgressSink progress;
@@ -171,8 +177,8 @@ int runLyngSatMerge(const LyngSatArguments& args)
         return 1;
     ChannelDatabase before;
     std::string page;
-    if (const auto exit =
-            openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.pagePath, before, page))
+    if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.pagePath,
+                                   "The file is too large to be a LyngSat page", before, page))
         return *exit;
     const auto slot = static_cast<std::size_t>(args.slot);
     const LyngSatOptions options = optionsFor(args, before.antennas[slot]);

@@ -112,6 +112,21 @@ TEST(KvxtoolImportSdx, FailuresLeaveTheFileAsItWas)
 
     result = test::runKvxtool("import-sdx '" + dir.file("none.kvx") + "' --network 1 '" + sdx + "'");
     EXPECT_EQ(result.exitCode, 6);
+
+    // A file above 64 MiB is refused for what it is (a sparse file: nothing of it is read).
+    const std::string huge = writeText(dir, "huge.txt", "");
+    std::filesystem::resize_file(huge, 64 * 1024 * 1024 + 1);
+    const struct {
+        const char* command;
+        const char* message;
+    } tooLarge[] = {{"import-sdx", "The file is too large to be a SATCODX file\n"},
+                    {"lyngsat-merge", "The file is too large to be a LyngSat page\n"}};
+    for (const auto& row : tooLarge) {
+        result = test::runKvxtool(std::string(row.command) + " '" + file + "' --network 1 '" + huge + "'");
+        EXPECT_EQ(result.exitCode, 9) << row.command;
+        EXPECT_EQ(result.err, row.message);
+        EXPECT_TRUE(result.out.empty());
+    }
     EXPECT_EQ(readText(file), before);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace kvx::test {
 
@@ -26,7 +27,18 @@ QString LocalHttpServer::address() const
 void LocalHttpServer::setPage(const QByteArray& path, const QByteArray& body, int status,
                               const QByteArray& extraHeaders)
 {
-    pages_[path] = {status, body, extraHeaders};
+    pages_[path] = {status, body, extraHeaders, body.size()};
+}
+
+void LocalHttpServer::setSlowPage(const QByteArray& path, const QByteArray& body, int intervalMs)
+{
+    pages_[path] = {200, body, {}, body.size(), intervalMs};
+}
+
+void LocalHttpServer::setPageWithLength(const QByteArray& path, const QByteArray& body,
+                                        qsizetype declaredLength)
+{
+    pages_[path] = {200, body, {}, declaredLength};
 }
 
 quint16 LocalHttpServer::closedPort()
@@ -62,12 +74,29 @@ void LocalHttpServer::answer(QTcpSocket* socket, QByteArray& received)
     if (onRequest)
         onRequest(path);
     const auto found = pages_.find(path);
-    const Page page = found != pages_.end() ? found->second : Page{404, "<html>Not Found</html>", {}};
-    QByteArray response = "HTTP/1.1 " + QByteArray::number(page.status) + " Status\r\n";
-    response += "Content-Type: text/html\r\nContent-Length: " + QByteArray::number(page.body.size()) + "\r\n";
-    response += page.extraHeaders + "Connection: close\r\n\r\n" + page.body;
-    socket->write(response);
+    const QByteArray missing = "<html>Not Found</html>";
+    const Page page = found != pages_.end() ? found->second : Page{404, missing, {}, missing.size()};
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(page.status) + " Status\r\nContent-Type: text/html\r\n";
+    if (page.declaredLength >= 0)
+        head += "Content-Length: " + QByteArray::number(page.declaredLength) + "\r\n";
+    socket->write(head + page.extraHeaders + "Connection: close\r\n\r\n");
+    if (page.byteIntervalMs > 0)
+        return trickle(socket, page.body, page.byteIntervalMs);
+    socket->write(page.body);
     socket->disconnectFromHost();
+}
+
+void LocalHttpServer::trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs)
+{
+    auto* timer = new QTimer(socket); // goes with the connection
+    connect(timer, &QTimer::timeout, socket, [socket, body, sent = qsizetype(0)]() mutable {
+        if (sent < body.size())
+            socket->write(body.mid(sent++, 1));
+        else
+            socket->disconnectFromHost();
+    });
+    timer->start(intervalMs);
 }
 
 } // namespace kvx::test

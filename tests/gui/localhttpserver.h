@@ -28,6 +28,11 @@ public:
     // `extraHeaders` are whole header lines ending in "\r\n".
     void setPage(const QByteArray& path, const QByteArray& body, int status = 200,
                  const QByteArray& extraHeaders = {});
+    // A page whose body comes one byte at a time, `intervalMs` apart.
+    void setSlowPage(const QByteArray& path, const QByteArray& body, int intervalMs);
+    // A page that announces `declaredLength` bytes (below 0: no length, the close ends the body) and
+    // sends `body` before it closes the connection.
+    void setPageWithLength(const QByteArray& path, const QByteArray& body, qsizetype declaredLength);
 
     // A port on 127.0.0.1 that nothing listens on.
     static quint16 closedPort();
@@ -39,10 +44,13 @@ public:
 
 private:
     struct Page {
-        int status;
+        int status = 200;
         QByteArray body;
         QByteArray extraHeaders;
+        qsizetype declaredLength = 0;
+        int byteIntervalMs = 0; // 0: the whole body at once
     };
+    void trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs);
     void accept();
     void answer(QTcpSocket* socket, QByteArray& received);
 

@@ -5,11 +5,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTest>
+#include <QTimer>
 
 #include "app/lyngsatsite.h"
 #include "app/progressbar.h"
+#include "app/qthttpfetcher.h"
 #include "core/importdatabase.h"
 #include "framefixture.h"
 #include "localhttpserver.h"
@@ -38,18 +43,19 @@ public:
         return answer;
     }
 
-    bool download(const std::string& url, const std::string& path) override
+    DownloadResult download(const std::string& url, const std::string& path) override
     {
         downloadedUrls.push_back(url);
         downloadPaths.push_back(path);
         if (whileDownloading)
             whileDownloading(path);
         if (!page)
-            return false;
+            return DownloadResult::Failed;
         if (writePage)
             std::ofstream(path, std::ios::binary) << *page;
-        return true;
+        return DownloadResult::Ok;
     }
+    int deadlineSeconds() const override { return 60; }
 
     std::deque<bool> connectAnswers; // true once they run out
     std::optional<std::string> page; // none: the download fails
@@ -434,4 +440,81 @@ TEST_F(LyngSatUnreachableTest, NoConnectionIsReportedAndTheDownloadFails)
                                            "The attempt to connect to the server failed.",
                                            "File Download Error!\nThe webpage was not found."}));
     expectUnchanged();
+}
+
+TEST_F(LyngSatDownloadTest, CancelOnTheProgressDialogEndsTheDownloadAndChangesNothing)
+{
+    // One byte a second: the page would take many minutes.
+    server.setSlowPage("/Net1.html", QByteArray::fromStdString(netOnePage()), 1000);
+    QTimer poll;
+    QWidget* dialogParent = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    QString label;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto* dialog = frame->findChild<QProgressDialog*>();
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        poll.stop();
+        dialogParent = dialog->parentWidget();
+        modality = dialog->windowModality();
+        label = dialog->labelText();
+        QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    poll.start(20);
+    dialogs.answerLyngSat(request("Net1.html"));
+    prompter.acknowledgeMessage();
+    trigger(ID_UPDATE_LYNGSAT);
+
+    EXPECT_EQ(dialogParent, frame.get());
+    EXPECT_EQ(modality, Qt::WindowModal);
+    EXPECT_TRUE(label.startsWith("Downloading " + server.address() + "/Net1.html\n")) << label.toStdString();
+    EXPECT_TRUE(label.endsWith(" received")) << label.toStdString();
+    EXPECT_EQ(prompter.shown, QStringList({"The download was cancelled.\nNothing was changed."}));
+    EXPECT_EQ(prompter.icons, QList<PromptIcon>({PromptIcon::Information}));
+    EXPECT_EQ(frame->findChild<QProgressDialog*>(), nullptr);
+    expectUnchanged();
+}
+
+// The program's fetcher with a one-second deadline and pages of up to 4 KiB.
+class LyngSatLimitedDownloadTest : public LyngSatDownloadTest {
+protected:
+    void SetUp() override
+    {
+        LyngSatDownloadTest::SetUp();
+        limited.setWindow(frame.get());
+    }
+    HttpFetcher* fetcher() override { return &limited; }
+
+    QtHttpFetcher limited{{5000, 5000, 1000, 4096}};
+};
+
+TEST_F(LyngSatLimitedDownloadTest, DownloadThatEndsBadlySaysWhyAndChangesNothing)
+{
+    const QByteArray page = QByteArray::fromStdString(netOnePage());
+    server.setSlowPage("/slow.html", page, 100);
+    server.setPage("/big.html", page + QByteArray(4096, ' '));
+    server.setPage("/away.html", {}, 302,
+                   "Location: http://localhost:" + QByteArray::number(server.port()) + "/\r\n");
+    server.setPage("/error.html", page, 500);
+    server.setPageWithLength("/cut.html", page.left(100), page.size());
+    const QString notFound = "File Download Error!\nThe webpage was not found.";
+    const struct {
+        const char* page;
+        QString message;
+    } rows[] = {
+        {"slow.html", "The server did not send the page within 1 second.\nNothing was changed."},
+        {"big.html", "The file is too large to be a LyngSat page.\nNothing was changed."},
+        {"away.html", "The server redirected the download to another site; only redirects within " +
+                          server.address() + " are followed.\nNothing was changed."},
+        {"error.html", notFound},
+        {"cut.html", notFound},
+    };
+    for (const auto& row : rows) {
+        prompter.shown.clear();
+        dialogs.answerLyngSat(request(row.page));
+        prompter.acknowledgeMessage();
+        trigger(ID_UPDATE_LYNGSAT);
+        EXPECT_EQ(prompter.shown, QStringList({row.message})) << row.page;
+        expectUnchanged();
+    }
 }

@@ -60,36 +60,73 @@ TEST_F(QtHttpFetcherTest, DownloadWritesThePageAndReplacesAnOldFile)
     old.write("an older and much longer page that must not survive in any part");
     old.close();
     QtHttpFetcher fetcher;
-    ASSERT_TRUE(fetcher.download(url("/europe/Astra.html"), file("Astra.html")));
+    ASSERT_EQ(fetcher.download(url("/europe/Astra.html"), file("Astra.html")), DownloadResult::Ok);
     EXPECT_EQ(contents(file("Astra.html")), body);
     EXPECT_EQ(server.requestedPaths, QList<QByteArray>({"/europe/Astra.html"}));
 }
 
-TEST_F(QtHttpFetcherTest, FailuresLeaveNoFile)
+TEST_F(QtHttpFetcherTest, FailuresSayWhatEndedTheDownloadAndLeaveNoFile)
 {
     server.setPage("/gone.html", "<html>gone</html>", 410);
+    server.setPage("/error.html", "<html>error</html>", 500);
+    server.setPageWithLength("/cut.html", "<html>the first part", 400);
     server.setPage("/big.html", QByteArray(4096, 'x'));
-    QtHttpFetcher small({5000, 5000, 1024});
-    EXPECT_FALSE(small.download(url("/missing.html"), file("missing.html"))); // 404
-    EXPECT_FALSE(small.download(url("/gone.html"), file("gone.html")));
-    EXPECT_FALSE(small.download(url("/big.html"), file("big.html"))); // larger than the limit
+    server.setPageWithLength("/unannounced.html", QByteArray(4096, 'x'), -1);
+    server.setSlowPage("/slow.html", QByteArray(100, 'x'), 50);
+    server.setPage("/ok.html", "ok");
     const std::string closed =
         "http://127.0.0.1:" + std::to_string(LocalHttpServer::closedPort()) + "/a.html";
-    EXPECT_FALSE(small.download(closed, file("a.html")));
-    // A folder that does not exist cannot take the file.
-    server.setPage("/ok.html", "ok");
-    EXPECT_FALSE(small.download(url("/ok.html"), file("nowhere/ok.html")));
+    const struct {
+        std::string url;
+        const char* name;
+        DownloadResult result;
+    } rows[] = {
+        {url("/missing.html"), "missing.html", DownloadResult::Failed}, // 404
+        {url("/gone.html"), "gone.html", DownloadResult::Failed},
+        {url("/error.html"), "error.html", DownloadResult::Failed},
+        {url("/cut.html"), "cut.html", DownloadResult::Failed}, // the connection closed mid-body
+        {url("/big.html"), "big.html", DownloadResult::TooLarge},
+        {url("/unannounced.html"), "unannounced.html", DownloadResult::TooLarge},
+        {url("/slow.html"), "slow.html", DownloadResult::TimedOut},
+        {closed, "a.html", DownloadResult::Failed},
+        {url("/ok.html"), "nowhere/ok.html", DownloadResult::Failed}, // no folder to take the file
+    };
+    QtHttpFetcher small({5000, 5000, 1000, 1024});
+    EXPECT_EQ(small.deadlineSeconds(), 1);
+    for (const auto& row : rows)
+        EXPECT_EQ(small.download(row.url, file(row.name)), row.result) << row.url;
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
-TEST_F(QtHttpFetcherTest, RedirectsAreFollowed)
+TEST_F(QtHttpFetcherTest, RedirectsAreFollowedOnlyToTheSameSchemeHostAndPort)
 {
-    server.setPage("/old.html", {}, 301, "Location: " + server.address().toLatin1() + "/new.html\r\n");
+    LocalHttpServer other;
+    ASSERT_TRUE(other.isListening());
+    const QByteArray port = QByteArray::number(server.port());
     server.setPage("/new.html", "moved here");
+    server.setPage("/elsewhere.html", {}, 302, "Location: http://localhost:" + port + "/new.html\r\n");
+    const struct {
+        QByteArray location;
+        DownloadResult result;
+        QList<QByteArray> requested;
+    } rows[] = {
+        {server.address().toLatin1() + "/new.html", DownloadResult::Ok, {"/old.html", "/new.html"}},
+        {"/new.html", DownloadResult::Ok, {"/old.html", "/new.html"}},
+        {"/elsewhere.html", DownloadResult::RedirectRefused, {"/old.html", "/elsewhere.html"}},
+        {"http://localhost:" + port + "/new.html", DownloadResult::RedirectRefused, {"/old.html"}},
+        {"https://127.0.0.1:" + port + "/new.html", DownloadResult::RedirectRefused, {"/old.html"}},
+        {other.address().toLatin1() + "/new.html", DownloadResult::RedirectRefused, {"/old.html"}},
+    };
     QtHttpFetcher fetcher;
-    ASSERT_TRUE(fetcher.download(url("/old.html"), file("page.html")));
-    EXPECT_EQ(contents(file("page.html")), "moved here");
-    EXPECT_EQ(server.requestedPaths, QList<QByteArray>({"/old.html", "/new.html"}));
+    for (const auto& row : rows) {
+        server.setPage("/old.html", {}, 301, "Location: " + row.location + "\r\n");
+        server.requestedPaths.clear();
+        EXPECT_EQ(fetcher.download(url("/old.html"), file("page.html")), row.result) << row.location.data();
+        EXPECT_EQ(server.requestedPaths, row.requested) << row.location.data();
+        EXPECT_EQ(contents(file("page.html")), row.result == DownloadResult::Ok ? "moved here" : "<missing>");
+        QFile::remove(dir.filePath("page.html"));
+    }
+    EXPECT_EQ(other.connections, 0);
 }
 
 TEST_F(QtHttpFetcherTest, AddressWithoutSchemeIsTakenAsHttp)
@@ -98,6 +135,6 @@ TEST_F(QtHttpFetcherTest, AddressWithoutSchemeIsTakenAsHttp)
     const std::string bare = "127.0.0.1:" + std::to_string(server.port()) + "/a.html";
     QtHttpFetcher fetcher;
     EXPECT_TRUE(fetcher.isConnected(bare));
-    ASSERT_TRUE(fetcher.download(bare, file("a.html")));
+    ASSERT_EQ(fetcher.download(bare, file("a.html")), DownloadResult::Ok);
     EXPECT_EQ(contents(file("a.html")), "plain");
 }

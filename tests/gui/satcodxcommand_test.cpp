@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
@@ -182,6 +184,16 @@ TEST_F(SatcodxCommandTest, FileThatCannotBeReadIsReportedAndChangesNothing)
     prompter.acknowledgeMessage();
     trigger(ID_IMPORT_SATCODX);
     EXPECT_EQ(prompter.shown.size(), 2);
+    expectUnchanged();
+
+    // A file above 64 MiB is refused for what it is (a sparse file: nothing of it is read).
+    std::filesystem::resize_file(QFile::encodeName(writeSdx("huge.sdx", {})).toStdString(),
+                                 64 * 1024 * 1024 + 1);
+    prompter.chooseFile(pathFor("huge.sdx"));
+    prompter.acknowledgeMessage();
+    trigger(ID_IMPORT_SATCODX);
+    ASSERT_EQ(prompter.shown.size(), 3);
+    EXPECT_EQ(prompter.shown[2], "The file is too large to be a SATCODX file.");
     expectUnchanged();
 }
 
