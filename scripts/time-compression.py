@@ -38,9 +38,10 @@ def run_once(argv, stdout_path):
     return wall, usage.ru_utime + usage.ru_stime
 
 
-def compare(name, a, b, runs, work):
-    out_a = os.path.join(work, f"{name}.a.out")
-    out_b = os.path.join(work, f"{name}.b.out")
+def compare(name, a, b, runs, work, written_a):
+    """Times a against b (b writes to standard output); written_a is the file a writes."""
+    out_a = os.path.join(work, "a.stdout")
+    out_b = os.path.join(work, "b.stdout")
     run_once(a, out_a)
     run_once(b, out_b)
     times = {"A": [], "B": []}
@@ -52,7 +53,7 @@ def compare(name, a, b, runs, work):
         times["B"].append(wb)
         ratios.append(wa[0] / wb[0])
     print(f"\n{name}")
-    for key, argv, out in (("A", a, out_a), ("B", b, out_b)):
+    for key, argv, out in (("A", a, written_a), ("B", b, out_b)):
         walls = [t[0] * 1000 for t in times[key]]
         cpus = [t[1] * 1000 for t in times[key]]
         print(f"  {key} {' '.join(os.path.basename(x) if i == 0 else x for i, x in enumerate(argv))}")
@@ -89,12 +90,14 @@ def main():
         image = os.path.join(work, "sample.kvx")
         subprocess.run([generator, mixed, image], check=True)
         print(f"load before: {load()}   runs: {args.runs}   cores: {os.cpu_count()}")
+        stream = os.path.join(work, "mixed.lh5")
+        packed = os.path.join(work, "sample.ckvx")
         ratios = [
-            compare("mixed (1 MiB)", [kvxtool, "lh5", "compress", mixed, os.path.join(work, "mixed.lh5")],
-                    ["gzip", "-6", "-c", mixed], args.runs, work),
+            compare("mixed (1 MiB)", [kvxtool, "lh5", "compress", mixed, stream], ["gzip", "-6", "-c", mixed],
+                    args.runs, work, stream),
             compare(f"convert (sample image, {os.path.getsize(image):,} bytes)",
-                    [kvxtool, "convert", "--compressed", image, os.path.join(work, "sample.ckvx")],
-                    ["gzip", "-6", "-c", image], args.runs, work),
+                    [kvxtool, "convert", "--compressed", image, packed], ["gzip", "-6", "-c", image], args.runs,
+                    work, packed),
         ]
         print(f"\nload after: {load()}")
         print("kvxtool no slower than gzip -6 in both" if max(ratios) <= 1.0 else "kvxtool slower than gzip -6")
