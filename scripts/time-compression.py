@@ -11,6 +11,9 @@ kvxtool was no slower. The inputs come from kvx_bench_inputs (built with the ben
 exactly what the benchmarks compress. The system load before and after is printed: the figures are
 only worth quoting from a quiet machine.
 
+convert saves as the editor does, syncing the file to the disk before it replaces the target; gzip -c
+does not. To see the figures without the disk's share, give --work a folder on tmpfs (/dev/shm).
+
 usage: scripts/time-compression.py [--build DIR] [--runs N] [--work DIR]
 """
 
