@@ -14,7 +14,7 @@ only worth quoting from a quiet machine.
 convert saves as the editor does, syncing the file to the disk before it replaces the target; gzip -c
 does not. To see the figures without the disk's share, give --work a folder on tmpfs (/dev/shm).
 
-usage: scripts/time-compression.py [--build DIR] [--runs N] [--work DIR]
+usage: scripts/time-compression.py [--build DIR] [--kvxtool PATH] [--runs N] [--work DIR]
 """
 
 import argparse
@@ -77,10 +77,11 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default=os.path.join(root, "build"), help="build folder (default build/)")
     parser.add_argument("--runs", type=int, default=11, help="counted runs of each command (default 11)")
+    parser.add_argument("--kvxtool", help="the kvxtool to time (default: the build folder's)")
     parser.add_argument("--work", help="folder for inputs and outputs (default: a new temporary folder)")
     args = parser.parse_args()
 
-    kvxtool = os.path.join(args.build, "src", "cli", "kvxtool")
+    kvxtool = args.kvxtool or os.path.join(args.build, "src", "cli", "kvxtool")
     generator = os.path.join(args.build, "tests", "bench", "kvx_bench_inputs")
     for tool in (kvxtool, generator):
         if not os.access(tool, os.X_OK):

@@ -6,7 +6,6 @@
 #include <memory>
 #include <mutex>
 #include <new>
-#include <utility>
 
 #include "codec/lh5decoder.h"
 #include "codec/lh5encoder.h"
@@ -22,8 +21,7 @@ namespace {
 constexpr std::size_t KEPT_WORKSPACE_SIZE = 6 * 1024 * 1024;
 
 std::mutex keptMutex;
-LargeBuffer kept;
-bool keptIsZeroed = false;
+LargeBuffer kept; // written by the compression that used it
 
 struct Workspace {
     LargeBuffer memory;
@@ -35,7 +33,7 @@ Workspace takeWorkspace(std::size_t size)
     {
         const std::lock_guard lock(keptMutex);
         if (kept.size() >= size)
-            return {std::move(kept), std::exchange(keptIsZeroed, false)};
+            return {std::move(kept), false};
     }
     LargeBuffer fresh(size);
     return {std::move(fresh), true};
@@ -46,10 +44,8 @@ void keepWorkspace(LargeBuffer memory)
     if (memory.size() > KEPT_WORKSPACE_SIZE)
         return;
     const std::lock_guard lock(keptMutex);
-    if (memory.size() >= kept.size()) {
+    if (memory.size() >= kept.size())
         kept = std::move(memory);
-        keptIsZeroed = false;
-    }
 }
 
 struct DestroyEncoder {
