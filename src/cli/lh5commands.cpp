@@ -7,6 +7,7 @@
 #include "codec/lh5.h"
 #include "codec/lh5header.h"
 #include "db/filebytes.h"
+#include "platform/largebuffer.h"
 
 namespace kvx::cli {
 
@@ -25,16 +26,21 @@ bool writeBytes(const std::string& path, std::span<const uint8_t> bytes)
 
 int runCompress(const std::string& in, const std::string& out)
 {
-    std::vector<uint8_t> input;
-    if (const Status status = readFileBytes(in, input, MAX_LH5_INPUT_SIZE); status != StatusOk)
+    // Input and stream are megabytes here: buffers of their own spare clearing them first.
+    LargeBuffer input;
+    std::size_t inputSize = 0;
+    if (const Status status = readFileBytes(in, input, inputSize, MAX_LH5_INPUT_SIZE); status != StatusOk)
         return fail(status);
-    std::vector<uint8_t> stream(input.size() + LH5_STREAM_OVERHEAD);
-    stream.resize(Lh5Compress(input, stream));
-    if (stream.empty()) {
+    const LargeBuffer stream(inputSize + LH5_STREAM_OVERHEAD);
+    if (stream.empty())
+        return fail(StatusNoMemory);
+    const std::size_t streamSize = Lh5Compress(std::span(input.data(), inputSize),
+                                               std::span(stream.data(), inputSize + LH5_STREAM_OVERHEAD));
+    if (streamSize == 0) {
         std::cerr << "The input does not compress; no stream written\n";
         return 1;
     }
-    return writeBytes(out, stream) ? 0 : fail(StatusCreateFailed);
+    return writeBytes(out, std::span(stream.data(), streamSize)) ? 0 : fail(StatusCreateFailed);
 }
 
 int runExpand(const std::string& in, const std::string& out)

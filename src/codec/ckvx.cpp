@@ -249,15 +249,15 @@ Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image
 
 std::vector<uint8_t> PackCompFile(std::span<const uint8_t> image)
 {
-    std::vector<uint8_t> plain(image.begin(), image.end());
+    const auto plain = [image] { return std::vector<uint8_t>(image.begin(), image.end()); };
     if (image.size() <= kHeaderSize + kTrailerSize ||
         image.size() - kHeaderSize - kTrailerSize > CKVX_EXPAND_BUFFER_SIZE)
-        return plain;
+        return plain();
     const auto body = image.subspan(kHeaderSize, image.size() - kHeaderSize - kTrailerSize);
     std::vector<uint8_t> packed(image.size() + CKVX_CHUNK_HEADER_SIZE + LH5_STREAM_OVERHEAD);
     std::size_t chunkLength = 0;
     if (PackCompChunk(body, std::span(packed).subspan(kHeaderSize), chunkLength) != 0)
-        return plain;
+        return plain();
     std::memcpy(packed.data(), image.data(), kHeaderSize);
     std::memcpy(packed.data() + kHeaderSize + chunkLength, image.data() + image.size() - kTrailerSize,
                 kTrailerSize);

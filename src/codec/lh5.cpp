@@ -4,13 +4,55 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <new>
 
 #include "codec/lh5decoder.h"
 #include "codec/lh5encoder.h"
 #include "codec/lh5header.h"
+#include "platform/largebuffer.h"
 
 namespace kvx {
+
+namespace {
+
+// The last compression's workspace is kept for the next one (up to a 2 MiB input's size): a program
+// that saves again then reuses pages it has mapped already.
+constexpr std::size_t KEPT_WORKSPACE_SIZE = 6 * 1024 * 1024;
+
+std::mutex keptMutex;
+LargeBuffer kept; // written by the compression that used it
+
+struct Workspace {
+    LargeBuffer memory;
+    bool zeroed = false; // never written since it was mapped
+};
+
+Workspace takeWorkspace(std::size_t size)
+{
+    {
+        const std::lock_guard lock(keptMutex);
+        if (kept.size() >= size)
+            return {std::move(kept), false};
+    }
+    LargeBuffer fresh(size);
+    return {std::move(fresh), true};
+}
+
+void keepWorkspace(LargeBuffer memory)
+{
+    if (memory.size() > KEPT_WORKSPACE_SIZE)
+        return;
+    const std::lock_guard lock(keptMutex);
+    if (memory.size() >= kept.size())
+        kept = std::move(memory);
+}
+
+struct DestroyEncoder {
+    void operator()(Lh5Encoder* encoder) const { encoder->~Lh5Encoder(); }
+};
+
+} // namespace
 
 std::size_t Lh5CompressWith(std::span<const std::span<const uint8_t>> input, std::size_t totalLength,
                             std::span<uint8_t> output, const Lh5EncoderOptions& options,
@@ -20,22 +62,27 @@ std::size_t Lh5CompressWith(std::span<const std::span<const uint8_t>> input, std
         output.size() < totalLength + LH5_STREAM_OVERHEAD)
         return 0;
     // Without working storage the data is simply not compressed; the caller then stores it as it is.
-    std::unique_ptr<Lh5Encoder> encoder(
-        new (std::nothrow) Lh5Encoder(input, totalLength, output.data() + LH5_HEADER_SIZE, options));
-    if (!encoder)
+    Workspace workspace = takeWorkspace(Lh5Encoder::workspaceSize(totalLength, options));
+    if (workspace.memory.empty())
         return 0;
-    const bool packed = encoder->encode();
-    if (report != nullptr)
-        *report = encoder->report();
-    if (!packed)
-        return 0;
-    const std::size_t coded = encoder->codedSize();
-    if (coded >= encoder->consumed())
-        return 0;
-    output[LH5_HEADER_SIZE + coded] = 0; // end of archive
-    WriteLh5Header(output, static_cast<uint32_t>(coded), static_cast<uint32_t>(encoder->consumed()),
-                   encoder->crc());
-    return coded + LH5_STREAM_OVERHEAD;
+    std::size_t result = 0;
+    {
+        const std::unique_ptr<Lh5Encoder, DestroyEncoder> encoder(
+            new (workspace.memory.data()) Lh5Encoder(input, totalLength, output.data() + LH5_HEADER_SIZE,
+                                                     workspace.memory.size(), workspace.zeroed, options));
+        const bool packed = encoder->encode();
+        if (report != nullptr)
+            *report = encoder->report();
+        const std::size_t coded = encoder->codedSize();
+        if (packed && coded < encoder->consumed()) {
+            output[LH5_HEADER_SIZE + coded] = 0; // end of archive
+            WriteLh5Header(output, static_cast<uint32_t>(coded), static_cast<uint32_t>(encoder->consumed()),
+                           encoder->crc());
+            result = coded + LH5_STREAM_OVERHEAD;
+        }
+    }
+    keepWorkspace(std::move(workspace.memory));
+    return result;
 }
 
 std::size_t Lh5Compress(std::span<const std::span<const uint8_t>> input, std::size_t totalLength,

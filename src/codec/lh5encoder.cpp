@@ -14,16 +14,37 @@ constexpr int WINDOW = Lh5MatchFinder::WINDOW;
 constexpr int MAX_MATCH = Lh5MatchFinder::MAX_MATCH;
 constexpr int MIN_MATCH = 3;
 
+constexpr std::size_t alignedSize(std::size_t n)
+{
+    return (n + 63) / 64 * 64;
+}
+
+// Where the scan's part of the workspace starts.
+constexpr std::size_t SCAN_AT = alignedSize(sizeof(Lh5Encoder));
+
 } // namespace
 
+std::size_t Lh5Encoder::workspaceSize(std::size_t totalLength, const Lh5EncoderOptions& options)
+{
+    const auto plan = planScan(totalLength, options);
+    return plan ? SCAN_AT + Lh5MatchScan::workspaceSize(*plan) : SCAN_AT;
+}
+
 Lh5Encoder::Lh5Encoder(std::span<const std::span<const uint8_t>> input, std::size_t totalLength,
-                       uint8_t* codedOut, const Lh5EncoderOptions& options)
+                       uint8_t* codedOut, std::size_t workspaceSize, bool zeroed,
+                       const Lh5EncoderOptions& options)
         : input_(input)
         , options_(options)
         , toRead_(totalLength)
+        , workspaceSize_(workspaceSize)
+        , zeroed_(zeroed)
+        , finder_(Lh5MatchFinder::InZeroedMemory{})
         , bits_(codedOut, consumed_)
         , blocks_(bits_)
-{}
+{
+    if (!zeroed)
+        finder_.reset();
+}
 
 // Copies up to count bytes from the ranges (unless `to` is null), adding them to the CRC and the
 // consumed count.
@@ -52,20 +73,28 @@ int Lh5Encoder::readInput(uint8_t* to, int count)
 
 // On a long input a scan finds the matches of the second part; it stops short of the end, where
 // capping matches to the input changes what the finder is given.
-void Lh5Encoder::startScan()
+std::optional<Lh5ScanPlan> Lh5Encoder::planScan(std::size_t total, const Lh5EncoderOptions& options)
 {
-    const std::size_t total = toRead_;
-    const auto warm = static_cast<std::size_t>(options_.warmWindows) * WINDOW;
-    const auto checking = static_cast<std::size_t>(options_.checkpoints) * WINDOW;
-    if (options_.parallelFrom == 0 || total < options_.parallelFrom || options_.checkpoints <= 0 ||
+    const auto warm = static_cast<std::size_t>(options.warmWindows) * WINDOW;
+    const auto checking = static_cast<std::size_t>(options.checkpoints) * WINDOW;
+    if (options.parallelFrom == 0 || total < options.parallelFrom || options.checkpoints <= 0 ||
         total <= 2 * MAX_MATCH)
-        return;
+        return std::nullopt;
     const std::size_t end = total - 2 * MAX_MATCH;
     // Our thread also codes the scan's half, at about a fifth of the finder's cost per position: it
     // takes the smaller part of the finding, so that both threads end together.
     const std::size_t first =
         std::max(((total + warm) / 2 - total / 10) / WINDOW * WINDOW, std::max<std::size_t>(warm, WINDOW));
     if (first + checking >= end)
+        return std::nullopt;
+    return Lh5ScanPlan{first - warm, first, options.checkpoints, end};
+}
+
+void Lh5Encoder::startScan()
+{
+    const std::size_t total = toRead_;
+    const auto plan = planScan(total, options_);
+    if (!plan || workspaceSize_ < workspaceSize(total, options_))
         return;
     try {
         if (input_.size() == 1 && input_[0].size() >= total) {
@@ -81,11 +110,11 @@ void Lh5Encoder::startScan()
     } catch (const std::bad_alloc&) {
         return;
     }
-    scan_ = Lh5MatchScan::start(whole_, {first - warm, first, options_.checkpoints, end});
+    scan_ = Lh5MatchScan::start(whole_, *plan, reinterpret_cast<uint8_t*>(this) + SCAN_AT, zeroed_);
     if (!scan_)
         return;
-    nextCheckpoint_ = first;
-    recordedEnd_ = end;
+    nextCheckpoint_ = plan->firstCheckpoint;
+    recordedEnd_ = plan->end;
 }
 
 void Lh5Encoder::advance()

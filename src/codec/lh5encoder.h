@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,11 +30,19 @@ struct Lh5EncoderReport {
 };
 
 // One compression: reads the input ranges, parses them with one-step lazy matching and writes the
-// coded data behind the header space of the output. Large (about 350 KiB): allocate it on the heap.
+// coded data behind the header space of the output.
+//
+// It works in one block of memory, its workspace: the encoder itself (about 350 KiB) at the start,
+// then the second thread's finder and match record when the input is long enough for one.
 class Lh5Encoder {
 public:
+    // The workspace an input of this length needs, for an encoder placed at its start.
+    static std::size_t workspaceSize(std::size_t totalLength, const Lh5EncoderOptions& options = {});
+
+    // To be constructed at the start of a workspace of workspaceSize() bytes; zeroed tells that all of
+    // it still reads as zero (fresh pages), which spares clearing the finders' tables.
     Lh5Encoder(std::span<const std::span<const uint8_t>> input, std::size_t totalLength, uint8_t* codedOut,
-               const Lh5EncoderOptions& options = {});
+               std::size_t workspaceSize, bool zeroed, const Lh5EncoderOptions& options = {});
 
     // Runs the whole parse. False when the stream turned out unpackable.
     bool encode();
@@ -44,6 +53,7 @@ public:
     const Lh5EncoderReport& report() const { return report_; }
 
 private:
+    static std::optional<Lh5ScanPlan> planScan(std::size_t totalLength, const Lh5EncoderOptions& options);
     int readInput(uint8_t* to, int count);
     void startScan();
     void advance();
@@ -58,6 +68,8 @@ private:
     std::size_t rangeOffset_ = 0;
     std::size_t toRead_;
     std::size_t consumed_ = 0;
+    std::size_t workspaceSize_;
+    bool zeroed_;
     uint16_t crc_ = 0;
     int remaining_ = 0;
 

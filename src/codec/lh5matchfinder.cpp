@@ -28,16 +28,19 @@ int commonPrefix(const uint8_t* a, const uint8_t* b, int n)
 
 } // namespace
 
-void Lh5MatchFinder::reset()
+void Lh5MatchFinder::reset(bool clearZeros)
 {
-    text_.fill(0);
-    level_.fill(0);
-    childCount_.fill(0);
-    stamp_.fill(0);
-    childXor_.fill(0);
-    parent_.fill(NIL);
-    prev_.fill(0);
-    link_.fill({NIL, NIL});
+    static_assert(NIL == 0);
+    if (clearZeros) {
+        text_.fill(0);
+        level_.fill(0);
+        childCount_.fill(0);
+        stamp_.fill(0);
+        childXor_.fill(0);
+        parent_.fill(NIL);
+        prev_.fill(0);
+        link_.fill({NIL, NIL});
+    }
     pos_ = WINDOW;
     avail_ = 1;
     matchLength = 0;
@@ -242,39 +245,36 @@ void Lh5MatchFinder::replaceOldest()
 // described (depth, child count, newest position with its percolation mark) and where its path joins
 // the part described before: a root, or an internal node by the order in which it was described. A
 // replaced leaf is described by the successor it points at.
-void Lh5MatchFinder::describeState(std::vector<uint32_t>& out) const
+std::size_t Lh5MatchFinder::describeState(uint32_t* out) const
 {
     static_assert(TEXT_SIZE % 4 == 0);
-    out.clear();
-    out.push_back(static_cast<uint32_t>(pos_));
-    out.push_back(static_cast<uint32_t>(matchLength));
-    out.push_back(static_cast<uint32_t>(matchPosition));
-    for (int i = 0; i < TEXT_SIZE; i += 4) {
-        uint32_t word;
-        std::memcpy(&word, &text_[i], 4);
-        out.push_back(word);
-    }
+    std::size_t n = 0;
+    out[n++] = static_cast<uint32_t>(pos_);
+    out[n++] = static_cast<uint32_t>(matchLength);
+    out[n++] = static_cast<uint32_t>(matchPosition);
+    std::memcpy(out + n, text_.data(), TEXT_SIZE);
+    n += TEXT_SIZE / 4;
     std::array<uint16_t, WINDOW> order{}; // 0: not described yet
     uint16_t described = 0;
     for (int leaf = WINDOW; leaf < 2 * WINDOW; ++leaf) {
         int a = parent_[leaf];
         if (a == NIL) {
-            out.push_back(0xFFFFFFFFu);
-            out.push_back(link_[leaf].next);
+            out[n++] = 0xFFFFFFFFu;
+            out[n++] = link_[leaf].next;
             continue;
         }
-        const std::size_t pathWord = out.size();
-        out.push_back(0);
+        const std::size_t pathWord = n++;
         uint32_t added = 0; // fewer than 256: depths grow along a path
         while (a < WINDOW && order[a] == 0) {
             order[a] = ++described;
-            out.push_back(level_[a] | static_cast<uint32_t>(childCount_[a]) << 8 |
-                          static_cast<uint32_t>(stamp_[a]) << 16);
+            out[n++] = level_[a] | static_cast<uint32_t>(childCount_[a]) << 8 |
+                       static_cast<uint32_t>(stamp_[a]) << 16;
             ++added;
             a = parent_[a];
         }
         out[pathWord] = added << 24 | (a >= WINDOW ? static_cast<uint32_t>(a) : 0x10000u | order[a]);
     }
+    return n;
 }
 
 } // namespace kvx

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace kvx {
 
@@ -21,8 +21,12 @@ public:
     static constexpr int TEXT_SIZE = 2 * WINDOW + MAX_MATCH;
 
     Lh5MatchFinder() { reset(); }
-    // Back to the state of a new finder.
-    void reset();
+    // A finder placed in memory that is known to read as zero (fresh pages) leaves the zeros unwritten:
+    // on a fresh mapping that saves a page fault for every page the trie never reaches.
+    struct InZeroedMemory {};
+    explicit Lh5MatchFinder(InZeroedMemory) { reset(false); }
+    // Back to the state of a new finder; clearZeros false when every table already reads as zero.
+    void reset(bool clearZeros = true);
 
     uint8_t* text() { return text_.data(); }
     int position() const { return pos_; }
@@ -52,8 +56,12 @@ public:
 
     // Writes down the finder's state in a form that does not depend on how internal nodes are numbered
     // (which only decides where a node sits in the hash chains): two finders with equal descriptions
-    // find the same matches from here on, whatever text follows.
-    void describeState(std::vector<uint32_t>& out) const;
+    // find the same matches from here on, whatever text follows. Returns the number of words written to
+    // `out`, which holds at most MAX_STATE_WORDS.
+    std::size_t describeState(uint32_t* out) const;
+    // Position and match, the text, and per leaf at most a path word plus the internal nodes (fewer than
+    // a window) it is the first to reach, or two words for a replaced leaf.
+    static constexpr std::size_t MAX_STATE_WORDS = 3 + TEXT_SIZE / 4 + 3 * WINDOW;
 
 private:
     static constexpr int NIL = 0;
@@ -79,21 +87,21 @@ private:
     [[gnu::always_inline]] void remove();
 
     // Fixed arrays rather than vectors: the byte stores below would otherwise make the compiler reload
-    // every vector's data pointer after each of them.
-    std::array<uint8_t, TEXT_SIZE> text_{};
-    std::array<uint8_t, WINDOW + ROOTS> level_{};      // depth of internal nodes and roots
-    std::array<uint8_t, WINDOW + ROOTS> childCount_{}; // of internal nodes
-    std::array<uint16_t, WINDOW + ROOTS> stamp_{};     // newest position below a node; PERC_FLAG: percolating
-    std::array<uint16_t, WINDOW + ROOTS> childXor_{};  // xor of the children: the last child when one is left
-    std::array<uint16_t, 2 * WINDOW> parent_{};
-    std::array<uint16_t, 2 * WINDOW> prev_{};
+    // every vector's data pointer after each of them. reset() gives them their values.
+    std::array<uint8_t, TEXT_SIZE> text_;
+    std::array<uint8_t, WINDOW + ROOTS> level_;      // depth of internal nodes and roots
+    std::array<uint8_t, WINDOW + ROOTS> childCount_; // of internal nodes
+    std::array<uint16_t, WINDOW + ROOTS> stamp_;     // newest position below a node; PERC_FLAG: percolating
+    std::array<uint16_t, WINDOW + ROOTS> childXor_;  // xor of the children: the last child when one is left
+    std::array<uint16_t, 2 * WINDOW> parent_;
+    std::array<uint16_t, 2 * WINDOW> prev_;
     // Sibling chains, chain heads (hash slots) and the free list. Each link also holds the parent of
     // the node it points to, so a chain walk checks a node without loading its parent.
     struct Link {
         uint16_t next;
         uint16_t nextParent;
     };
-    std::array<Link, MAX_HASH + 1> link_{};
+    std::array<Link, MAX_HASH + 1> link_;
     int pos_ = WINDOW;
     int avail_ = 1;
 };

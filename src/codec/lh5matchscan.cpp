@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
 #include <new>
 #include <system_error>
+#include <type_traits>
 
 namespace kvx {
 
@@ -14,50 +14,49 @@ constexpr int WINDOW = Lh5MatchFinder::WINDOW;
 constexpr int MAX_MATCH = Lh5MatchFinder::MAX_MATCH;
 // The reader is told about new matches in steps of this many, so that waking it stays rare.
 constexpr std::size_t PUBLISH_STEP = 4096;
-// Storage kept for later compressions holds at most this many matches (a 2 MiB input's worth).
-constexpr std::size_t KEPT_MATCHES = 1 << 20;
 
-std::mutex keptMutex;
-std::unique_ptr<Lh5MatchScan::Work> kept;
-
-std::unique_ptr<Lh5MatchScan::Work> takeWork()
+constexpr std::size_t alignedSize(std::size_t n)
 {
-    {
-        const std::lock_guard lock(keptMutex);
-        if (kept)
-            return std::move(kept);
-    }
-    return std::make_unique<Lh5MatchScan::Work>();
+    return (n + 63) / 64 * 64;
 }
 
-void keepWork(std::unique_ptr<Lh5MatchScan::Work> work)
+// The workspace: the finder, the state descriptions, then the match record.
+constexpr std::size_t STATES_AT = alignedSize(sizeof(Lh5MatchFinder));
+
+std::size_t matchesAt(const Lh5ScanPlan& plan)
 {
-    if (work->matches.capacity() > KEPT_MATCHES)
-        return;
-    const std::lock_guard lock(keptMutex);
-    kept = std::move(work);
+    return STATES_AT + alignedSize((static_cast<std::size_t>(plan.checkpoints) + 1) *
+                                   Lh5MatchFinder::MAX_STATE_WORDS * 4);
 }
 
 } // namespace
 
-Lh5MatchScan::Lh5MatchScan(std::span<const uint8_t> input, const Lh5ScanPlan& plan,
-                           std::unique_ptr<Work> work)
+std::size_t Lh5MatchScan::workspaceSize(const Lh5ScanPlan& plan)
+{
+    return matchesAt(plan) + (plan.end - plan.firstCheckpoint) * sizeof(Match);
+}
+
+Lh5MatchScan::Lh5MatchScan(std::span<const uint8_t> input, const Lh5ScanPlan& plan, uint8_t* workspace,
+                           bool zeroed)
         : input_(input)
         , plan_(plan)
         , nextRead_(plan.warmStart)
-        , work_(std::move(work))
+        , finder_(zeroed ? *new (workspace) Lh5MatchFinder(Lh5MatchFinder::InZeroedMemory{})
+                         : *new (workspace) Lh5MatchFinder())
+        , matches_(reinterpret_cast<Match*>(workspace + matchesAt(plan)))
+        , states_(reinterpret_cast<uint32_t*>(workspace + STATES_AT))
         , recorded_(plan.firstCheckpoint)
         , known_(plan.firstCheckpoint)
-{}
+{
+    static_assert(std::is_trivially_destructible_v<Lh5MatchFinder>);
+}
 
-std::unique_ptr<Lh5MatchScan> Lh5MatchScan::start(std::span<const uint8_t> input, const Lh5ScanPlan& plan)
+std::unique_ptr<Lh5MatchScan> Lh5MatchScan::start(std::span<const uint8_t> input, const Lh5ScanPlan& plan,
+                                                  uint8_t* workspace, bool zeroed)
 {
     try {
-        std::unique_ptr<Work> work = takeWork();
-        work->finder.reset();
-        work->matches.resize(plan.end - plan.firstCheckpoint);
-        work->states.resize(static_cast<std::size_t>(plan.checkpoints));
-        std::unique_ptr<Lh5MatchScan> scan(new Lh5MatchScan(input, plan, std::move(work)));
+        std::unique_ptr<Lh5MatchScan> scan(new Lh5MatchScan(input, plan, workspace, zeroed));
+        scan->stateSizes_.resize(static_cast<std::size_t>(plan.checkpoints));
         scan->thread_ = std::thread(&Lh5MatchScan::run, scan.get());
         return scan;
     } catch (const std::bad_alloc&) {
@@ -72,7 +71,6 @@ Lh5MatchScan::~Lh5MatchScan()
     cancelled_.store(true, std::memory_order_relaxed);
     if (thread_.joinable())
         thread_.join();
-    keepWork(std::move(work_));
 }
 
 // Fills the finder's text exactly as the encoder does, so that both hold the same bytes.
@@ -93,7 +91,7 @@ void Lh5MatchScan::publish(std::size_t recorded)
 
 void Lh5MatchScan::run()
 {
-    Lh5MatchFinder& finder = work_->finder;
+    Lh5MatchFinder& finder = finder_;
     read(finder.text() + WINDOW, WINDOW + MAX_MATCH);
     finder.start();
     std::size_t at = plan_.warmStart;
@@ -101,10 +99,10 @@ void Lh5MatchScan::run()
     int described = 0;
     for (;;) {
         if (at >= plan_.firstCheckpoint) {
-            work_->matches[at - plan_.firstCheckpoint] = {static_cast<uint16_t>(finder.matchLength),
-                                                          static_cast<uint16_t>(finder.distanceCode())};
+            matches_[at - plan_.firstCheckpoint] = {static_cast<uint16_t>(finder.matchLength),
+                                                    static_cast<uint16_t>(finder.distanceCode())};
             if (at == nextCheckpoint && described < plan_.checkpoints) {
-                finder.describeState(work_->states[static_cast<std::size_t>(described)]);
+                stateSizes_[static_cast<std::size_t>(described)] = finder.describeState(state(described));
                 described_.store(++described, std::memory_order_release);
                 described_.notify_all();
                 nextCheckpoint += WINDOW;
@@ -135,12 +133,9 @@ bool Lh5MatchScan::reachedStateOf(int k, const Lh5MatchFinder& finder)
         described_.wait(described, std::memory_order_acquire);
     if (cancelled_.load(std::memory_order_relaxed))
         return false;
-    try {
-        finder.describeState(work_->callerState);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return work_->callerState == work_->states[static_cast<std::size_t>(k)];
+    const std::size_t size = finder.describeState(state(plan_.checkpoints));
+    return size == stateSizes_[static_cast<std::size_t>(k)] &&
+           std::memcmp(state(plan_.checkpoints), state(k), size * sizeof(uint32_t)) == 0;
 }
 
 void Lh5MatchScan::waitFor(std::size_t at)
@@ -155,7 +150,7 @@ Lh5MatchFinder& Lh5MatchScan::finishedFinder()
 {
     if (thread_.joinable())
         thread_.join();
-    return work_->finder;
+    return finder_;
 }
 
 } // namespace kvx

@@ -34,8 +34,14 @@ public:
         uint16_t distanceCode;
     };
 
-    // Null when the memory or the thread cannot be had; the encoder then works alone.
-    static std::unique_ptr<Lh5MatchScan> start(std::span<const uint8_t> input, const Lh5ScanPlan& plan);
+    // The scan works in memory of the caller's, which must outlive it: its finder, the match record and
+    // the state descriptions, this many bytes aligned as a finder.
+    static std::size_t workspaceSize(const Lh5ScanPlan& plan);
+
+    // Starts the scan in `workspace`; zeroed tells that all of it still reads as zero (fresh pages).
+    // Null when the thread cannot be had; the encoder then works alone.
+    static std::unique_ptr<Lh5MatchScan> start(std::span<const uint8_t> input, const Lh5ScanPlan& plan,
+                                               uint8_t* workspace, bool zeroed);
     ~Lh5MatchScan();
     Lh5MatchScan(const Lh5MatchScan&) = delete;
     Lh5MatchScan& operator=(const Lh5MatchScan&) = delete;
@@ -50,24 +56,18 @@ public:
     {
         if (at >= known_)
             waitFor(at);
-        return work_->matches[at - plan_.firstCheckpoint];
+        return matches_[at - plan_.firstCheckpoint];
     }
 
-    // Waits for the end of the scan; its finder, at position end - 1, then belongs to the caller for as
-    // long as the scan lives.
+    // Waits for the end of the scan; its finder, then at position end - 1, is the caller's again.
     Lh5MatchFinder& finishedFinder();
 
-    // The storage of one scan. The pages of a fresh allocation this size cost more to map than a good
-    // part of the scan, so the last one is kept for the next compression.
-    struct Work {
-        Lh5MatchFinder finder;
-        std::vector<Match> matches;
-        std::vector<std::vector<uint32_t>> states;
-        std::vector<uint32_t> callerState;
-    };
-
 private:
-    Lh5MatchScan(std::span<const uint8_t> input, const Lh5ScanPlan& plan, std::unique_ptr<Work> work);
+    Lh5MatchScan(std::span<const uint8_t> input, const Lh5ScanPlan& plan, uint8_t* workspace, bool zeroed);
+    uint32_t* state(int k) const
+    {
+        return states_ + static_cast<std::size_t>(k) * Lh5MatchFinder::MAX_STATE_WORDS;
+    }
     void run();
     std::size_t read(uint8_t* to, std::size_t count);
     void publish(std::size_t recorded);
@@ -76,7 +76,10 @@ private:
     std::span<const uint8_t> input_;
     Lh5ScanPlan plan_;
     std::size_t nextRead_ = 0;
-    std::unique_ptr<Work> work_;
+    Lh5MatchFinder& finder_;
+    Match* matches_;
+    uint32_t* states_; // the checkpoints' descriptions, then the caller's
+    std::vector<std::size_t> stateSizes_;
     std::atomic<std::size_t> recorded_; // positions below this one are recorded
     std::atomic<int> described_{0};     // checkpoints described
     std::atomic<bool> cancelled_{false};

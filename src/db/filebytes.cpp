@@ -66,11 +66,11 @@ Status openRegularFile(const std::string& path, int& fd, std::size_t& size)
     return StatusOk;
 }
 
-bool readAll(int fd, std::vector<uint8_t>& data)
+bool readAll(int fd, uint8_t* data, std::size_t size)
 {
     std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+    while (done < size) {
+        const ssize_t n = ::read(fd, data + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -93,9 +93,29 @@ Status readFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::
     if (size > maxSize)
         return StatusBadFormat;
     std::vector<uint8_t> data(size);
-    if (!readAll(file.get(), data))
+    if (!readAll(file.get(), data.data(), data.size()))
         return StatusReadFailed;
     bytes = std::move(data);
+    return StatusOk;
+}
+
+Status readFileBytes(const std::string& path, LargeBuffer& bytes, std::size_t& size, std::size_t maxSize)
+{
+    int fd = -1;
+    std::size_t length = 0;
+    const Status opened = openRegularFile(path, fd, length);
+    const Descriptor file(fd);
+    if (opened != StatusOk)
+        return opened;
+    if (length > maxSize)
+        return StatusBadFormat;
+    LargeBuffer data(length);
+    if (length > 0 && data.empty())
+        return StatusNoMemory;
+    if (!readAll(file.get(), data.data(), length))
+        return StatusReadFailed;
+    bytes = std::move(data);
+    size = length;
     return StatusOk;
 }
 

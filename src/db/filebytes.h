@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/status.h"
+#include "platform/largebuffer.h"
 
 namespace kvx {
 
@@ -18,5 +19,9 @@ constexpr std::size_t MAX_DATABASE_FILE_SIZE = 4 * 1024 * 1024;
 // a writer or touching the device.
 Status readFileBytes(const std::string& path, std::vector<uint8_t>& bytes,
                      std::size_t maxSize = MAX_DATABASE_FILE_SIZE);
+
+// The same into a buffer of its own (`size` becomes the file's length), for large inputs: its memory is
+// not cleared before the file is read into it.
+Status readFileBytes(const std::string& path, LargeBuffer& bytes, std::size_t& size, std::size_t maxSize);
 
 } // namespace kvx

@@ -5,7 +5,9 @@
 
 #include "clitest.h"
 #include "codec/ckvx.h"
+#include "codec/lh5.h"
 #include "support/damagedckvx.h"
+#include "support/mixeddata.h"
 #include "support/sampledatabase.h"
 
 using namespace kvx;
@@ -126,6 +128,24 @@ TEST(KvxtoolLh5, CompressesAndExpandsBareStreams)
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto back = readFile(dir.file("out.txt"));
     EXPECT_EQ(std::string(back.begin(), back.end()), text);
+}
+
+// A fresh process works in freshly mapped memory that it does not clear; the library here reuses the
+// memory of earlier compressions. Both must write the same stream, with one thread and with two.
+TEST(KvxtoolLh5, WritesTheStreamTheLibraryWrites)
+{
+    test::TempDir dir;
+    const std::vector<uint8_t> inputs[] = {test::makeMixedData(1024 * 1024), test::makeMixedData(100000)};
+    for (const auto& input : inputs) {
+        std::vector<uint8_t> expected(input.size() + LH5_STREAM_OVERHEAD);
+        expected.resize(Lh5Compress(input, expected));
+        ASSERT_FALSE(expected.empty());
+        const std::string in = dir.file("in.bin");
+        test::writeFile(in, input.data(), input.size());
+        const auto result = test::runKvxtool("lh5 compress " + quoted(in) + " " + quoted(dir.file("s.lzh")));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_TRUE(readFile(dir.file("s.lzh")) == expected) << input.size();
+    }
 }
 
 TEST(KvxtoolLh5, ReportsInputsThatDoNotCompressOrAreNoStream)

@@ -1,0 +1,111 @@
+#!/usr/bin/env python3
+"""Whole-process timing of kvxtool's compression against gzip -6 on the same input.
+
+Two pairs, each run side by side (A B A B ..., after one warm-up of each):
+  mixed:   kvxtool lh5 compress   vs  gzip -6 -c   on 1 MiB of mixed text and binary data
+  convert: kvxtool convert --compressed  vs  gzip -6 -c   on the image of the large sample database
+
+For every command it prints the median, minimum and maximum of wall time and of CPU time (user +
+system, all threads), and the median of the per-pair ratio of wall times A/B; a ratio <= 1 means
+kvxtool was no slower. The inputs come from kvx_bench_inputs (built with the benchmarks), so they are
+exactly what the benchmarks compress. The system load before and after is printed: the figures are
+only worth quoting from a quiet machine.
+
+convert saves as the editor does, syncing the file to the disk before it replaces the target; gzip -c
+does not. To see the figures without the disk's share, give --work a folder on tmpfs (/dev/shm).
+
+usage: scripts/time-compression.py [--build DIR] [--kvxtool PATH] [--runs N] [--work DIR]
+"""
+
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def run_once(argv, stdout_path):
+    """Runs argv once; returns (wall seconds, CPU seconds of the process and its threads)."""
+    with open(stdout_path, "wb") as out:
+        start = time.perf_counter()
+        proc = subprocess.Popen(argv, stdout=out, stderr=subprocess.PIPE)
+        _, status, usage = os.wait4(proc.pid, 0)
+        wall = time.perf_counter() - start
+    err = proc.stderr.read()
+    proc.stderr.close()
+    code = os.waitstatus_to_exitcode(status)
+    if code != 0:
+        sys.exit(f"{' '.join(argv)} failed ({code}): {err.decode(errors='replace')}")
+    return wall, usage.ru_utime + usage.ru_stime
+
+
+def compare(name, a, b, runs, work, written_a):
+    """Times a against b (b writes to standard output); written_a is the file a writes."""
+    out_a = os.path.join(work, "a.stdout")
+    out_b = os.path.join(work, "b.stdout")
+    run_once(a, out_a)
+    run_once(b, out_b)
+    times = {"A": [], "B": []}
+    ratios = []
+    for _ in range(runs):
+        wa = run_once(a, out_a)
+        wb = run_once(b, out_b)
+        times["A"].append(wa)
+        times["B"].append(wb)
+        ratios.append(wa[0] / wb[0])
+    print(f"\n{name}")
+    for key, argv, out in (("A", a, written_a), ("B", b, out_b)):
+        walls = [t[0] * 1000 for t in times[key]]
+        cpus = [t[1] * 1000 for t in times[key]]
+        print(f"  {key} {' '.join(os.path.basename(x) if i == 0 else x for i, x in enumerate(argv))}")
+        print(f"    wall ms  median {statistics.median(walls):6.1f}  min {min(walls):6.1f}  max {max(walls):6.1f}")
+        print(f"    cpu ms   median {statistics.median(cpus):6.1f}  min {min(cpus):6.1f}  max {max(cpus):6.1f}")
+        print(f"    output   {os.path.getsize(out):,} bytes")
+    print(f"  wall A/B median {statistics.median(ratios):.3f}  min {min(ratios):.3f}  max {max(ratios):.3f}")
+    return statistics.median(ratios)
+
+
+def load():
+    with open("/proc/loadavg") as f:
+        return " ".join(f.read().split()[:3])
+
+
+def main():
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default=os.path.join(root, "build"), help="build folder (default build/)")
+    parser.add_argument("--runs", type=int, default=11, help="counted runs of each command (default 11)")
+    parser.add_argument("--kvxtool", help="the kvxtool to time (default: the build folder's)")
+    parser.add_argument("--work", help="folder for inputs and outputs (default: a new temporary folder)")
+    args = parser.parse_args()
+
+    kvxtool = args.kvxtool or os.path.join(args.build, "src", "cli", "kvxtool")
+    generator = os.path.join(args.build, "tests", "bench", "kvx_bench_inputs")
+    for tool in (kvxtool, generator):
+        if not os.access(tool, os.X_OK):
+            sys.exit(f"{tool} is missing: build the targets kvxtool and kvx_bench_inputs")
+
+    with tempfile.TemporaryDirectory() as temporary:
+        work = args.work or temporary
+        os.makedirs(work, exist_ok=True)
+        mixed = os.path.join(work, "mixed.bin")
+        image = os.path.join(work, "sample.kvx")
+        subprocess.run([generator, mixed, image], check=True)
+        print(f"load before: {load()}   runs: {args.runs}   cores: {os.cpu_count()}")
+        stream = os.path.join(work, "mixed.lh5")
+        packed = os.path.join(work, "sample.ckvx")
+        ratios = [
+            compare("mixed (1 MiB)", [kvxtool, "lh5", "compress", mixed, stream], ["gzip", "-6", "-c", mixed],
+                    args.runs, work, stream),
+            compare(f"convert (sample image, {os.path.getsize(image):,} bytes)",
+                    [kvxtool, "convert", "--compressed", image, packed], ["gzip", "-6", "-c", image], args.runs,
+                    work, packed),
+        ]
+        print(f"\nload after: {load()}")
+        print("kvxtool no slower than gzip -6 in both" if max(ratios) <= 1.0 else "kvxtool slower than gzip -6")
+
+
+if __name__ == "__main__":
+    main()
