@@ -113,8 +113,8 @@ TEST(StartUpTest, AFileNamedOnTheCommandLineIsOpened)
         });
         ASSERT_TRUE(program.app().InitInstance());
         QCoreApplication::processEvents();
-        EXPECT_EQ(shown, c.message);
-        EXPECT_EQ(program.app().mainFrame()->windowTitle(), c.title);
+        EXPECT_EQ(shown.toStdString(), c.message.toStdString());
+        EXPECT_EQ(program.app().mainFrame()->windowTitle().toStdString(), c.title.toStdString());
     }
 }
 
