@@ -50,7 +50,7 @@ appstreamcli validate --no-net "$root/share/metainfo/$app_id.metainfo.xml"
 echo "== file types"
 mkdir -p "$scratch/mime/packages"
 cp "$root/share/mime/packages/$app_id.xml" "$scratch/mime/packages/"
-update-mime-database "$scratch/mime"
+XDG_DATA_HOME=$scratch update-mime-database "$scratch/mime"
 # A plain image and a compressed one share their first 16 bytes; only offset 16 tells them apart.
 header='KVX\0\033\0\0\0\001\0\0\0\004\0\0\0'
 printf "${header}"'\0\0\0\0\0\0END\361' >"$scratch/plain"
@@ -86,5 +86,8 @@ echo "$(basename "$deb"): Depends: $depends"
 for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
-dpkg-deb -c "$deb" | grep -q "./usr/bin/kvxedit$" || fail "the package lacks /usr/bin/kvxedit"
+contents=$(dpkg-deb -c "$deb")
+for f in "${expected[@]}"; do
+  grep -q "\./usr/$f\$" <<<"$contents" || fail "the package lacks /usr/$f"
+done
 echo "ok"
