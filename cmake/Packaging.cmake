@@ -10,12 +10,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- KVXEdit edits the channel database of a satellite-only or satellite and terrestrial
- receiver: KVX files, and CKVX files whose body is LH5-compressed. It comes with
- kvxtool, a command-line companion that prints databases as JSON and makes the
- editor's changes from scripts.")
+# The summary is the description's first line; this text follows it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "KVXEdit edits the channel database of a satellite-only or satellite and terrestrial
+receiver: KVX files, and CKVX files whose body is LH5-compressed. It comes with
+kvxtool, a command-line companion that prints databases as JSON and makes the
+editor's changes from scripts.")
 if(KVX_BUILD_GUI)
   # No library names the platform plugins, yet the editor cannot open a window without one.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
