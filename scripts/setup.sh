@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth
   p7zip-full jlha-utils
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db dpkg-dev file
 )
 
 missing=()

@@ -19,6 +19,7 @@ CKVXEditApp::CKVXEditApp(int& argc, char** argv)
     setOrganizationName(kvx::organizationName());
     setApplicationName(kvx::applicationName());
     setApplicationVersion(kvx::applicationVersion());
+    setDesktopFileName(kvx::applicationId());
     initResources();
 }
 

@@ -16,6 +16,13 @@ inline QString organizationName()
     return QStringLiteral("Quellor");
 }
 
+// The reverse-DNS application id under the organisation's name: the installed desktop entry, icon and
+// metainfo are named after it, and window managers match the windows to the entry by it.
+inline QString applicationId()
+{
+    return QStringLiteral("org.quellor.KVXEdit");
+}
+
 inline QString applicationVersion()
 {
     return QStringLiteral("1.6.2");

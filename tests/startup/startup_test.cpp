@@ -1,17 +1,25 @@
 // The application object as main() makes it. The GUI suite names its own QApplication, so the names the
-// program gives its settings are checked here, in a process that starts the program's way.
+// program gives its settings, and the file a file manager passes on the command line, are checked here,
+// in a process that starts the program's way. Each test starts the program afresh with its own arguments.
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/appsettings.h"
 #include "app/kvxeditapp.h"
 #include "app/lyngsatsite.h"
+#include "app/mainframe.h"
+#include "support/sampledatabase.h"
 
 namespace {
 
@@ -28,8 +36,32 @@ std::string readAll(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The program started with a command line; QApplication keeps references to argc and argv, so they
+// live as long as it does.
+class StartedProgram {
+public:
+    explicit StartedProgram(std::vector<std::string> args)
+            : args_(std::move(args))
+    {
+        for (std::string& arg : args_)
+            argv_.push_back(arg.data());
+        argv_.push_back(nullptr);
+        argc_ = static_cast<int>(args_.size());
+        app_ = std::make_unique<kvx::CKVXEditApp>(argc_, argv_.data());
+    }
+
+    kvx::CKVXEditApp& app() { return *app_; }
+
+private:
+    std::vector<std::string> args_;
+    std::vector<char*> argv_;
+    int argc_ = 0;
+    std::unique_ptr<kvx::CKVXEditApp> app_;
+};
+
 TEST(StartUpTest, SettingsAreReadFromAndWrittenToTheDocumentedFile)
 {
+    StartedProgram program({"kvxedit"});
     // A site set by hand in the file is the one the LyngSat update goes to.
     std::filesystem::create_directories(configHome + "/Quellor");
     std::ofstream(settingsFile()) << "[LyngSat]\nsiteAddress=http://127.0.0.1:8080/\n";
@@ -39,6 +71,51 @@ TEST(StartUpTest, SettingsAreReadFromAndWrittenToTheDocumentedFile)
     kvx::appsettings::setNameEncoding(QStringLiteral("WINDOWS-1251"));
     QSettings().sync();
     EXPECT_NE(readAll(settingsFile()).find("nameEncoding=WINDOWS-1251"), std::string::npos);
+}
+
+// The desktop entry starts the editor as `kvxedit FILE`: the file is opened as File > Open opens it,
+// and a file that cannot be opened is reported the same way, leaving the editor empty.
+TEST(StartUpTest, AFileNamedOnTheCommandLineIsOpened)
+{
+    const std::string good = configHome + "/mylist.kvx";
+    kvx::ChannelDatabase db = kvx::test::makeVariedDatabase(1, kvx::FLAG_PROG_CA);
+    const std::vector<uint8_t> image = kvx::test::imageOf(db);
+    std::ofstream(good, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    const QString openedTitle = QStringLiteral("mylist.kvx - KVXEdit : N(%1) T(%2) P(%3) F(%4)")
+                                    .arg(db.networkCountForTitle())
+                                    .arg(db.transponders.size())
+                                    .arg(db.programs.size())
+                                    .arg(db.favouriteCountForTitle());
+    const std::string notKvx = configHome + "/notes.kvx";
+    std::ofstream(notKvx) << "This is not a channel database, only a text file with the wrong name.\n";
+
+    struct Case {
+        std::string argument;
+        QString message; // empty: no message box
+        QString title;
+    };
+    const Case cases[] = {
+        {good, {}, openedTitle},
+        {notKvx, QStringLiteral("Invalid KVX format"), QStringLiteral("KVXEdit")},
+        {configHome + "/missing.kvx", QStringLiteral("No file found"), QStringLiteral("KVXEdit")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argument);
+        StartedProgram program({"kvxedit", c.argument});
+        QString shown;
+        // A message box is answered as a user does, with its OK button.
+        QTimer::singleShot(0, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        ASSERT_TRUE(program.app().InitInstance());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown.toStdString(), c.message.toStdString());
+        EXPECT_EQ(program.app().mainFrame()->windowTitle().toStdString(), c.title.toStdString());
+    }
 }
 
 } // namespace
@@ -52,12 +129,8 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", configHome.c_str(), 1);
-    int result = 0;
-    {
-        kvx::CKVXEditApp app(argc, argv);
-        ::testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-    }
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
     std::error_code ignored;
     std::filesystem::remove_all(configHome, ignored);
     return result;
