@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth
   p7zip-full jlha-utils
+  poppler-utils
 )
 
 missing=()

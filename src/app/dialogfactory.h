@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include <QStringList>
@@ -8,12 +10,22 @@
 #include "panels/dlgdate.h"
 #include "panels/dlglyngsat.h"
 
+class QPrintDialog;
+class QPrinter;
 class QWidget;
 
 namespace kvx {
 
 struct ChannelDatabase;
 class NameEncoding;
+
+// What the print dialog was left with, beside the printer settings it stored in the printer.
+struct PrintChoice {
+    bool selectionOnly = false; // "Selected network only"
+};
+
+// The print dialog on the printer; it offers the selection only when one is available.
+std::unique_ptr<QPrintDialog> makePrintDialog(QPrinter& printer, bool selectionAvailable, QWidget* parent);
 
 // The modal dialogs the main window opens. Each takes its values and returns the result; the program
 // runs the real dialogs, tests answer through a factory of their own.
@@ -34,6 +46,12 @@ public:
                                                            const LyngSatDialogValues& values) = 0;
     // The notices of one import, together, once it has ended.
     virtual void showNotices(QWidget* parent, const QStringList& notices) = 0;
+    // The print dialog: none when cancelled, else the choice, with the printer set up as chosen.
+    virtual std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer,
+                                                bool selectionAvailable) = 0;
+    // The preview of what `paint` prints on the printer; it may print from there.
+    virtual void showPrintPreview(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -47,6 +65,9 @@ public:
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
     void showNotices(QWidget* parent, const QStringList& notices) override;
+    std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
+    void showPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override;
 };
 
 } // namespace kvx
