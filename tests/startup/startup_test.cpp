@@ -6,12 +6,18 @@
 #include <fstream>
 #include <string>
 
+#include <QAction>
+#include <QActionGroup>
 #include <QSettings>
 #include <gtest/gtest.h>
 
 #include "app/appsettings.h"
+#include "app/childview.h"
 #include "app/kvxeditapp.h"
 #include "app/lyngsatsite.h"
+#include "app/mainframe.h"
+#include "panels/editbar.h"
+#include "support/sampledatabase.h"
 
 namespace {
 
@@ -41,6 +47,35 @@ TEST(StartUpTest, SettingsAreReadFromAndWrittenToTheDocumentedFile)
     EXPECT_NE(readAll(settingsFile()).find("nameEncoding=WINDOWS-1251"), std::string::npos);
 }
 
+// What the user left behind is there again when the program starts the next time.
+TEST(StartUpTest, TheWindowTheEncodingAndTheRecentFilesComeBack)
+{
+    auto& app = *static_cast<kvx::CKVXEditApp*>(QApplication::instance());
+    ASSERT_TRUE(app.InitInstance());
+    kvx::CMainFrame* frame = app.mainFrame();
+    const std::string path = configHome + "/recent.kvx";
+    kvx::ChannelDatabase db = kvx::test::makeVariedDatabase(1, kvx::FLAG_PROG_CA);
+    const std::vector<uint8_t> image = kvx::test::imageOf(db);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    ASSERT_EQ(frame->view()->OpenFile(QString::fromStdString(path)), 0);
+    frame->setGeometry(60, 70, 720, 530);
+    frame->editBar()->setFloating(true);
+    QAction* encoding = frame->encodingActions()->actions().last();
+    encoding->trigger();
+    const QString chosen = encoding->text();
+    ASSERT_TRUE(frame->close());
+
+    ASSERT_TRUE(app.InitInstance());
+    frame = app.mainFrame();
+    EXPECT_EQ(frame->size(), QSize(720, 530));
+    EXPECT_TRUE(frame->editBar()->isFloating());
+    EXPECT_EQ(QString::fromStdString(frame->view()->nameEncoding().codePage()), chosen);
+    EXPECT_EQ(frame->encodingActions()->checkedAction()->text(), chosen);
+    ASSERT_EQ(frame->recentFileActions().size(), 1);
+    EXPECT_EQ(frame->recentFileActions()[0]->text(), "&1 " + QString::fromStdString(path));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -54,8 +89,9 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", configHome.c_str(), 1);
     int result = 0;
     {
-        kvx::CKVXEditApp app(argc, argv);
+        // The test options are taken out first: the program opens a file named as its argument.
         ::testing::InitGoogleTest(&argc, argv);
+        kvx::CKVXEditApp app(argc, argv);
         result = RUN_ALL_TESTS();
     }
     std::error_code ignored;
