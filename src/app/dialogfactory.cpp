@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include "panels/aboutdlg.h"
 #include "panels/dlglyngsat.h"

@@ -19,7 +19,7 @@ namespace {
 QString pdfText(const QString& path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QStringLiteral("pdftotext failed: ") + QString::fromUtf8(process.readAllStandardError());
     return QString::fromUtf8(process.readAllStandardOutput());
