@@ -126,8 +126,9 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
         if (const AntInfo* ant = db_.antennas.at(static_cast<std::size_t>(slot)))
             html += QStringLiteral(" &middot; ") + QObject::tr("LNB %1").arg(lnbText(*ant));
     }
-    html +=
-        QStringLiteral(" &middot; ") + QObject::tr("%n transponder(s)", nullptr, int(transponders.size()));
+    html += QStringLiteral(" &middot; ") + (transponders.size() == 1
+                                                ? QObject::tr("1 transponder")
+                                                : QObject::tr("%1 transponders").arg(transponders.size()));
     html += QStringLiteral("</p>");
     if (transponders.empty())
         return html;

@@ -22,7 +22,8 @@ QString pdfText(const QString& path)
     process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QStringLiteral("pdftotext failed: ") + QString::fromUtf8(process.readAllStandardError());
-    return QString::fromUtf8(process.readAllStandardOutput());
+    // Ligatures such as "fi" come back as their letters.
+    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
 }
 
 using PrintExportTest = CommandsFixture;
