@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   p7zip-full jlha-utils
   desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db dpkg-dev file
+  poppler-utils
 )
 
 missing=()

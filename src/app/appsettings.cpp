@@ -14,6 +14,7 @@ const auto kNameEncoding = QStringLiteral("nameEncoding");
 const auto kGeometry = QStringLiteral("MainFrame/geometry");
 const auto kState = QStringLiteral("MainFrame/state");
 const auto kStatusBar = QStringLiteral("MainFrame/statusBar");
+const auto kRecentFiles = QStringLiteral("RecentFiles/paths");
 constexpr int kStateVersion = 1;
 
 } // namespace
@@ -30,6 +31,16 @@ QString nameEncoding()
 void setNameEncoding(const QString& codePage)
 {
     QSettings().setValue(kNameEncoding, codePage);
+}
+
+QStringList recentFiles()
+{
+    return QSettings().value(kRecentFiles).toStringList();
+}
+
+void setRecentFiles(const QStringList& paths)
+{
+    QSettings().setValue(kRecentFiles, paths);
 }
 
 void saveWindowState(const QMainWindow& frame, bool statusBarVisible)

@@ -187,6 +187,8 @@ int CChildView::SaveDocument(bool saveAs)
         UpdateTitle();
         emit documentStateChanged();
     }
+    if (askName)
+        emit fileUsed(QString::fromStdString(database_.fileName));
     return status;
 }
 
@@ -396,6 +398,7 @@ int CChildView::openPath(const QString& path)
     modified_ = false;
     UpdateTitle();
     emit documentStateChanged();
+    emit fileUsed(QString::fromStdString(database_.fileName));
     return status;
 }
 

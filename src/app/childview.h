@@ -79,9 +79,16 @@ public:
     // Opens a file without the dialog (a dropped file, or the file named at start-up).
     int OpenFile(const QString& path);
 
-    // Print, stamp, sort, delete, add and move commands, and the Insert and Delete keys
-    // (structurecommands.cpp, keycommands.cpp).
+    // Print, preview and export of the database (printcommands.cpp).
     void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFileExport();
+    // The network slot that "Selected network only" prints: the selected network, or the one of the
+    // selected transponder or program; -1 when nothing is selected.
+    int selectedNetworkSlot();
+
+    // Stamp, sort, delete, add and move commands, and the Insert and Delete keys
+    // (structurecommands.cpp, keycommands.cpp).
     void OnModificationDate();
     void OnSortByDegree();
     void OnTpSortByFrequency();
@@ -131,6 +138,8 @@ signals:
     void documentStateChanged();
     // A context menu item was chosen: the frame runs the main command it stands for.
     void commandRequested(int id);
+    // A file was opened, or saved under a new name: the recent-file list takes it.
+    void fileUsed(const QString& path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -24,7 +24,10 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_UPDATE_LYNGSAT: return {!s.terrestrialMode && s.page == PAGE_NETWORK};
     case ID_TP_SORT_BY_FREQUENCY: return {s.page == PAGE_NETWORK};
     case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS: return {s.documentOpen};
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_EXPORT: return {s.documentOpen};
     case ID_EDIT_UNDO: return {s.canUndo && !s.channelListOpen};
     case ID_EDIT_REDO: return {s.canRedo && !s.channelListOpen};
     case ID_VIEW_CHLIST: return {selected, true, s.channelListOpen};

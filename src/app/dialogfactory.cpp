@@ -1,5 +1,9 @@
 #include "app/dialogfactory.h"
 
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
 #include "panels/aboutdlg.h"
 #include "panels/dlglyngsat.h"
 #include "panels/dlgnotices.h"
@@ -51,6 +55,34 @@ bool QtDialogFactory::reviewImport(QWidget* parent, const ImportReview& review)
 {
     CDlgReview dialog(review, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<QPrintDialog> makePrintDialog(QPrinter& printer, bool selectionAvailable, QWidget* parent)
+{
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setWindowTitle(QObject::tr("Print"));
+    dialog->setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
+    dialog->setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog->setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog;
+}
+
+std::optional<PrintChoice> QtDialogFactory::askPrint(QWidget* parent, QPrinter& printer,
+                                                     bool selectionAvailable)
+{
+    const std::unique_ptr<QPrintDialog> dialog = makePrintDialog(printer, selectionAvailable, parent);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return PrintChoice{dialog->printRange() == QAbstractPrintDialog::Selection};
+}
+
+void QtDialogFactory::showPrintPreview(QWidget* parent, QPrinter& printer,
+                                       const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 } // namespace kvx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include <QStringList>
@@ -9,12 +11,22 @@
 #include "panels/dlglyngsat.h"
 #include "panels/dlgreview.h"
 
+class QPrintDialog;
+class QPrinter;
 class QWidget;
 
 namespace kvx {
 
 struct ChannelDatabase;
 class NameEncoding;
+
+// What the print dialog was left with, beside the printer settings it stored in the printer.
+struct PrintChoice {
+    bool selectionOnly = false; // "Selected network only"
+};
+
+// The print dialog on the printer; it offers the selection only when one is available.
+std::unique_ptr<QPrintDialog> makePrintDialog(QPrinter& printer, bool selectionAvailable, QWidget* parent);
 
 // The modal dialogs the main window opens. Each takes its values and returns the result; the program
 // runs the real dialogs, tests answer through a factory of their own.
@@ -37,6 +49,12 @@ public:
     virtual void showNotices(QWidget* parent, const QStringList& notices) = 0;
     // The review of an import's changes; true when the user chose Apply.
     virtual bool reviewImport(QWidget* parent, const ImportReview& review) = 0;
+    // The print dialog: none when cancelled, else the choice, with the printer set up as chosen.
+    virtual std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer,
+                                                bool selectionAvailable) = 0;
+    // The preview of what `paint` prints on the printer; it may print from there.
+    virtual void showPrintPreview(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -51,6 +69,9 @@ public:
                                                    const LyngSatDialogValues& values) override;
     void showNotices(QWidget* parent, const QStringList& notices) override;
     bool reviewImport(QWidget* parent, const ImportReview& review) override;
+    std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
+    void showPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override;
 };
 
 } // namespace kvx

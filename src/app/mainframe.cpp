@@ -169,6 +169,7 @@ void CMainFrame::connectCommands()
         if (QAction* a = action(command.id))
             connect(a, &QAction::triggered, view_, command.run);
     connect(view_, &CChildView::commandRequested, this, &CMainFrame::runCommand);
+    connect(view_, &CChildView::fileUsed, this, &CMainFrame::rememberFile);
     on(ID_VIEW_CHLIST, [this] { view_->OnViewChannelList(); });
     on(ID_VIEW_EDITBAR, [this] { editBar_->setVisible(editBar_->isHidden()); });
     on(ID_VIEW_TOOLBAR, [this] {
@@ -191,7 +192,9 @@ void CMainFrame::createMenus()
                 menu->addAction(a);
         }
     };
-    fill(menuBar()->addMenu(tr("&File")), fileMenuLayout());
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    fill(fileMenu_, fileMenuLayout());
+    createRecentFileEntries();
     fill(menuBar()->addMenu(tr("&Edit")), editMenuLayout());
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     fill(viewMenu, viewMenuLayout());

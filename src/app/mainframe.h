@@ -35,6 +35,11 @@ public:
     QAction* action(CommandId id) const;
     // The entries of the View menu's name-encoding choice.
     QActionGroup* encodingActions() const { return encodingGroup_; }
+    // The File menu and its recent-file entries ("&1 path", ...), the latest first.
+    QMenu* fileMenu() const { return fileMenu_; }
+    QList<QAction*> recentFileActions() const;
+    // The most recent files kept in the File menu.
+    static constexpr int kRecentFileCount = 4;
 
     // Applies the enabling rules and check marks to every command.
     void updateCommandStates();
@@ -60,6 +65,11 @@ private:
     void onEncodingChosen(QAction* action);
     void checkEncoding(const QString& codePage);
     void restoreSettings();
+    // The recent-file list (recentfiles.cpp): the file goes to the top; the menu shows the list.
+    void createRecentFileEntries();
+    void rememberFile(const QString& path);
+    void showRecentFiles();
+    void openRecentFile(int index);
 
     AppServices services_;
     CChildView* view_;
@@ -68,6 +78,10 @@ private:
     QLabel* readyPane_ = nullptr;
     QList<QLabel*> lockPanes_;
     QActionGroup* encodingGroup_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QList<QAction*> recentActions_;
+    QAction* recentSeparator_ = nullptr;
+    QStringList recentFiles_;
     std::map<CommandId, QAction*> actions_;
 };
 

@@ -1,5 +1,6 @@
 // The view's commands that change the database's structure or its stamp: sorting, deleting, adding and
-// moving networks, transponders and programs, and the modification date.
+// moving networks, transponders and programs, and the modification date. Their handler table also holds
+// the print and export commands (printcommands.cpp).
 
 #include <array>
 
@@ -20,6 +21,8 @@ constexpr uint16_t kDegreeSortOrigin = 1800;
 
 constexpr std::array kStructureCommands = {
     CChildView::CommandHandler{ID_FILE_PRINT, &CChildView::OnFilePrint},
+    CChildView::CommandHandler{ID_FILE_PRINT_PREVIEW, &CChildView::OnFilePrintPreview},
+    CChildView::CommandHandler{ID_FILE_EXPORT, &CChildView::OnFileExport},
     CChildView::CommandHandler{ID_MODIFICATION_DATE, &CChildView::OnModificationDate},
     CChildView::CommandHandler{ID_SORT_BY_DEGREE, &CChildView::OnSortByDegree},
     CChildView::CommandHandler{ID_TP_SORT_BY_FREQUENCY, &CChildView::OnTpSortByFrequency},
@@ -88,11 +91,6 @@ void CChildView::showSelectionAfterDelete()
 }
 
 // --- File menu
-
-void CChildView::OnFilePrint()
-{
-    services_.prompter.showMessage(tr("Not yet ..."), PromptIcon::None);
-}
 
 void CChildView::OnModificationDate()
 {

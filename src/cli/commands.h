@@ -10,6 +10,7 @@ void addInspectCommands(CLI::App& app, int& exitCode);
 void addLh5Commands(CLI::App& app, int& exitCode);
 void addEditCommands(CLI::App& app, int& exitCode);
 void addImportCommands(CLI::App& app, int& exitCode);
+void addExportCommands(CLI::App& app, int& exitCode);
 
 // Prints the status message on standard error and returns the status as exit code.
 int fail(int status);

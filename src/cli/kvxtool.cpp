@@ -42,6 +42,7 @@ int main(int argc, char** argv)
     kvx::cli::addLh5Commands(app, exitCode);
     kvx::cli::addEditCommands(app, exitCode);
     kvx::cli::addImportCommands(app, exitCode);
+    kvx::cli::addExportCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -14,6 +14,10 @@ constexpr std::array kCommandTexts = {
     CommandText{ID_FILE_SAVE_AS, "Save &As...", "Saves the KVX file with a new name\nSave As", "", ""},
     CommandText{ID_FILE_PRINT, "&Print...", "Print all or parts of the KVX file\nPrint", "Ctrl+P",
                 ":/icons/print.xpm"},
+    CommandText{ID_FILE_PRINT_PREVIEW, "Print Pre&view",
+                "Shows the printed report page by page\nPrint Preview", "", ""},
+    CommandText{ID_FILE_EXPORT, "&Export Channel List...",
+                "Writes the channel list as a CSV or HTML file\nExport Channel List", "", ""},
     // The menu texts name the step ("&Undo Delete Network"); these are the texts with nothing to undo.
     CommandText{ID_EDIT_UNDO, "&Undo", "Undo the last change\nUndo", "Ctrl+Z", ":/icons/undo.xpm"},
     CommandText{ID_EDIT_REDO, "&Redo", "Redo the change undone last\nRedo", "Ctrl+Y", ":/icons/redo.xpm"},
@@ -58,9 +62,10 @@ constexpr std::array kCommandTexts = {
                 "Display program information, version number and copyright\nAbout", "", ":/icons/about.xpm"},
 };
 
-constexpr std::array kFileMenu = {ID_FILE_NEW,  ID_FILE_OPEN,         ID_FILE_CLOSE, ID_NONE,
-                                  ID_FILE_SAVE, ID_FILE_SAVE_AS,      ID_NONE,       ID_FILE_PRINT,
-                                  ID_NONE,      ID_MODIFICATION_DATE, ID_NONE,       ID_APP_EXIT};
+constexpr std::array kFileMenu = {
+    ID_FILE_NEW,           ID_FILE_OPEN, ID_FILE_CLOSE,        ID_NONE, ID_FILE_SAVE,
+    ID_FILE_SAVE_AS,       ID_NONE,      ID_FILE_EXPORT,       ID_NONE, ID_FILE_PRINT,
+    ID_FILE_PRINT_PREVIEW, ID_NONE,      ID_MODIFICATION_DATE, ID_NONE, ID_APP_EXIT};
 constexpr std::array kEditMenu = {ID_EDIT_UNDO, ID_EDIT_REDO};
 constexpr std::array kViewMenu = {ID_VIEW_EDITBAR, ID_VIEW_CHLIST, ID_NONE, ID_VIEW_TOOLBAR,
                                   ID_VIEW_STATUS_BAR};

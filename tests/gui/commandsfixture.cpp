@@ -9,6 +9,8 @@ QStringList menuTexts(const QMenu& menu)
 {
     QStringList texts;
     for (QAction* action : menu.actions()) {
+        if (!action->isVisible())
+            continue;
         if (action->isSeparator())
             texts << QStringLiteral("|");
         else

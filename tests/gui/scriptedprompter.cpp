@@ -1,5 +1,7 @@
 #include "scriptedprompter.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 namespace kvx::test {
@@ -110,6 +112,35 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
     EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
     EXPECT_TRUE(reviewAnswers_.empty()) << "a scripted review answer was never asked for";
+    EXPECT_TRUE(prints_.empty()) << "a scripted print dialog answer was never asked for";
+    EXPECT_TRUE(previews_.empty()) << "a scripted print preview was never shown";
+}
+
+std::optional<PrintChoice> ScriptedDialogs::askPrint(QWidget*, QPrinter& printer, bool selectionAvailable)
+{
+    selectionOffered << selectionAvailable;
+    if (prints_.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return std::nullopt;
+    }
+    const PrintAnswer answer = prints_.front();
+    prints_.pop_front();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(answer.pdfPath);
+    return answer.choice;
+}
+
+void ScriptedDialogs::showPrintPreview(QWidget*, QPrinter& printer,
+                                       const std::function<void(QPrinter&)>& paint)
+{
+    if (previews_.empty()) {
+        ADD_FAILURE() << "unexpected print preview";
+        return;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previews_.front());
+    previews_.pop_front();
+    paint(printer);
 }
 
 std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)

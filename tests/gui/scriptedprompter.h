@@ -60,6 +60,15 @@ public:
     void answerChannelList(ChannelListStep step) { channelLists_.push_back(std::move(step)); }
     void answerLyngSat(std::optional<LyngSatRequest> request) { lyngSatAnswers_.push_back(request); }
 
+    // The print dialog's answer: the choice with the printer set to write a PDF file at `pdfPath`, as
+    // "Print to File (PDF)" does, or none for Cancel.
+    void answerPrint(std::optional<PrintChoice> choice, const QString& pdfPath = {})
+    {
+        prints_.push_back({choice, pdfPath});
+    }
+    // The preview is printed from its window into a PDF file.
+    void answerPreview(const QString& pdfPath) { previews_.push_back(pdfPath); }
+
     // The date dialog's answer: values for OK, none for Cancel.
     void answerDate(std::optional<DateDialogValues> values) { dates_.push_back(std::move(values)); }
 
@@ -74,6 +83,9 @@ public:
     // Records the review and answers it: Apply unless a Cancel was scripted.
     bool reviewImport(QWidget*, const ImportReview& review) override;
     void answerReview(bool apply) { reviewAnswers_.push_back(apply); }
+    std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
+    void showPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override;
 
     int aboutShown = 0;
     // What the date dialog was opened with, each time.
@@ -82,6 +94,7 @@ public:
     std::function<void()> whileLyngSatDialogOpen;
     QList<QStringList> noticesShown; // the notices of each import that had any
     QList<ImportReview> reviewsShown;
+    QList<bool> selectionOffered;    // whether each print dialog offered "Selected network only"
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;
@@ -89,6 +102,12 @@ private:
     std::deque<ChannelListStep> channelLists_;
     std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
     std::deque<bool> reviewAnswers_;
+    struct PrintAnswer {
+        std::optional<PrintChoice> choice;
+        QString pdfPath;
+    };
+    std::deque<PrintAnswer> prints_;
+    std::deque<QString> previews_;
 };
 
 } // namespace kvx::test

@@ -54,8 +54,10 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
     EXPECT_EQ(titles,
               QStringList({"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "&Help"}));
     const auto items = [this](int menu) { return menuTexts(*frame->menuBar()->actions()[menu]->menu()); };
-    EXPECT_EQ(items(0), QStringList({"&New...", "&Open...", "&Close", "|", "&Save", "Save &As...", "|",
-                                     "&Print...", "|", "Modification &Date...", "|", "E&xit"}));
+    EXPECT_EQ(items(0),
+              QStringList({"&New...", "&Open...", "&Close", "|", "&Save", "Save &As...", "|",
+                           "&Export Channel List...", "|", "&Print...", "Print Pre&view", "|",
+                           "Modification &Date...", "|", "&1 " + pathFor("commands.kvx"), "|", "E&xit"}));
     EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)"})); // nothing done yet
     EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
                                      "TP Sort by &Frequency in Network", "|"}));
@@ -107,16 +109,6 @@ TEST_F(StructureCommandsTest, TerrestrialNetworkDisablesImportsAndMovesButNotThe
     view().OnMoveUp();
     EXPECT_EQ(db().networks[TERRESTRIAL_SLOT].name, "Terrestrial");
     EXPECT_FALSE(view().modified());
-}
-
-TEST_F(StructureCommandsTest, PrintSaysNotYetAndDoesNothingElse)
-{
-    prompter.acknowledgeMessage();
-    trigger(ID_FILE_PRINT);
-    EXPECT_EQ(prompter.shown, QStringList{"Not yet ..."});
-    EXPECT_EQ(prompter.icons, QList<PromptIcon>{PromptIcon::None});
-    EXPECT_FALSE(view().modified());
-    EXPECT_EQ(view().page(), PAGE_NETWORK);
 }
 
 TEST_F(StructureCommandsTest, DeletingATransponderTakesItsProgramsFromTreeAndFavourites)

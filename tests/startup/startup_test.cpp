@@ -11,14 +11,18 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QAction>
+#include <QActionGroup>
 #include <QSettings>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/appsettings.h"
+#include "app/childview.h"
 #include "app/kvxeditapp.h"
 #include "app/lyngsatsite.h"
 #include "app/mainframe.h"
+#include "panels/editbar.h"
 #include "support/sampledatabase.h"
 
 namespace {
@@ -116,6 +120,37 @@ TEST(StartUpTest, AFileNamedOnTheCommandLineIsOpened)
         EXPECT_EQ(shown.toStdString(), c.message.toStdString());
         EXPECT_EQ(program.app().mainFrame()->windowTitle().toStdString(), c.title.toStdString());
     }
+}
+
+// What the user left behind is there again when the program starts the next time.
+TEST(StartUpTest, TheWindowTheEncodingAndTheRecentFilesComeBack)
+{
+    auto first = std::make_unique<StartedProgram>(std::vector<std::string>{"kvxedit"});
+    ASSERT_TRUE(first->app().InitInstance());
+    kvx::CMainFrame* frame = first->app().mainFrame();
+    const std::string path = configHome + "/recent.kvx";
+    kvx::ChannelDatabase db = kvx::test::makeVariedDatabase(1, kvx::FLAG_PROG_CA);
+    const std::vector<uint8_t> image = kvx::test::imageOf(db);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    ASSERT_EQ(frame->view()->OpenFile(QString::fromStdString(path)), 0);
+    frame->setGeometry(60, 70, 720, 530);
+    frame->editBar()->setFloating(true);
+    QAction* encoding = frame->encodingActions()->actions().last();
+    encoding->trigger();
+    const QString chosen = encoding->text();
+    ASSERT_TRUE(frame->close());
+    first.reset();
+
+    StartedProgram second({"kvxedit"});
+    ASSERT_TRUE(second.app().InitInstance());
+    frame = second.app().mainFrame();
+    EXPECT_EQ(frame->size(), QSize(720, 530));
+    EXPECT_TRUE(frame->editBar()->isFloating());
+    EXPECT_EQ(QString::fromStdString(frame->view()->nameEncoding().codePage()), chosen);
+    EXPECT_EQ(frame->encodingActions()->checkedAction()->text(), chosen);
+    ASSERT_EQ(frame->recentFileActions().size(), 1);
+    EXPECT_EQ(frame->recentFileActions()[0]->text(), "&1 " + QString::fromStdString(path));
 }
 
 } // namespace
