@@ -94,7 +94,7 @@ public:
     std::function<void()> whileLyngSatDialogOpen;
     QList<QStringList> noticesShown; // the notices of each import that had any
     QList<ImportReview> reviewsShown;
-    QList<bool> selectionOffered;    // whether each print dialog offered "Selected network only"
+    QList<bool> selectionOffered; // whether each print dialog offered "Selected network only"
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;

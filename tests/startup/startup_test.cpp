@@ -10,9 +10,9 @@
 #include <vector>
 
 #include <QAbstractButton>
-#include <QMessageBox>
 #include <QAction>
 #include <QActionGroup>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -136,6 +136,8 @@ public:
     }
     void showNotices(QWidget*, const QStringList&) override {}
     bool reviewImport(QWidget*, const ImportReview&) override { return false; }
+    std::optional<PrintChoice> askPrint(QWidget*, QPrinter&, bool) override { return std::nullopt; }
+    void showPrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
 
 private:
     bool descending_ = true;
