@@ -429,8 +429,9 @@ TEST_F(DlgChListTest, ARightClickSelectsTheRowItsMenuActsOn)
         if (QAction* add = menuEntry(menu, "Add to Movies"))
             add->trigger();
     });
+    // The menu event comes on its own: some systems send it on the release, after a long touch, or
+    // without a press that selects.
     const QPoint pos = centerOfRow(rowOf("Charlie"));
-    QTest::mouseClick(dialog->list()->viewport(), Qt::RightButton, {}, pos);
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, pos, dialog->list()->viewport()->mapToGlobal(pos));
     QCoreApplication::sendEvent(dialog->list()->viewport(), &menuEvent);
     EXPECT_EQ(dialog->list()->selectedRow(), rowOf("Charlie"));
