@@ -448,9 +448,9 @@ void CKVXTree::mouseMoveEvent(QMouseEvent* event)
             return;
         }
     }
-    // The pressed item is selected on the press; a held button never sweeps the selection over the
-    // items the pointer passes (the terrestrial network, which does not move, nor a press beside the
-    // items, start a drag).
+    // A held button never sweeps the selection over the items the pointer passes: what the press
+    // selected stays selected, also when it cannot be dragged (the terrestrial network, a press beside
+    // the items).
     if (event->buttons() & Qt::LeftButton) {
         event->accept();
         return;
