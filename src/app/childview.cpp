@@ -301,6 +301,7 @@ void CChildView::showItem(QTreeWidgetItem* item)
     currentItem_ = item;
     if (editBar_ == nullptr)
         return;
+    editBar_->setLayoutFlags(database_.layoutFlags);
     if (item == nullptr) {
         editBar_->ShowEmpty();
     } else if (CKVXTree::levelOf(item) == TreeLevel::Network) {
@@ -327,6 +328,7 @@ void CChildView::ShowNetworkItem(QTreeWidgetItem* item)
     }
     currentNet_ = net;
     currentAnt_ = ant;
+    editBar_->setLayoutFlags(database_.layoutFlags);
     editBar_->ShowNetwork(*ant, *net);
 }
 

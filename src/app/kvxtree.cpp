@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTreeWidgetItemIterator>
 
 #include "app/guardedselectionmodel.h"
@@ -72,6 +76,43 @@ void forgetAllItems(List& list)
         record.treeItem = nullptr;
 }
 
+// The application's style with dotted lines joining each item to its parent and siblings, the root
+// items included; the style itself draws only the expand arrows.
+class BranchLineStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element == PE_IndicatorBranch)
+            drawLines(*option, *painter);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+private:
+    // Half the room kept free around the expand arrow.
+    static constexpr int kArrowRoom = 6;
+
+    static void drawLines(const QStyleOption& option, QPainter& painter)
+    {
+        const QRect& cell = option.rect;
+        const QPoint mid = cell.center();
+        const int room = option.state & State_Children ? kArrowRoom : 0;
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(option.palette.color(QPalette::Mid), 1, Qt::DotLine));
+        if (option.state & State_Item) {
+            painter.drawLine(mid.x() + room, mid.y(), cell.right(), mid.y());
+            painter.drawLine(mid.x(), cell.top(), mid.x(), mid.y() - room);
+        }
+        if (option.state & State_Sibling)
+            painter.drawLine(mid.x(), option.state & State_Item ? mid.y() + room : cell.top(), mid.x(),
+                             cell.bottom());
+        painter.restore();
+    }
+};
+
 } // namespace
 
 CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
@@ -98,6 +139,10 @@ CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::StyledPanel);
+    // A widget does not own the style it is given; the tree keeps it as a child.
+    auto* lines = new BranchLineStyle(QStyleFactory::create(QApplication::style()->name()));
+    lines->setParent(this);
+    setStyle(lines);
 }
 
 void CKVXTree::setCurrentChangeGuard(std::function<bool()> guard)
@@ -402,6 +447,13 @@ void CKVXTree::mouseMoveEvent(QMouseEvent* event)
             mouseHandler_->DragOver(pos);
             return;
         }
+    }
+    // A held button never sweeps the selection over the items the pointer passes: what the press
+    // selected stays selected, also when it cannot be dragged (the terrestrial network, a press beside
+    // the items).
+    if (event->buttons() & Qt::LeftButton) {
+        event->accept();
+        return;
     }
     QTreeWidget::mouseMoveEvent(event);
 }

@@ -208,7 +208,7 @@ void CMainFrame::createMenus()
 
 QMenu* CMainFrame::createEncodingMenu()
 {
-    auto* menu = new QMenu(tr("Name &Encoding"), this);
+    auto* menu = new QMenu(tr("&Name Encoding"), this);
     menu->setObjectName(QStringLiteral("encodingMenu"));
     menu->setStatusTip(tr("Choose the code page of the names in the database"));
     encodingGroup_ = new QActionGroup(this);

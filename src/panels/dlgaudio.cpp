@@ -54,9 +54,9 @@ void CDlgAudio::buildControls()
     entries_->setSelectionMode(QAbstractItemView::SingleSelection);
     entries_->setHeaderLabels({"PID", "Language", "Enc"});
     entries_->header()->setDefaultAlignment(Qt::AlignCenter);
-    entries_->setColumnWidth(ColumnPid, 110);
-    entries_->setColumnWidth(ColumnLanguage, 120);
-    entries_->header()->setStretchLastSection(true);
+    // The three short columns share the list's width: nothing to scroll sideways.
+    entries_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     entries_->setMinimumWidth(330);
     delete_ = new QPushButton("Delete", this);
     delete_->setObjectName("delete");
@@ -84,6 +84,9 @@ void CDlgAudio::buildControls()
     fields->addWidget(pid_, 1, 0);
     fields->addWidget(language_, 1, 1);
     fields->addWidget(ac3_, 1, 2);
+    // The PID and language boxes stand under their columns, as wide as each other.
+    fields->setColumnStretch(0, 1);
+    fields->setColumnStretch(1, 1);
     auto* editButtons = new QHBoxLayout;
     editButtons->addStretch(1);
     editButtons->addWidget(add_);

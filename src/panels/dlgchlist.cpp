@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -24,6 +25,10 @@ namespace kvx {
 namespace {
 
 constexpr int kColumnWidths[] = {120, 136, 136, 136};
+// Group names are cut to this many average characters in the group list; the tooltip holds the rest.
+constexpr int kGroupTextChars = 32;
+constexpr int kSearchTextChars = 20;
+const auto kGeometryKey = QStringLiteral("ChannelList/geometry");
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text)
 {
@@ -50,6 +55,8 @@ CDlgChList::CDlgChList(ChannelDatabase& db, const NameEncoding& encoding, Prompt
 {
     setObjectName(QStringLiteral("ChannelList"));
     setWindowTitle(tr("Channel List"));
+    // A long list wants the whole screen.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     model_ = new ChannelListModel(*work_, encoding_, this);
     renamer_ = [this](const CDlgFavName::Names& names) -> std::optional<CDlgFavName::Names> {
         CDlgFavName dialog(this);
@@ -58,6 +65,7 @@ CDlgChList::CDlgChList(ChannelDatabase& db, const NameEncoding& encoding, Prompt
             return std::nullopt;
         return dialog.names();
     };
+    menuRunner_ = [](QMenu& menu, QPoint globalPos) { menu.exec(globalPos); };
     buildControls();
     syncGroupList();
     groupList_->setCurrentIndex(0);
@@ -79,6 +87,7 @@ void CDlgChList::buildControls()
     rename_ = makeButton(this, QStringLiteral("rename"), tr("Rename"));
     searchText_ = new QLineEdit(this);
     searchText_->setObjectName(QStringLiteral("searchText"));
+    searchText_->setMinimumWidth(searchText_->fontMetrics().averageCharWidth() * kSearchTextChars);
     search_ = makeButton(this, QStringLiteral("search"), tr("Search"));
     search_->setDefault(true); // Enter searches
 
@@ -127,6 +136,7 @@ void CDlgChList::buildControls()
     layout->addWidget(separator);
     layout->addLayout(bottom);
     resize(575, 395);
+    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
 
     connect(groupList_, &QComboBox::activated, this, &CDlgChList::OnGroupChosen);
     connect(tabs_, &QTabBar::currentChanged, this, &CDlgChList::OnTabChanged);
@@ -158,8 +168,15 @@ void CDlgChList::syncGroupList()
     const QVariant chosen = groupList_->currentIndex() >= 0 ? groupList_->currentData() : QVariant();
     const QSignalBlocker blocker(groupList_);
     groupList_->clear();
-    for (const ChannelGroup& group : work_->groups())
-        groupList_->addItem(groupText(group), group.itemData());
+    const QFontMetrics metrics = groupList_->fontMetrics();
+    const int widest = metrics.averageCharWidth() * kGroupTextChars;
+    for (const ChannelGroup& group : work_->groups()) {
+        const QString text = groupText(group);
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, widest);
+        groupList_->addItem(shown, group.itemData());
+        if (shown != text)
+            groupList_->setItemData(groupList_->count() - 1, text, Qt::ToolTipRole);
+    }
     groupList_->setCurrentIndex(chosen.isValid() ? groupList_->findData(chosen) : -1);
 }
 
@@ -200,8 +217,11 @@ void CDlgChList::OnColumnClicked(int column)
 
 void CDlgChList::OnRowDropped(int source, int drop)
 {
-    if (model_->moveRow(source, drop))
-        updateTitle();
+    if (!model_->moveRow(source, drop))
+        return;
+    // The moved channel stays selected at its new place.
+    list_->selectRow(drop);
+    updateTitle();
 }
 
 std::unique_ptr<QMenu> CDlgChList::CreateFavoriteMenu(int row)
@@ -232,8 +252,10 @@ void CDlgChList::onContextMenu(QPoint pos)
     const QModelIndex index = list_->indexAt(pos);
     if (!index.isValid())
         return;
+    // The menu's commands act on the row under the pointer, which is shown selected as they run.
+    list_->selectRow(index.row());
     const std::unique_ptr<QMenu> menu = CreateFavoriteMenu(index.row());
-    menu->exec(list_->viewport()->mapToGlobal(pos));
+    menuRunner_(*menu, list_->viewport()->mapToGlobal(pos));
 }
 
 void CDlgChList::OnAddTo(int group)
@@ -298,6 +320,12 @@ void CDlgChList::accept()
 {
     databaseChanged_ = work_->apply();
     QDialog::accept();
+}
+
+void CDlgChList::done(int result)
+{
+    QSettings().setValue(kGeometryKey, saveGeometry());
+    QDialog::done(result);
 }
 
 } // namespace kvx

@@ -34,6 +34,8 @@ class CDlgChList : public QDialog {
 public:
     // Asks for new favourite names; none when the user cancelled.
     using Renamer = std::function<std::optional<CDlgFavName::Names>(const CDlgFavName::Names&)>;
+    // Runs the right-click menu at a screen position; the entry chosen triggers its command.
+    using MenuRunner = std::function<void(QMenu&, QPoint)>;
 
     CDlgChList(ChannelDatabase& db, const NameEncoding& encoding, Prompter& prompter,
                QWidget* parent = nullptr);
@@ -45,6 +47,8 @@ public:
     bool databaseChanged() const { return databaseChanged_; }
     // Replaces the favourite names dialog (tests answer it themselves).
     void setRenamer(Renamer renamer) { renamer_ = std::move(renamer); }
+    // Replaces the popup of the right-click menu (tests choose an entry without opening it).
+    void setMenuRunner(MenuRunner runner) { menuRunner_ = std::move(runner); }
 
     const ChannelListWork& work() const { return *work_; }
     ChannelListModel* model() const { return model_; }
@@ -64,6 +68,8 @@ public:
 
     // OK: the working copies are written into the database.
     void accept() override;
+    // Closing either way keeps the dialog's size and maximised state for the next time.
+    void done(int result) override;
 
     static const char* const kHowToUseText;
 
@@ -81,6 +87,7 @@ private:
     std::unique_ptr<ChannelListWork> work_;
     ChannelListModel* model_ = nullptr;
     Renamer renamer_;
+    MenuRunner menuRunner_;
     int rightClickRow_ = -1;
     bool databaseChanged_ = false;
 

@@ -1,5 +1,7 @@
 #include "panels/dlgdate.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QDate>
 #include <QDateEdit>
@@ -33,6 +35,51 @@ LocalDate toLocalDate(QDate date)
     return {date.year(), date.month(), date.day()};
 }
 
+// A date field as wide as its longest date. The field measures only the first and the last date of its
+// range, whose weekday and month names need not be the longest ("Wednesday, 27 September").
+class WholeDateEdit : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+    QSize sizeHint() const override
+    {
+        QSize hint = QDateEdit::sizeHint();
+        hint.rwidth() += extraWidth();
+        return hint;
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        return {sizeHint().width(), QDateEdit::minimumSizeHint().height()};
+    }
+
+private:
+    int textWidth(QDate date) const
+    {
+        return fontMetrics().horizontalAdvance(locale().toString(date, displayFormat()));
+    }
+
+    // The width the longest date needs beyond what the field measured.
+    int extraWidth() const
+    {
+        const QString key = displayFormat() + font().key() + locale().name();
+        if (key != measuredFor_) {
+            // Every weekday falls on days 22 to 28 of every month: one year holds every pairing of the
+            // names with two-digit days.
+            int widest = 0;
+            for (QDate day(2028, 1, 1); day.year() == 2028; day = day.addDays(1))
+                widest = std::max(widest, textWidth(day));
+            const int measured = std::max(textWidth(minimumDate()), textWidth(maximumDate()));
+            extra_ = std::max(0, widest - measured);
+            measuredFor_ = key;
+        }
+        return extra_;
+    }
+
+    mutable QString measuredFor_;
+    mutable int extra_ = 0;
+};
+
 } // namespace
 
 CDlgDate::CDlgDate(QWidget* parent)
@@ -57,7 +104,7 @@ void CDlgDate::buildControls()
     group->addButton(versionRadio_, RADIO_VERSION);
     dateRadio_->setChecked(true);
 
-    date_ = new QDateEdit(this);
+    date_ = new WholeDateEdit(this);
     date_->setObjectName(QStringLiteral("date"));
     date_->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     date_->setDateRange(kFirstStampDate, kLastStampDate);

@@ -113,6 +113,7 @@ void CEditBar::ShowEmpty()
 void CEditBar::ShowNetwork(const AntInfo& ant, const NetInfo& net)
 {
     SwitchPage(PAGE_NETWORK);
+    networkPage_->setSkewAnglesStored(layoutFlags_ & FLAG_NET_SKEW);
     networkPage_->ShowNetwork(ant, net);
     workAnt_ = networkPage_->workAnt();
     workNet_.copyFrom(networkPage_->workNet());
@@ -123,6 +124,7 @@ void CEditBar::ShowNetwork(const AntInfo& ant, const NetInfo& net)
 void CEditBar::ShowTransponder(const TpInfo& tp)
 {
     SwitchPage(PAGE_TRANSPONDER);
+    transponderPage_->setNameStored(layoutFlags_ & FLAG_TP_NAMES);
     transponderPage_->ShowTransponder(tp);
     workTp_.copyFrom(transponderPage_->workTp());
     terrestrialMode_ = transponderPage_->terrestrialMode();

@@ -6,6 +6,7 @@
 #include "db/antinfo.h"
 #include "db/netinfo.h"
 #include "db/proginfo.h"
+#include "db/tables.h"
 #include "db/tpinfo.h"
 #include "panels/programpage.h"
 
@@ -39,6 +40,9 @@ public:
     int ReadTransponderPage();
     int ReadProgramPage(int ask);
 
+    // The file's layout flags: fields the layout does not store are shown disabled from the next Show on.
+    void setLayoutFlags(uint32_t flags) { layoutFlags_ = flags; }
+
     // The encoding changed: the shown page is filled again from the working copies.
     void setNameEncoding(const NameEncoding& encoding);
     // The language whose names get a code-page marker (the system's unless a test sets another).
@@ -68,6 +72,7 @@ private:
     const NameEncoding* encoding_;
     int page_ = PAGE_EMPTY;
     bool terrestrialMode_ = false;
+    uint32_t layoutFlags_ = FLAG_TP_NAMES | FLAG_NET_SKEW;
     uint16_t systemLanguage_;
     ProgramPage::LangCodePages langCodePages_;
     ProgramPage::AudioEditor audioEditor_;

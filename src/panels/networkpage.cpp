@@ -109,6 +109,10 @@ void NetworkPage::buildControls()
     for (const auto& [text, field] : rows) {
         QLabel* label = form.addRow(text, field->objectName() + "Label", field);
         antennaRows_ << label << field;
+        if (field == skewAngleV_)
+            skewAngleVLabel_ = label;
+        else if (field == skewAngleH_)
+            skewAngleHLabel_ = label;
     }
     ok_ = form.addOkButton(&separator_);
     antennaRows_ << separator_ << ok_;
@@ -175,9 +179,19 @@ void NetworkPage::applyEnablingRules()
     switch10_->setEnabled(workAnt_.switchLevel() & 1);
     switch11_->setEnabled(workAnt_.switchLevel() & 2);
     positionerId_->setEnabled(workAnt_.positionerLevel() & 1);
-    const bool skew = workAnt_.diseqc & 0x80;
+    const bool skew = (workAnt_.diseqc & 0x80) && skewAnglesStored_;
     skewAngleV_->setEnabled(skew);
     skewAngleH_->setEnabled(skew);
+}
+
+void NetworkPage::setSkewAnglesStored(bool stored)
+{
+    skewAnglesStored_ = stored;
+    const QString why = stored ? QString() : tr("The layout of this file has no room for skew angles.");
+    for (QWidget* widget : {static_cast<QWidget*>(skewAngleV_), static_cast<QWidget*>(skewAngleH_),
+                            static_cast<QWidget*>(skewAngleVLabel_), static_cast<QWidget*>(skewAngleHLabel_)})
+        widget->setToolTip(why);
+    applyEnablingRules();
 }
 
 void NetworkPage::fillPositionerId()

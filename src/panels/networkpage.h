@@ -28,6 +28,8 @@ public:
     void ShowNetwork(const AntInfo& ant, const NetInfo& net);
     // Reads the controls back into the working copies (nothing in terrestrial mode); returns 0.
     int ReadNetworkPage();
+    // Whether the file keeps skew angles; without them the angle fields stay disabled and say why.
+    void setSkewAnglesStored(bool stored);
 
     const AntInfo& workAnt() const { return workAnt_; }
     const NetInfo& workNet() const { return workNet_; }
@@ -56,6 +58,7 @@ private:
     AntInfo workAnt_;
     NetInfo workNet_;
     bool terrestrialMode_ = false;
+    bool skewAnglesStored_ = true;
     ShownValues shown_;
 
     QLineEdit* name_;
@@ -74,6 +77,8 @@ private:
     QCheckBox* skewController_;
     QLineEdit* skewAngleV_;
     QLineEdit* skewAngleH_;
+    QLabel* skewAngleVLabel_ = nullptr;
+    QLabel* skewAngleHLabel_ = nullptr;
     QFrame* separator_;
     QPushButton* ok_;
     QList<QWidget*> antennaRows_; // every label and control but Name's

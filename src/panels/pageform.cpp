@@ -3,11 +3,43 @@
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kvx {
+
+namespace {
+
+// Enter in a field presses the page's OK, as it presses a dialog's default button. The page hears only
+// the keys its fields leave unused, so an open choice list still takes Enter for itself.
+class EnterPressesOk : public QObject {
+public:
+    EnterPressesOk(QPushButton* ok, QObject* parent)
+            : QObject(parent)
+            , ok_(ok)
+    {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || modifiers != Qt::NoModifier ||
+            !ok_->isVisible() || !ok_->isEnabled())
+            return QObject::eventFilter(watched, event);
+        ok_->click();
+        return true;
+    }
+
+private:
+    QPushButton* ok_;
+};
+
+} // namespace
 
 PageForm::PageForm(QWidget* page)
         : page_(page)
@@ -60,6 +92,7 @@ QPushButton* PageForm::addOkButton(QFrame** separator)
     row->addStretch(1);
     row->addWidget(ok);
     form_->addRow(row);
+    page_->installEventFilter(new EnterPressesOk(ok, page_));
     if (separator)
         *separator = line;
     return ok;

@@ -22,7 +22,7 @@ public:
     QLabel* addRow(const QString& labelText, const QString& labelName, QLayout* fields);
     // A row that spans both columns.
     void addWide(QWidget* widget);
-    // The closing separator and "OK" button.
+    // The closing separator and "OK" button, which Enter in any field of the page presses.
     QPushButton* addOkButton(QFrame** separator = nullptr);
 
     QFormLayout* layout() const { return form_; }

@@ -78,7 +78,7 @@ void TransponderPage::buildControls()
     gmtError_ = makeNumberField(this, "gmtError", INT32_MIN + int64_t{1}, INT32_MAX);
 
     PageForm form(this);
-    form.addRow(" Name", "nameLabel", name_);
+    nameLabel_ = form.addRow(" Name", "nameLabel", name_);
     form.addRow(" Frequency", "frequencyLabel", frequency_);
     auto* rateRow = new QHBoxLayout;
     rateRow->setContentsMargins(0, 0, 0, 0);
@@ -136,6 +136,7 @@ void TransponderPage::showTerrestrial()
     SelectPosition(fec_, -1);
     pilot_->setChecked(false);
     setSatelliteControlsEnabled(false);
+    setNameToolTip(QString());
     SelectPosition(bandwidth_, workTp_.symbolRate);
     terrestrialMode_ = true;
 }
@@ -147,6 +148,9 @@ void TransponderPage::showSatellite(const TpInfo& tp)
     bandwidth_->hide();
     symbolRate_->show();
     setSatelliteControlsEnabled(true);
+    name_->setEnabled(nameStored_);
+    setNameToolTip(nameStored_ ? QString()
+                               : tr("The layout of this file has no room for transponder names."));
     terrestrialMode_ = false;
     WriteInteger(symbolRate_, tp.symbolRate);
     SelectPosition(polarity_, tp.polarity());
@@ -163,6 +167,12 @@ void TransponderPage::setSatelliteControlsEnabled(bool enabled)
     for (QWidget* widget : std::initializer_list<QWidget*>{
              name_, polarityLabel_, polarity_, transmissionLabel_, transmission_, fecLabel_, fec_, pilot_})
         widget->setEnabled(enabled);
+}
+
+void TransponderPage::setNameToolTip(const QString& text)
+{
+    name_->setToolTip(text);
+    nameLabel_->setToolTip(text);
 }
 
 void TransponderPage::selectFecCode(int code, bool dvbS2)

@@ -25,6 +25,9 @@ public:
     void ShowTransponder(const TpInfo& tp);
     // Reads the controls back into the working copy; returns 0.
     int ReadTransponderPage();
+    // Whether the file keeps transponder names; without them the name field of a satellite transponder
+    // stays disabled and says why.
+    void setNameStored(bool stored) { nameStored_ = stored; }
     // Reloads the FEC list for DVB-S2 or DVB-S and carries the selected code over where it can.
     void RebuildFecList(bool dvbS2);
 
@@ -39,6 +42,7 @@ private:
     void showTerrestrial();
     void showSatellite(const TpInfo& tp);
     void setSatelliteControlsEnabled(bool enabled);
+    void setNameToolTip(const QString& text);
     void rememberControls();
     void selectFecCode(int code, bool dvbS2);
     void readSatellite();
@@ -47,8 +51,10 @@ private:
     const NameEncoding& encoding_;
     TpInfo workTp_;
     bool terrestrialMode_ = false;
+    bool nameStored_ = true;
     ShownValues shown_;
 
+    QLabel* nameLabel_;
     QLineEdit* name_;
     QLineEdit* frequency_;
     QLabel* symbolRateLabel_;

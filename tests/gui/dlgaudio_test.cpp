@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include "db/tables.h"
@@ -142,6 +144,16 @@ TEST_F(DlgAudioTest, AFullListRefusesAnotherTrack)
     EXPECT_EQ(errors.first(), CDlgAudio::kListFullMessage);
     EXPECT_EQ(dialog.pidList(), full);
     EXPECT_EQ(rowCount(), 255);
+}
+
+TEST_F(DlgAudioTest, TheColumnsFitAndTheLanguageBoxIsAsWideAsThePidField)
+{
+    load({{0, 0x4102}, {30, 0x103}});
+    dialog.show();
+    auto* entries = control<QTreeWidget>(&dialog, "entries");
+    EXPECT_FALSE(entries->horizontalScrollBar()->isVisible());
+    EXPECT_LE(entries->header()->length(), entries->viewport()->width());
+    EXPECT_NEAR(control<QWidget>(&dialog, "language")->width(), control<QWidget>(&dialog, "pid")->width(), 2);
 }
 
 } // namespace

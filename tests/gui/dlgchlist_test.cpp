@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabBar>
+#include <QTest>
 
 #include "panels/channellistmodel.h"
 #include "panels/chlistview.h"
@@ -23,7 +28,31 @@ namespace {
 
 class DlgChListTest : public testing::Test {
 protected:
-    DlgChListTest() { dialog = std::make_unique<CDlgChList>(db, encoding, prompter); }
+    DlgChListTest()
+    {
+        QSettings().remove(QStringLiteral("ChannelList"));
+        dialog = std::make_unique<CDlgChList>(db, encoding, prompter);
+    }
+
+    void reopen()
+    {
+        dialog = std::make_unique<CDlgChList>(db, encoding, prompter);
+        dialog->show();
+        QCoreApplication::processEvents();
+    }
+
+    QPoint centerOfRow(int row) const
+    {
+        return dialog->list()->visualRect(dialog->model()->index(row, 0)).center();
+    }
+
+    void sendMouse(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QWidget* viewport = dialog->list()->viewport();
+        QMouseEvent event(type, QPointF(pos), QPointF(viewport->mapToGlobal(pos)), button, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &event);
+    }
 
     QStringList names() const
     {
@@ -355,6 +384,72 @@ TEST_F(DlgChListTest, OkWithoutARealChangeReportsNone)
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->modifiedFlags(), CHLIST_ORDER);
     EXPECT_FALSE(dialog->databaseChanged());
+}
+
+TEST_F(DlgChListTest, CanBeMaximisedAndReopensAsItWasLeft)
+{
+    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+    dialog->show();
+    dialog->resize(900, 640);
+    QCoreApplication::processEvents();
+    dialog->reject();
+    reopen();
+    EXPECT_EQ(dialog->size(), QSize(900, 640));
+    dialog->showMaximized();
+    QCoreApplication::processEvents();
+    dialog->accept();
+    reopen();
+    EXPECT_TRUE(dialog->isMaximized());
+}
+
+TEST_F(DlgChListTest, ALongFavouriteNameIsCutShortAndLeavesRoomToSearch)
+{
+    const QString longName(300, QLatin1Char('N'));
+    db.favourites[0].name = longName.toStdString();
+    reopen();
+    auto* groups = control<QComboBox>(dialog.get(), "group");
+    int found = -1;
+    for (int k = 0; k < groups->count(); ++k)
+        if (groups->itemData(k, Qt::ToolTipRole).toString() == longName)
+            found = k;
+    ASSERT_GE(found, 0);
+    EXPECT_TRUE(groups->itemText(found).endsWith(QChar(0x2026)));
+    EXPECT_LT(groups->itemText(found).size(), 60);
+    EXPECT_LT(groups->width(), dialog->width() / 2);
+    EXPECT_GE(control<QLineEdit>(dialog.get(), "searchText")->width(), 100);
+}
+
+TEST_F(DlgChListTest, ARightClickSelectsTheRowItsMenuActsOn)
+{
+    dialog->show();
+    dialog->list()->selectRow(0);
+    dialog->setMenuRunner([this](QMenu& menu, QPoint) {
+        // Checked while the menu is open, as the user sees it.
+        EXPECT_EQ(dialog->list()->selectedRow(), rowOf("Charlie"));
+        if (QAction* add = menuEntry(menu, "Add to Movies"))
+            add->trigger();
+    });
+    // The menu event comes on its own: some systems send it on the release, after a long touch, or
+    // without a press that selects.
+    const QPoint pos = centerOfRow(rowOf("Charlie"));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, pos, dialog->list()->viewport()->mapToGlobal(pos));
+    QCoreApplication::sendEvent(dialog->list()->viewport(), &menuEvent);
+    EXPECT_EQ(dialog->list()->selectedRow(), rowOf("Charlie"));
+    EXPECT_TRUE(dialog->work().inFavourite(rowOf("Charlie"), 1));
+}
+
+TEST_F(DlgChListTest, ARowDraggedByTheMouseStaysSelectedAtItsNewPlace)
+{
+    dialog->show();
+    const QPoint start = centerOfRow(0);
+    const QPoint end = centerOfRow(2);
+    sendMouse(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseMove, start + QPoint(0, 10), Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(dialog->list()->isDragging());
+    sendMouse(QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(names(), (QStringList{"bravo", "Charlie", "Alpha", "delta"}));
+    EXPECT_EQ(dialog->list()->selectedRow(), 2);
 }
 
 TEST(DlgFavNameTest, OkTakesTheFieldsAsTypedAndCancelKeepsTheNames)

@@ -117,3 +117,19 @@ TEST(DateDialog, PickerKeepsToTheYearsThatReadBackAsDates)
     picker->setDate(QDate(2100, 1, 1));
     EXPECT_EQ(picker->date(), QDate(2099, 12, 31));
 }
+
+TEST(DateDialog, TheLongestDatesAreShownWhole)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    for (const LocalDate day : {LocalDate{2020, 12, 9}, LocalDate{2028, 9, 27}, LocalDate{2099, 12, 31}}) {
+        DateDialog date({CDlgDate::RADIO_DATE, day, QString()});
+        date.dialog.show();
+        const auto* field = control<QDateEdit>(&date.dialog, "date")->findChild<QLineEdit*>();
+        ASSERT_NE(field, nullptr);
+        SCOPED_TRACE(field->text().toStdString());
+        // The field's text box keeps 2 pixels free at either side of the text.
+        EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), field->contentsRect().width() - 4);
+    }
+    QLocale::setDefault(before);
+}
