@@ -31,6 +31,18 @@ ordered_json databaseInfoJson(const ChannelDatabase& db)
 
 namespace {
 
+std::string hexOf(std::string_view bytes)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        hex += kDigits[static_cast<unsigned char>(c) >> 4];
+        hex += kDigits[static_cast<unsigned char>(c) & 0x0F];
+    }
+    return hex;
+}
+
 ordered_json pidListJson(const PidList& pids)
 {
     ordered_json list = ordered_json::array();
@@ -60,7 +72,11 @@ ordered_json transponderJson(const TpInfo& tp, const NameEncoding& enc)
 
 ordered_json programJson(const ProgInfo& prog, const NameEncoding& enc)
 {
-    return {{"name", enc.toUtf8(prog.name)},
+    // A name marked with code page 2 is ISO 8859-5 whatever the file's code page is.
+    const std::string name =
+        prog.hasIsoName() ? NameEncoding::iso88595ToUtf8(prog.name) : enc.toUtf8(prog.name);
+    return {{"name", name},
+            {"nameHex", hexOf(prog.name)},
             {"nameCodePage", prog.nameCodePage},
             {"serviceId", prog.serviceId},
             {"pmtPid", prog.pmtPid},
@@ -97,7 +113,7 @@ ordered_json databaseDumpJson(const ChannelDatabase& db, const NameEncoding& enc
 {
     ordered_json out;
     out["version"] = db.version;
-    out["stamp"] = db.stamp;
+    out["stamp"] = stampJson(db.stamp);
     out["layoutFlags"] = db.layoutFlags;
     out["compressed"] = db.compressed;
     out["keepStamp"] = db.keepStamp;

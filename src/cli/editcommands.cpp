@@ -5,9 +5,12 @@
 #include <memory>
 #include <optional>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/commands.h"
 #include "cli/loaddatabase.h"
 #include "db/editops.h"
+#include "db/favinfo.h"
 #include "db/fileops.h"
 #include "db/stamp.h"
 #include "platform/clock.h"
@@ -18,28 +21,50 @@ namespace {
 
 constexpr uint16_t kWestToEast = 1800; // networks run from 180.0 W through 0.0 to 179.9 E
 
-int save(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm)
+// Writes the database to OUT ("-" for standard output) through the safe save.
+int writeDatabase(ChannelDatabase& db, const std::string& out, std::optional<bool> compressedForm, bool force)
 {
-    const Status status = saveDatabase(db, path, compressedForm, SystemClock::instance());
-    return status == StatusOk ? 0 : fail(status);
+    std::vector<uint8_t> content;
+    if (const Status status = databaseFileBytes(db, compressedForm, SystemClock::instance(), content);
+        status != StatusOk)
+        return failOutput(out, status);
+    return writeOutput(out, content, force);
 }
 
-// Opens the file, applies the edit and saves it in place in its own form. The edit returns 0 to go on.
-int editInPlace(const std::string& path, bool ignoreChecksum,
-                const std::function<int(ChannelDatabase&)>& edit)
+struct InPlace {
+    std::string path;
+    bool ignoreChecksum = false;
+    bool keepStamp = false;
+    bool dryRun = false; // edit, but do not save
+};
+
+// Opens the file, applies the edit and saves it in place in its own form. The edit returns 0 to go on;
+// `after` runs once the edit is saved.
+int editInPlace(const InPlace& file, const std::function<int(ChannelDatabase&)>& edit,
+                const std::function<void()>& after = {})
 {
+    if (const int exit = checkInPlacePath(file.path); exit != 0)
+        return exit;
     ChannelDatabase db;
-    if (const Status status = loadDatabaseFile(path, db, ignoreChecksum); status != StatusOk)
-        return fail(status);
+    if (const int exit = loadDatabaseFile(file.path, db, file.ignoreChecksum); exit != 0)
+        return exit;
+    if (file.keepStamp)
+        db.keepStamp = true;
     if (const int result = edit(db); result != 0)
         return result;
-    return save(db, path, std::nullopt);
+    if (!file.dryRun) {
+        if (const Status status = saveDatabase(db, file.path, std::nullopt, SystemClock::instance());
+            status != StatusOk)
+            return failOutput(file.path, status);
+    }
+    if (after)
+        after();
+    return 0;
 }
 
-int refuse(const std::string& message)
+int noRecord(const std::string& path, const std::string& message)
 {
-    std::cerr << message << '\n';
-    return 1;
+    return report(path, message, ExitNoRecord);
 }
 
 std::optional<LocalDate> parseDate(const std::string& text)
@@ -79,6 +104,8 @@ struct EditOptions {
     bool plain = false;
     bool keepStamp = false;
     bool ignoreChecksum = false;
+    bool force = false;
+    bool dryRun = false;
     std::string date;
     std::string version;
     int network = -1;
@@ -86,99 +113,134 @@ struct EditOptions {
     int program = -1;
 };
 
+InPlace inPlace(const EditOptions& o)
+{
+    return {.path = o.file, .ignoreChecksum = o.ignoreChecksum, .keepStamp = o.keepStamp, .dryRun = o.dryRun};
+}
+
 int runNew(const EditOptions& o)
 {
     ChannelDatabase db;
     newDatabase(db, o.model == "combo" ? ReceiverModel::Combo : ReceiverModel::SatelliteOnly);
-    return save(db, o.out, o.compressed);
+    return writeDatabase(db, o.out, o.compressed, o.force);
 }
 
 int runConvert(const EditOptions& o)
 {
     ChannelDatabase db;
-    if (const Status status = loadDatabaseFile(o.file, db, o.ignoreChecksum); status != StatusOk)
-        return fail(status);
+    if (const int exit = loadDatabaseFile(o.file, db, o.ignoreChecksum); exit != 0)
+        return exit;
     if (o.keepStamp)
         db.keepStamp = true;
     std::optional<bool> form;
     if (o.compressed || o.plain)
         form = o.compressed;
-    return save(db, o.out, form);
+    return writeDatabase(db, o.out, form, o.force);
 }
 
 int runStamp(const EditOptions& o)
 {
-    return editInPlace(o.file, o.ignoreChecksum, [&](ChannelDatabase& db) {
-        if (!o.version.empty()) {
+    return editInPlace(inPlace(o), [&](ChannelDatabase& db) {
+        if (!o.version.empty())
             confirmStampVersion(db, o.version);
-            return 0;
-        }
-        const auto date = parseDate(o.date);
-        if (!date)
-            return refuse("Expected a date YYYY-MM-DD");
-        confirmStampDate(db, *date);
+        else
+            confirmStampDate(db, *parseDate(o.date)); // the option's check let only dates through
         return 0;
     });
 }
 
 int runSortTransponders(const EditOptions& o)
 {
-    return editInPlace(o.file, o.ignoreChecksum, [&](ChannelDatabase& db) {
+    return editInPlace(inPlace(o), [&](ChannelDatabase& db) {
         if (static_cast<std::size_t>(o.network) >= db.networks.size())
-            return refuse("No network slot " + std::to_string(o.network));
+            return noRecord(o.file, "No network slot " + std::to_string(o.network));
         sortTranspondersByFrequency(db, static_cast<uint8_t>(o.network));
         return 0;
     });
+}
+
+std::size_t favouriteEntries(const ChannelDatabase& db)
+{
+    std::size_t count = 0;
+    for (const FavInfo& group : db.favourites)
+        count += group.tvList.size() + group.radioList.size();
+    return count;
 }
 
 int deleteRecord(ChannelDatabase& db, const EditOptions& o)
 {
     if (o.network >= 0) {
         if (static_cast<std::size_t>(o.network) >= db.networks.size())
-            return refuse("No network slot " + std::to_string(o.network));
+            return noRecord(o.file, "No network slot " + std::to_string(o.network));
         emptyNetworkSlot(db, static_cast<uint8_t>(o.network));
     } else if (o.transponder >= 0) {
         if (static_cast<std::size_t>(o.transponder) >= db.transponders.size())
-            return refuse("No transponder at position " + std::to_string(o.transponder));
+            return noRecord(o.file, "No transponder at position " + std::to_string(o.transponder));
         deleteTransponder(db, static_cast<uint16_t>(o.transponder));
     } else {
         if (static_cast<std::size_t>(o.program) >= db.programs.size())
-            return refuse("No program at position " + std::to_string(o.program));
+            return noRecord(o.file, "No program at position " + std::to_string(o.program));
         deleteProgram(db, static_cast<uint16_t>(o.program));
     }
     return 0;
 }
 
+// Deletes the record and prints what went with it: {"networks", "transponders", "programs",
+// "favouriteEntries"}, each the number removed.
+int runDelete(const EditOptions& o)
+{
+    nlohmann::ordered_json removed;
+    return editInPlace(
+        inPlace(o),
+        [&](ChannelDatabase& db) {
+            const std::size_t transponders = db.transponders.size();
+            const std::size_t programs = db.programs.size();
+            const std::size_t entries = favouriteEntries(db);
+            if (const int exit = deleteRecord(db, o); exit != 0)
+                return exit;
+            removed = {{"networks", o.network >= 0 ? 1 : 0},
+                       {"transponders", transponders - db.transponders.size()},
+                       {"programs", programs - db.programs.size()},
+                       {"favouriteEntries", entries - favouriteEntries(db)}};
+            return 0;
+        },
+        [&] { std::cout << removed.dump() << '\n'; });
+}
+
 void addNew(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
 {
     auto* cmd = app.add_subcommand("new", "Write a new, empty database of a receiver model to OUT");
-    cmd->add_option("OUT", o->out, "File to write")->required();
+    cmd->add_option("OUT", o->out, "File to write (- for standard output)")->required();
     cmd->add_option("--model", o->model, "sat (64 satellite slots) or combo (plus a terrestrial slot)")
         ->required()
         ->check(CLI::IsMember({"sat", "combo"}));
     cmd->add_flag("--compressed", o->compressed, "Write the compressed (CKVX) form");
+    addForceFlag(*cmd, o->force);
     cmd->callback([o, &exitCode] { exitCode = runNew(*o); });
 }
 
 void addConvert(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
 {
     auto* cmd = app.add_subcommand("convert", "Open IN and save it as OUT, in the input's form unless told");
-    cmd->add_option("IN", o->file, "Database file to read")->required();
-    cmd->add_option("OUT", o->out, "File to write")->required();
+    cmd->add_option("IN", o->file, "Database file to read (- for standard input)")->required();
+    cmd->add_option("OUT", o->out, "File to write (- for standard output)")->required();
     auto* compressed = cmd->add_flag("--compressed", o->compressed, "Write the compressed (CKVX) form");
     auto* plain = cmd->add_flag("--plain", o->plain, "Write the plain (KVX) form");
     compressed->excludes(plain);
-    cmd->add_flag("--keep-stamp", o->keepStamp, "Keep the stamp instead of setting today's date");
+    addKeepStampFlag(*cmd, o->keepStamp);
+    addForceFlag(*cmd, o->force);
     addIgnoreChecksumFlag(*cmd, o->ignoreChecksum);
     cmd->callback([o, &exitCode] { exitCode = runConvert(*o); });
 }
 
 void addStamp(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
 {
-    auto* cmd = app.add_subcommand("stamp", "Set the modification stamp of FILE and keep it on later saves");
+    auto* cmd = app.add_subcommand("stamp", "Set the stamp of FILE: a date is the modification date, which "
+                                            "the next save replaces with its own (unless --keep-stamp); a "
+                                            "version is kept on later saves");
     cmd->add_option("FILE", o->file, "Database file to change")->required();
     auto* form = cmd->add_option_group("form", "The stamp, as a date or as a version");
-    form->add_option("--date", o->date, "Stamp as a date")->check(kDateText);
+    form->add_option("--date", o->date, "Stamp as a modification date")->check(kDateText);
     form->add_option("--version", o->version, "Stamp as a version such as B002")->check(kVersionText);
     form->require_option(1);
     addIgnoreChecksumFlag(*cmd, o->ignoreChecksum);
@@ -190,9 +252,10 @@ void addSorts(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCod
     auto* networks =
         app.add_subcommand("sort-networks", "Order the satellite slots of FILE from west to east");
     networks->add_option("FILE", o->file, "Database file to change")->required();
+    addKeepStampFlag(*networks, o->keepStamp);
     addIgnoreChecksumFlag(*networks, o->ignoreChecksum);
     networks->callback([o, &exitCode] {
-        exitCode = editInPlace(o->file, o->ignoreChecksum, [](ChannelDatabase& db) {
+        exitCode = editInPlace(inPlace(*o), [](ChannelDatabase& db) {
             sortNetworksByDegree(db, kWestToEast);
             return 0;
         });
@@ -201,6 +264,7 @@ void addSorts(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCod
     auto* tps = app.add_subcommand("sort-transponders", "Order one network's transponders by frequency");
     tps->add_option("FILE", o->file, "Database file to change")->required();
     tps->add_option("--network", o->network, "Network slot")->required()->check(CLI::Range(0, 254));
+    addKeepStampFlag(*tps, o->keepStamp);
     addIgnoreChecksumFlag(*tps, o->ignoreChecksum);
     tps->callback([o, &exitCode] { exitCode = runSortTransponders(*o); });
 }
@@ -208,18 +272,18 @@ void addSorts(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCod
 void addDelete(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
 {
     auto* cmd = app.add_subcommand("delete", "Empty a network slot, or delete a transponder or a program, "
-                                             "with everything that belongs to it");
+                                             "with everything that belongs to it; prints the numbers "
+                                             "removed as JSON");
     cmd->add_option("FILE", o->file, "Database file to change")->required();
     auto* what = cmd->add_option_group("record", "What to delete");
     what->add_option("--network", o->network, "Network slot to empty")->check(CLI::Range(0, 254));
     what->add_option("--transponder", o->transponder, "Transponder position")->check(CLI::Range(0, 65534));
     what->add_option("--program", o->program, "Program position")->check(CLI::Range(0, 65534));
     what->require_option(1);
+    cmd->add_flag("--dry-run", o->dryRun, "Print what would be removed; change nothing");
+    addKeepStampFlag(*cmd, o->keepStamp);
     addIgnoreChecksumFlag(*cmd, o->ignoreChecksum);
-    cmd->callback([o, &exitCode] {
-        exitCode = editInPlace(o->file, o->ignoreChecksum,
-                               [&](ChannelDatabase& db) { return deleteRecord(db, *o); });
-    });
+    cmd->callback([o, &exitCode] { exitCode = runDelete(*o); });
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "cli/commands.h"
 #include "cli/loaddatabase.h"
-#include "db/safefile.h"
 #include "export/channelexport.h"
 #include "platform/nameencoding.h"
 
@@ -16,39 +15,26 @@ struct ExportOptions {
     std::string output;
     std::string encoding = "ISO-8859-1";
     bool ignoreChecksum = false;
+    bool force = false;
 };
 
 std::string titleOf(const std::string& path)
 {
+    if (path == "-")
+        return "kvxtool";
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 int runExport(const ExportOptions& options)
 {
-    const std::optional<ExportFormat> format = exportFormatNamed(options.format);
-    if (!format) {
-        std::cerr << "Unknown format: " << options.format << " (csv or html)\n";
-        return 1;
-    }
-    if (!NameEncoding::isSupported(options.encoding)) {
-        std::cerr << "Unknown encoding: " << options.encoding << '\n';
-        return 1;
-    }
     ChannelDatabase db;
-    if (const int status = loadDatabaseFile(options.file, db, options.ignoreChecksum); status != StatusOk)
-        return fail(status);
-    const std::string text =
-        exportChannelList(db, NameEncoding(options.encoding), *format, titleOf(options.file));
-    if (options.output.empty() || options.output == "-") {
-        std::cout << text;
-        std::cout.flush();
-        return std::cout ? 0 : fail(StatusCreateFailed);
-    }
+    if (const int exit = loadDatabaseFile(options.file, db, options.ignoreChecksum); exit != 0)
+        return exit;
+    const std::string text = exportChannelList(db, NameEncoding(options.encoding),
+                                               *exportFormatNamed(options.format), titleOf(options.file));
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    if (const Status status = replaceFileContent(options.output, {bytes, text.size()}); status != StatusOk)
-        return fail(status);
-    return 0;
+    return writeOutput(options.output.empty() ? "-" : options.output, {bytes, text.size()}, options.force);
 }
 
 } // namespace
@@ -58,11 +44,19 @@ void addExportCommands(CLI::App& app, int& exitCode)
     auto options = std::make_shared<ExportOptions>();
     auto* command =
         app.add_subcommand("export", "Write the channel list of FILE as CSV or HTML, one row per program");
-    command->add_option("FILE", options->file, "Database file (.KVX or .CKVX)")->required();
-    command->add_option("--format", options->format, "csv or html")->capture_default_str();
-    command->add_option("--output", options->output, "File to write (standard output when not given)");
-    command->add_option("--encoding", options->encoding, "Code page the names are decoded with")
+    command->add_option("FILE", options->file, "Database file (.KVX or .CKVX; - for standard input)")
+        ->required();
+    command->add_option("--format", options->format, "csv or html")
+        ->check(CLI::Validator(
+            [](const std::string& name) {
+                return exportFormatNamed(name) ? std::string()
+                                               : "Unknown format '" + name + "' (csv or html)";
+            },
+            "FORMAT"))
         ->capture_default_str();
+    command->add_option("--output", options->output, "File to write (standard output when not given or -)");
+    addEncodingOption(*command, options->encoding, "Code page the names are decoded with");
+    addForceFlag(*command, options->force);
     addIgnoreChecksumFlag(*command, options->ignoreChecksum);
     command->callback([options, &exitCode] { exitCode = runExport(*options); });
 }

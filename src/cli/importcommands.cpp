@@ -27,9 +27,6 @@ namespace {
 // SATCODX files and saved pages are text; nothing sensible comes near this size.
 constexpr std::size_t kMaxImportFileSize = 64 * 1024 * 1024;
 
-// Exit status for a network slot the command cannot work on.
-constexpr int kBadSlotExit = 1;
-
 class CollectedNotices final : public NoticeSink {
 public:
     void notice(const std::string& text) override { texts.push_back(text); }
@@ -37,16 +34,20 @@ public:
 };
 
 // Checks that the slot names a satellite network of the database; prints why not.
-bool checkSatelliteSlot(const ChannelDatabase& db, int slot)
+bool checkSatelliteSlot(const std::string& path, const ChannelDatabase& db, int slot)
 {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= db.networks.size()) {
-        std::cerr << "Network slot " << slot << " does not exist (the file has " << db.networks.size()
-                  << " slots)\n";
+    if (static_cast<std::size_t>(slot) >= db.networks.size()) {
+        report(path,
+               "Network slot " + std::to_string(slot) + " does not exist (the file has " +
+                   std::to_string(db.networks.size()) + " slots)",
+               ExitNoRecord);
         return false;
     }
     if (slot == TERRESTRIAL_SLOT) {
-        std::cerr << "Network slot " << slot
-                  << " is the terrestrial network; it takes no satellite transponders\n";
+        report(path,
+               "Network slot " + std::to_string(slot) +
+                   " is the terrestrial network; it takes no satellite transponders",
+               ExitNoRecord);
         return false;
     }
     return true;
@@ -58,16 +59,17 @@ std::optional<int> openBoth(const std::string& databasePath, bool ignoreChecksum
                             const std::string& importPath, const char* tooLargeText, ChannelDatabase& db,
                             std::string& text)
 {
-    if (const Status status = loadDatabaseFile(databasePath, db, ignoreChecksum); status != StatusOk)
-        return fail(status);
-    if (!checkSatelliteSlot(db, slot))
-        return kBadSlotExit;
+    if (const int exit = checkInPlacePath(databasePath); exit != 0)
+        return exit;
+    if (const int exit = loadDatabaseFile(databasePath, db, ignoreChecksum); exit != 0)
+        return exit;
+    if (!checkSatelliteSlot(databasePath, db, slot))
+        return ExitNoRecord;
     std::vector<uint8_t> bytes;
-    if (const Status status = readFileBytes(importPath, bytes, kMaxImportFileSize); status != StatusOk) {
+    if (const Status status = readInput(importPath, bytes, kMaxImportFileSize); status != StatusOk) {
         if (status != StatusBadFormat) // the only refusal of a file that could be opened
-            return fail(status);
-        std::cerr << tooLargeText << '\n';
-        return status;
+            return failInput(importPath, status);
+        return report(inputName(importPath), tooLargeText, status);
     }
     text.assign(bytes.begin(), bytes.end());
     return std::nullopt;
@@ -80,43 +82,38 @@ struct ImportTarget {
     bool ignoreChecksum = false;
     int slot = 0;
     bool dryRun = false;
+    bool keepStamp = false;
     std::string encoding = "ISO-8859-1";
 };
 
 void addImportTargetOptions(CLI::App& command, ImportTarget& target, const char* slotHelp)
 {
     command.add_option("FILE", target.databasePath, "Database file, changed in place")->required();
-    command.add_option("--network", target.slot, slotHelp)->required();
+    command.add_option("--network", target.slot, slotHelp)->required()->check(CLI::Range(0, 254));
     command.add_flag("--dry-run", target.dryRun,
                      "Print the result and the comparison with the file as it is; change nothing");
-    command.add_option("--encoding", target.encoding, "Code page of the comparison's names")
-        ->capture_default_str();
+    addEncodingOption(command, target.encoding, "Code page of the comparison's names");
+    addKeepStampFlag(command, target.keepStamp);
     addIgnoreChecksumFlag(command, target.ignoreChecksum);
 }
 
 // Ends an import computed on a copy: a dry run prints the summary with the comparison; a real run saves
-// the copy unless it equals the file as read, then prints the summary.
+// the copy unless it equals the file as read, then prints the summary. Returns `exit` once done.
 int finishImport(const ImportTarget& target, const ChannelDatabase& before, ChannelDatabase& after,
-                 nlohmann::ordered_json summary)
+                 nlohmann::ordered_json summary, int exit = ExitOk)
 {
+    if (target.keepStamp)
+        after.keepStamp = true;
     if (target.dryRun) {
         summary["comparison"] = diffJson(compareDatabases(before, after), NameEncoding(target.encoding));
     } else if (!(after == before)) {
         if (const Status status =
                 saveDatabase(after, target.databasePath, std::nullopt, SystemClock::instance());
             status != StatusOk)
-            return fail(status);
+            return failOutput(target.databasePath, status);
     }
     std::cout << summary.dump() << '\n';
-    return 0;
-}
-
-bool checkEncoding(const std::string& name)
-{
-    if (NameEncoding::isSupported(name))
-        return true;
-    std::cerr << "Unknown encoding: " << name << '\n';
-    return false;
+    return exit;
 }
 
 struct SdxArguments : ImportTarget {
@@ -125,8 +122,6 @@ struct SdxArguments : ImportTarget {
 
 int runImportSdx(const SdxArguments& args)
 {
-    if (!checkEncoding(args.encoding))
-        return 1;
     ChannelDatabase before;
     std::string text;
     if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.sdxPath,
@@ -136,15 +131,17 @@ int runImportSdx(const SdxArguments& args)
     NullProgressSink progress;
     NetInfo& network = after.networks[static_cast<std::size_t>(args.slot)];
     const SatcodxImportResult result = importSatcodx(after, network, text, progress);
+    const std::string sdxName = inputName(args.sdxPath);
     if (result.status != StatusOk)
-        return fail(result.status);
+        return report(sdxName, statusMessage(result.status), result.status);
     if (result.transponderLines == 0) {
-        std::cerr << kNoSatcodxTransponderMessage << '\n';
+        report(sdxName, std::string(kNoSatcodxTransponderMessage), ExitOk);
         after = before;
     }
     if (result.listFull)
-        std::cerr << kTransponderListFullMessage << '\n';
-    return finishImport(args, before, after, {{"added", result.added}});
+        report(sdxName, kTransponderListFullMessage, ExitPartial);
+    return finishImport(args, before, after, {{"added", result.added}},
+                        result.listFull ? ExitPartial : ExitOk);
 }
 
 struct LyngSatArguments : ImportTarget {
@@ -173,8 +170,6 @@ LyngSatOptions optionsFor(const LyngSatArguments& args, const AntInfo& antenna)
 
 int runLyngSatMerge(const LyngSatArguments& args)
 {
-    if (!checkEncoding(args.encoding))
-        return 1;
     ChannelDatabase before;
     std::string page;
     if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.pagePath,
@@ -190,12 +185,15 @@ int runLyngSatMerge(const LyngSatArguments& args)
         notices.texts.push_back(noTransponderFoundMessage());
         after = before;
     }
+    if (result.listFull)
+        report(inputName(args.pagePath), kTransponderListFullMessage, ExitPartial);
     return finishImport(args, before, after,
                         {{"rows", result.rows},
                          {"added", result.added},
                          {"updated", result.updated},
                          {"removed", result.removed},
-                         {"notices", notices.texts}});
+                         {"notices", notices.texts}},
+                        result.listFull ? ExitPartial : ExitOk);
 }
 
 } // namespace
@@ -206,14 +204,14 @@ void addImportCommands(CLI::App& app, int& exitCode)
     auto* importSdx =
         app.add_subcommand("import-sdx", "Add the transponders of a SATCODX file to a network of FILE");
     addImportTargetOptions(*importSdx, *sdx, "Network slot to fill");
-    importSdx->add_option("SDXFILE", sdx->sdxPath, "SATCODX file (.SDX)")->required();
+    importSdx->add_option("SDXFILE", sdx->sdxPath, "SATCODX file (.SDX; - for standard input)")->required();
     importSdx->callback([sdx, &exitCode] { exitCode = runImportSdx(*sdx); });
 
     auto args = std::make_shared<LyngSatArguments>();
     auto* lyngsat = app.add_subcommand(
         "lyngsat-merge", "Merge the transponders of a saved LyngSat page into a network of FILE");
     addImportTargetOptions(*lyngsat, *args, "Network slot to update");
-    lyngsat->add_option("PAGE", args->pagePath, "Saved satellite page")->required();
+    lyngsat->add_option("PAGE", args->pagePath, "Saved satellite page (- for standard input)")->required();
     lyngsat->add_option("--band", args->band, "c or ku (default: from the network's LNB kind)")
         ->check(CLI::IsMember({"c", "ku"}));
     lyngsat->add_flag("--hd", args->hd, "Include HD rows");

@@ -1,6 +1,7 @@
-#include <cstdio>
+#include <algorithm>
 #include <iostream>
 #include <memory>
+#include <sys/stat.h>
 
 #include "cli/commands.h"
 #include "codec/crc16.h"
@@ -16,81 +17,91 @@ namespace {
 // The bare streams are for looking inside files, not for archiving: keep them to a sane size.
 constexpr std::size_t MAX_LH5_INPUT_SIZE = 256 * 1024 * 1024;
 
-bool writeBytes(const std::string& path, std::span<const uint8_t> bytes)
+struct Lh5Arguments {
+    std::string in;
+    std::string out;
+    bool force = false;
+};
+
+bool isRegularFile(const std::string& path)
 {
-    std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out.get()) != bytes.size())
-        return false;
-    return std::fclose(out.release()) == 0;
+    struct stat info {};
+    return path != "-" && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-int runCompress(const std::string& in, const std::string& out)
+int runCompress(const Lh5Arguments& args)
 {
     // Input and stream are megabytes here: buffers of their own spare clearing them first.
     LargeBuffer input;
     std::size_t inputSize = 0;
-    if (const Status status = readFileBytes(in, input, inputSize, MAX_LH5_INPUT_SIZE); status != StatusOk)
-        return fail(status);
+    if (isRegularFile(args.in)) {
+        if (const Status status = readFileBytes(args.in, input, inputSize, MAX_LH5_INPUT_SIZE);
+            status != StatusOk)
+            return failInput(args.in, status);
+    } else {
+        std::vector<uint8_t> bytes;
+        if (const Status status = readInput(args.in, bytes, MAX_LH5_INPUT_SIZE); status != StatusOk)
+            return failInput(args.in, status);
+        inputSize = bytes.size();
+        input = LargeBuffer(inputSize);
+        if (inputSize > 0 && input.empty())
+            return failInput(args.in, StatusNoMemory);
+        std::copy(bytes.begin(), bytes.end(), input.data());
+    }
     const LargeBuffer stream(inputSize + LH5_STREAM_OVERHEAD);
     if (stream.empty())
-        return fail(StatusNoMemory);
+        return failInput(args.in, StatusNoMemory);
     const std::size_t streamSize = Lh5Compress(std::span(input.data(), inputSize),
                                                std::span(stream.data(), inputSize + LH5_STREAM_OVERHEAD));
-    if (streamSize == 0) {
-        std::cerr << "The input does not compress; no stream written\n";
-        return 1;
-    }
-    return writeBytes(out, std::span(stream.data(), streamSize)) ? 0 : fail(StatusCreateFailed);
+    if (streamSize == 0) // only when the encoder gets no working memory
+        return failInput(args.in, StatusNoMemory);
+    return writeOutput(args.out, std::span(stream.data(), streamSize), args.force);
 }
 
-int runExpand(const std::string& in, const std::string& out)
+int runExpand(const Lh5Arguments& args)
 {
     std::vector<uint8_t> stream;
-    if (const Status status = readFileBytes(in, stream, MAX_LH5_INPUT_SIZE); status != StatusOk)
-        return fail(status);
+    if (const Status status = readInput(args.in, stream, MAX_LH5_INPUT_SIZE); status != StatusOk)
+        return failInput(args.in, status);
+    const std::string name = inputName(args.in);
     const auto header = ReadLh5Header(stream);
-    if (!header || header->uncompressedSize == 0) {
-        std::cerr << "The input is not an LH5 stream (-lh0-, -lh4- or -lh5-)\n";
-        return 1;
-    }
-    if (header->uncompressedSize > MAX_LH5_INPUT_SIZE) {
-        std::cerr << "The stream states " << header->uncompressedSize << " bytes; that is too large\n";
-        return 1;
-    }
+    if (!header || header->uncompressedSize == 0)
+        return report(name, "Not an LH5 stream (-lh0-, -lh4- or -lh5-)", StatusBadFormat);
+    if (header->uncompressedSize > MAX_LH5_INPUT_SIZE)
+        return report(name,
+                      "The stream states " + std::to_string(header->uncompressedSize) +
+                          " bytes; that is too large",
+                      StatusBadFormat);
     std::vector<uint8_t> data(header->uncompressedSize);
-    if (Lh5Expand(stream, data) == 0) {
-        std::cerr << "The stream is damaged and cannot be decoded\n";
-        return 1;
-    }
-    if (!writeBytes(out, data))
-        return fail(StatusCreateFailed);
-    // The expansion itself does not check the data; here the CRC tells the user whether to trust it.
-    if (Crc16Update(0, data) != header->crc) {
-        std::cerr << "CRC mismatch: the expanded data is damaged\n";
-        return 1;
-    }
-    return 0;
+    if (Lh5Expand(stream, data) == 0)
+        return report(name, "The stream is damaged and cannot be decoded", StatusDamagedData);
+    // The expansion itself does not check the data; the CRC tells whether to trust it. Damaged data is
+    // not written at all.
+    if (Crc16Update(0, data) != header->crc)
+        return report(name, "CRC mismatch: the expanded data is damaged; nothing written", StatusDamagedData);
+    return writeOutput(args.out, data, args.force);
 }
 
 } // namespace
 
 void addLh5Commands(CLI::App& app, int& exitCode)
 {
-    auto in = std::make_shared<std::string>();
-    auto out = std::make_shared<std::string>();
+    auto args = std::make_shared<Lh5Arguments>();
 
     auto* lh5 = app.add_subcommand("lh5", "Compress or expand a bare LH5 stream (one-member LHA archive)");
     lh5->require_subcommand(1);
 
     auto* compress = lh5->add_subcommand("compress", "Compress IN into the LH5 stream OUT");
-    compress->add_option("IN", *in, "File to compress")->required();
-    compress->add_option("OUT", *out, "Stream to write")->required();
-    compress->callback([in, out, &exitCode] { exitCode = runCompress(*in, *out); });
+    compress->add_option("IN", args->in, "File to compress (- for standard input)")->required();
+    compress->add_option("OUT", args->out, "Stream to write (- for standard output)")->required();
+    addForceFlag(*compress, args->force);
+    compress->callback([args, &exitCode] { exitCode = runCompress(*args); });
 
     auto* expand = lh5->add_subcommand("expand", "Expand the LH5 stream IN into OUT");
-    expand->add_option("IN", *in, "Stream to expand")->required();
-    expand->add_option("OUT", *out, "File to write")->required();
-    expand->callback([in, out, &exitCode] { exitCode = runExpand(*in, *out); });
+    expand->add_option("IN", args->in, "Stream to expand (- for standard input)")->required();
+    expand->add_option("OUT", args->out, "File to write (- for standard output)")->required();
+    addForceFlag(*expand, args->force);
+    expand->callback([args, &exitCode] { exitCode = runExpand(*args); });
 }
 
 } // namespace kvx::cli

@@ -58,6 +58,30 @@ Status fileContent(ChannelDatabase& db, const Clock& clock, std::vector<uint8_t>
 
 } // namespace
 
+namespace {
+
+// Expands a CKVX file's bytes and validates the image they hold; sets `compressed` for the caller.
+Status imageFromFileBytes(std::vector<uint8_t>& raw, bool& compressed, OpenOptions options)
+{
+    compressed = CheckCompFile(raw) == StatusCompressed;
+    bool damaged = false;
+    if (compressed) {
+        std::vector<uint8_t> expanded;
+        const Status status = ExpandCompFile(raw, expanded);
+        damaged = status == StatusDamagedData;
+        if (status != StatusOk && !damaged)
+            return status;
+        raw = std::move(expanded);
+    }
+    if (const Status status = ValidateImage(raw); status != StatusOk)
+        return status;
+    if (damaged && !options.acceptDamagedData)
+        return StatusDamagedData;
+    return StatusOk;
+}
+
+} // namespace
+
 Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
                          OpenOptions options)
 {
@@ -65,20 +89,9 @@ Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vect
         std::vector<uint8_t> raw;
         if (const Status status = readFileBytes(path, raw); status != StatusOk)
             return status;
-        const bool compressed = CheckCompFile(raw) == StatusCompressed;
-        bool damaged = false;
-        if (compressed) {
-            std::vector<uint8_t> expanded;
-            const Status status = ExpandCompFile(raw, expanded);
-            damaged = status == StatusDamagedData;
-            if (status != StatusOk && !damaged)
-                return status;
-            raw = std::move(expanded);
-        }
-        if (const Status status = ValidateImage(raw); status != StatusOk)
+        bool compressed = false;
+        if (const Status status = imageFromFileBytes(raw, compressed, options); status != StatusOk)
             return status;
-        if (damaged && !options.acceptDamagedData)
-            return StatusDamagedData;
         db.compressed = compressed;
         db.pendingFileName = path;
         image = std::move(raw);
@@ -86,6 +99,40 @@ Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vect
     } catch (const std::bad_alloc&) {
         return StatusNoMemory;
     }
+}
+
+Status loadDatabaseBytes(ChannelDatabase& db, std::vector<uint8_t> bytes, OpenOptions options)
+{
+    try {
+        bool compressed = false;
+        if (const Status status = imageFromFileBytes(bytes, compressed, options); status != StatusOk)
+            return status;
+        ChannelDatabase loaded;
+        loaded.compressed = compressed;
+        if (const Status status = LoadImage(loaded, bytes); status != StatusOk)
+            return status;
+        db = std::move(loaded);
+        return StatusOk;
+    } catch (const std::bad_alloc&) {
+        return StatusNoMemory;
+    }
+}
+
+Status databaseFileBytes(ChannelDatabase& db, std::optional<bool> compressedForm, const Clock& clock,
+                         std::vector<uint8_t>& content)
+{
+    const SavedForm before(db);
+    if (compressedForm)
+        chooseForm(db, *compressedForm);
+    Status status = StatusOk;
+    try {
+        status = fileContent(db, clock, content);
+    } catch (const std::bad_alloc&) {
+        status = StatusNoMemory;
+    }
+    if (status != StatusOk)
+        before.restore(db);
+    return status;
 }
 
 Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options)

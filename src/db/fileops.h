@@ -31,6 +31,15 @@ Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vect
 // openDatabaseImage followed by LoadImage.
 Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options = {});
 
+// openDatabase for the bytes of a file that is not a path of its own (standard input, a pipe); the
+// database is replaced only on StatusOk.
+Status loadDatabaseBytes(ChannelDatabase& db, std::vector<uint8_t> bytes, OpenOptions options = {});
+
+// The bytes saveDatabase would write, for a destination that is not a file (standard output). The form
+// and stamp change as in a save; on failure they are left as they were.
+Status databaseFileBytes(ChannelDatabase& db, std::optional<bool> compressedForm, const Clock& clock,
+                         std::vector<uint8_t>& content);
+
 // Writes the database to `path`. `compressedForm` is the form chosen in the save dialog (it sets or
 // clears FLAG_COMPRESSED and `compressed`); without it the database's current form is kept. The new
 // file is written completely beside the old one and renamed into place, so a failed save leaves the
