@@ -102,6 +102,7 @@ std::string exitStatusHelp()
            "  0      success\n"
            "  1      diff: the databases differ\n"
            "  3      import done in part: the network's transponder list is full\n"
+           "  4      lh5 compress: the input does not compress; no stream written\n"
            "  5      out of memory\n"
            "  6      no such file, or it cannot be opened\n"
            "  7      the file cannot be read completely\n"

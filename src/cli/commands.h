@@ -15,12 +15,13 @@ namespace kvx::cli {
 // failed, 9 invalid format, ...), the same in every command; the others are these.
 enum Exit : int {
     ExitOk = 0,
-    ExitDiffer = 1,        // diff: the databases differ
-    ExitPartial = 3,       // an import done in part: the transponder list is full
-    ExitUsage = 64,        // the command line is wrong (unknown command or option, value out of range, ...)
-    ExitNoRecord = 65,     // the file has no such network slot, transponder or program
-    ExitOutputExists = 73, // OUT exists and --force was not given
-    ExitWriteFailed = 74,  // writing standard output failed
+    ExitDiffer = 1,         // diff: the databases differ
+    ExitPartial = 3,        // an import done in part: the transponder list is full
+    ExitIncompressible = 4, // lh5 compress: the input does not compress; no stream written
+    ExitUsage = 64,         // the command line is wrong (unknown command or option, value out of range, ...)
+    ExitNoRecord = 65,      // the file has no such network slot, transponder or program
+    ExitOutputExists = 73,  // OUT exists and --force was not given
+    ExitWriteFailed = 74,   // writing standard output failed
 };
 
 // The table `kvxtool --help` ends with.

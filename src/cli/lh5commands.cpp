@@ -53,8 +53,9 @@ int runCompress(const Lh5Arguments& args)
         return failInput(args.in, StatusNoMemory);
     const std::size_t streamSize = Lh5Compress(std::span(input.data(), inputSize),
                                                std::span(stream.data(), inputSize + LH5_STREAM_OVERHEAD));
-    if (streamSize == 0) // only when the encoder gets no working memory
-        return failInput(args.in, StatusNoMemory);
+    if (streamSize == 0)
+        return report(inputName(args.in), "The input does not compress; no stream written",
+                      ExitIncompressible);
     return writeOutput(args.out, std::span(stream.data(), streamSize), args.force);
 }
 

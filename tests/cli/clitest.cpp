@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -37,6 +39,14 @@ void writeFile(const std::string& path, const void* data, std::size_t size)
 {
     std::ofstream out(path, std::ios::binary);
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+void expectFailure(const CommandResult& result, int exitCode, const std::string& pattern)
+{
+    EXPECT_EQ(result.exitCode, exitCode) << result.err;
+    EXPECT_TRUE(std::regex_match(result.err, std::regex(pattern + "\n")))
+        << result.err << "does not match " << pattern;
+    EXPECT_TRUE(result.out.empty()) << result.out;
 }
 
 CommandResult runKvxtool(const std::string& arguments)

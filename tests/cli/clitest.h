@@ -14,6 +14,11 @@ struct CommandResult {
 // Runs kvxtool with the arguments (each shell-quoted) and captures its output.
 CommandResult runKvxtool(const std::string& arguments);
 
+// Expects the command to have failed with `exitCode`, printing one line on standard error that matches
+// `pattern` (an ECMAScript regular expression for the whole line, without its line end) and nothing on
+// standard output.
+void expectFailure(const CommandResult& result, int exitCode, const std::string& pattern);
+
 // A fresh folder under the system's temporary directory, removed with the object.
 class TempDir {
 public:
