@@ -97,10 +97,10 @@ def main():
         stream = os.path.join(work, "mixed.lh5")
         packed = os.path.join(work, "sample.ckvx")
         ratios = [
-            compare("mixed (1 MiB)", [kvxtool, "lh5", "compress", mixed, stream], ["gzip", "-6", "-c", mixed],
+            compare("mixed (1 MiB)", [kvxtool, "lh5", "compress", "--force", mixed, stream], ["gzip", "-6", "-c", mixed],
                     args.runs, work, stream),
             compare(f"convert (sample image, {os.path.getsize(image):,} bytes)",
-                    [kvxtool, "convert", "--compressed", image, packed], ["gzip", "-6", "-c", image], args.runs,
+                    [kvxtool, "convert", "--compressed", "--force", image, packed], ["gzip", "-6", "-c", image], args.runs,
                     work, packed),
         ]
         print(f"\nload after: {load()}")
