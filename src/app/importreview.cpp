@@ -33,7 +33,7 @@ QStringList updatedCells(const TransponderChange& change)
 QString valueText(const DiffValue& value, const NameEncoding& encoding)
 {
     if (value.kind == DiffValue::Kind::Name)
-        return QString::fromStdString(encoding.toUtf8(value.text));
+        return QString::fromStdString(nameText(value.text, value.codePage, encoding));
     if (value.kind == DiffValue::Kind::Text)
         return QString::fromStdString(value.text);
     return QString::number(value.number);

@@ -15,7 +15,7 @@ ordered_json valueJson(const DiffValue& value, const NameEncoding& encoding)
 {
     switch (value.kind) {
     case DiffValue::Kind::Number: return value.number;
-    case DiffValue::Kind::Name: return encoding.toUtf8(value.text);
+    case DiffValue::Kind::Name: return nameText(value.text, value.codePage, encoding);
     case DiffValue::Kind::Text: break;
     }
     return value.text;
@@ -46,7 +46,7 @@ ordered_json presenceJson(const TransponderPresence& entry)
 
 ordered_json programJson(const ProgramKey& key, const NameEncoding& encoding)
 {
-    return {{"name", encoding.toUtf8(key.name)},
+    return {{"name", nameText(key.name, key.nameCodePage, encoding)},
             {"serviceId", key.serviceId},
             {"network", key.transponder.slot},
             {"frequency", key.transponder.frequency},
@@ -66,7 +66,7 @@ std::string valueText(const DiffValue& value, const NameEncoding& encoding)
 {
     switch (value.kind) {
     case DiffValue::Kind::Number: return std::to_string(value.number);
-    case DiffValue::Kind::Name: return '"' + encoding.toUtf8(value.text) + '"';
+    case DiffValue::Kind::Name: return '"' + nameText(value.text, value.codePage, encoding) + '"';
     case DiffValue::Kind::Text: break;
     }
     return value.text;
@@ -90,9 +90,9 @@ std::string transponderText(const TpInfo& tp)
 
 std::string programText(const ProgramKey& key, const NameEncoding& encoding)
 {
-    return '"' + encoding.toUtf8(key.name) + "\" (service " + std::to_string(key.serviceId) + ", network " +
-           std::to_string(key.transponder.slot) + ' ' + std::to_string(key.transponder.frequency) + ' ' +
-           polarityText(key.transponder.polarity) + ')';
+    return '"' + nameText(key.name, key.nameCodePage, encoding) + "\" (service " +
+           std::to_string(key.serviceId) + ", network " + std::to_string(key.transponder.slot) + ' ' +
+           std::to_string(key.transponder.frequency) + ' ' + polarityText(key.transponder.polarity) + ')';
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "db/tables.h"
+#include "platform/nameencoding.h"
 
 namespace kvx {
 
@@ -178,7 +179,7 @@ TransponderKey keyOfTransponder(const ChannelDatabase& db, std::size_t tpIndex)
 
 ProgramKey keyOfProgram(const ChannelDatabase& db, const ProgInfo& prog)
 {
-    return {keyOfTransponder(db, prog.tpIndex), prog.name, prog.serviceId};
+    return {keyOfTransponder(db, prog.tpIndex), prog.name, prog.serviceId, prog.nameCodePage};
 }
 
 std::vector<int> programCounts(const ChannelDatabase& db)
@@ -279,7 +280,9 @@ void compareTransponders(const ChannelDatabase& before, const ChannelDatabase& a
 std::vector<FieldChange> programFields(const ProgInfo& a, const ProgInfo& b)
 {
     FieldComparer fields;
-    fields.name("name", a.name, b.name);
+    if (a.name != b.name)
+        fields.fields.push_back(
+            {"name", DiffValue::ofName(a.name, a.nameCodePage), DiffValue::ofName(b.name, b.nameCodePage)});
     fields.number("nameCodePage", a.nameCodePage, b.nameCodePage);
     fields.number("pmtPid", a.pmtPid, b.pmtPid);
     fields.number("pcrPid", a.pcrPid, b.pcrPid);
@@ -385,6 +388,12 @@ std::string fecText(const TpInfo& tp)
 std::string polarityText(int polarity)
 {
     return std::string(kPolarityLetters[static_cast<std::size_t>(polarity) & TP_POLARITY_MASK]);
+}
+
+std::string nameText(const std::string& bytes, uint8_t codePage, const NameEncoding& encoding)
+{
+    return codePage == NAME_CODE_PAGE_ISO8859_5 ? NameEncoding::iso88595ToUtf8(bytes)
+                                                : encoding.toUtf8(bytes);
 }
 
 } // namespace kvx

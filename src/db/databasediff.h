@@ -8,8 +8,11 @@
 
 #include "db/channeldatabase.h"
 #include "db/stamp.h"
+#include "db/tables.h"
 
 namespace kvx {
+
+class NameEncoding;
 
 // One value of a compared field: a number, a name in the file's bytes (the caller decodes it), or a
 // readable text such as "H" or "3/4".
@@ -18,9 +21,13 @@ struct DiffValue {
     Kind kind = Kind::Number;
     int64_t number = 0;
     std::string text;
+    uint8_t codePage = NAME_CODE_PAGE_NONE; // of a name: 2 is ISO 8859-5 whatever the file's encoding
 
     static DiffValue ofNumber(int64_t value) { return {Kind::Number, value, {}}; }
-    static DiffValue ofName(std::string bytes) { return {Kind::Name, 0, std::move(bytes)}; }
+    static DiffValue ofName(std::string bytes, uint8_t codePage = NAME_CODE_PAGE_NONE)
+    {
+        return {Kind::Name, 0, std::move(bytes), codePage};
+    }
     static DiffValue ofText(std::string text) { return {Kind::Text, 0, std::move(text)}; }
     bool operator==(const DiffValue&) const = default;
 };
@@ -43,6 +50,7 @@ struct ProgramKey {
     TransponderKey transponder;
     std::string name;
     uint16_t serviceId = 0;
+    uint8_t nameCodePage = NAME_CODE_PAGE_NONE;
 };
 
 struct NetworkChange {
@@ -101,5 +109,8 @@ DatabaseDiff compareDatabases(const ChannelDatabase& before, const ChannelDataba
 std::string systemText(const TpInfo& tp);
 std::string fecText(const TpInfo& tp);
 std::string polarityText(int polarity);
+
+// A name's bytes as UTF-8: by its own code page when it has one (2, ISO 8859-5), else by `encoding`.
+std::string nameText(const std::string& bytes, uint8_t codePage, const NameEncoding& encoding);
 
 } // namespace kvx

@@ -290,6 +290,12 @@ TEST(KvxtoolDiff, ExitStatusJsonAndText)
     EXPECT_NE(result.out.find("Program removed: \"Prog 1\" (service 101, network 0 11037 H)"),
               std::string::npos);
 
+    // A name marked as ISO 8859-5 reads as such whatever the encoding asked for.
+    const std::string renamed = writeText(dir, "renamed.kvx", readText(file));
+    ASSERT_EQ(test::runKvxtool("delete '" + renamed + "' --program 2").exitCode, 0);
+    result = test::runKvxtool("diff --text '" + file + "' '" + renamed + "' --encoding CP1252");
+    EXPECT_NE(result.out.find("Program removed: \"Первый\" (service 102"), std::string::npos) << result.out;
+
     result = test::runKvxtool("diff '" + file + "' '" + dir.file("missing.kvx") + "'");
     EXPECT_EQ(result.exitCode, 6);
 }
