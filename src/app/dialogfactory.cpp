@@ -51,10 +51,12 @@ void QtDialogFactory::showNotices(QWidget* parent, const QStringList& notices)
     dialog.exec();
 }
 
-bool QtDialogFactory::reviewImport(QWidget* parent, const ImportReview& review)
+std::optional<ChangeSelection> QtDialogFactory::reviewChanges(QWidget* parent, const ImportReview& review)
 {
     CDlgReview dialog(review, parent);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selection();
 }
 
 std::unique_ptr<QPrintDialog> makePrintDialog(QPrinter& printer, bool selectionAvailable, QWidget* parent)

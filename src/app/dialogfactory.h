@@ -47,8 +47,8 @@ public:
                                                            const LyngSatDialogValues& values) = 0;
     // The notices of one import, together, once it has ended.
     virtual void showNotices(QWidget* parent, const QStringList& notices) = 0;
-    // The review of an import's changes; true when the user chose Apply.
-    virtual bool reviewImport(QWidget* parent, const ImportReview& review) = 0;
+    // The review of a bulk command's changes: the ticked ones when the user chose Apply, else none.
+    virtual std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) = 0;
     // The print dialog: none when cancelled, else the choice, with the printer set up as chosen.
     virtual std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer,
                                                 bool selectionAvailable) = 0;
@@ -68,7 +68,7 @@ public:
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
     void showNotices(QWidget* parent, const QStringList& notices) override;
-    bool reviewImport(QWidget* parent, const ImportReview& review) override;
+    std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) override;
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;

@@ -1,6 +1,9 @@
 #include "app/importreview.h"
 
+#include <array>
+
 #include "app/dialogfactory.h"
+#include "db/databasediff.h"
 #include "platform/nameencoding.h"
 #include "ui/prompter.h"
 
@@ -13,79 +16,97 @@ QString arrow(const QString& before, const QString& after)
     return before == after ? after : before + QStringLiteral(" → ") + after;
 }
 
-QStringList cellsOf(const TpInfo& tp, int programs)
+QStringList cellsOf(const TpInfo& tp)
 {
-    return {QString::number(tp.frequency),       QString::fromStdString(polarityText(tp.polarity())),
-            QString::number(tp.symbolRate),      QString::fromStdString(systemText(tp)),
-            QString::fromStdString(fecText(tp)), QString::number(programs)};
+    return {QString::number(tp.frequency), QString::fromStdString(polarityText(tp.polarity())),
+            QString::number(tp.symbolRate), QString::fromStdString(systemText(tp)),
+            QString::fromStdString(fecText(tp))};
 }
 
-QStringList updatedCells(const TransponderChange& change)
+QStringList updatedCells(const Change& change)
 {
-    const QStringList before = cellsOf(change.before, 0);
-    const QStringList after = cellsOf(change.after, 0);
+    const QStringList before = cellsOf(change.before);
+    const QStringList after = cellsOf(change.after);
     QStringList cells;
-    for (int column = 0; column + 1 < before.size(); ++column)
+    for (int column = 0; column < before.size(); ++column)
         cells << arrow(before[column], after[column]);
-    return cells << QString();
+    return cells;
 }
 
-QString valueText(const DiffValue& value, const NameEncoding& encoding)
+QString networkNote(const Change& change, const NameEncoding& encoding)
 {
-    if (value.kind == DiffValue::Kind::Name)
-        return QString::fromStdString(nameText(value.text, value.codePage, encoding));
-    if (value.kind == DiffValue::Kind::Text)
-        return QString::fromStdString(value.text);
-    return QString::number(value.number);
+    QStringList parts;
+    const auto name = [&encoding](const std::string& bytes) {
+        return QString::fromStdString(encoding.toUtf8(bytes));
+    };
+    if (change.networkBefore.name != change.networkAfter.name)
+        parts << CDlgReview::tr("Name: %1")
+                     .arg(arrow(name(change.networkBefore.name), name(change.networkAfter.name)));
+    if (change.networkBefore.degree != change.networkAfter.degree)
+        parts << CDlgReview::tr("Position (0.1°): %1")
+                     .arg(arrow(QString::number(change.networkBefore.degree),
+                                QString::number(change.networkAfter.degree)));
+    return parts.join(QStringLiteral("; "));
 }
 
-QStringList networkChangesOf(const DatabaseDiff& diff, const NameEncoding& encoding)
+ReviewRow rowOf(const Change& change, std::size_t index, const NameEncoding& encoding)
 {
-    QStringList lines;
-    for (const NetworkChange& network : diff.networks)
-        for (const FieldChange& field : network.fields) {
-            const QString label = field.field == "name"     ? CDlgReview::tr("Name")
-                                  : field.field == "degree" ? CDlgReview::tr("Position (0.1°)")
-                                                            : QString::fromStdString(field.field);
-            lines << QStringLiteral("%1: %2").arg(
-                label, arrow(valueText(field.before, encoding), valueText(field.after, encoding)));
-        }
-    if (diff.transpondersReordered)
-        lines << CDlgReview::tr("The transponders take a new order");
-    return lines;
+    ReviewRow row;
+    row.change = index;
+    row.ticked = change.selectedByDefault();
+    switch (change.kind) {
+    case ChangeKind::Network:
+        row.kind = ReviewRow::Kind::Network;
+        row.note = networkNote(change, encoding);
+        break;
+    case ChangeKind::Remove:
+        row.kind = ReviewRow::Kind::Removed;
+        row.programs = static_cast<int>(change.programs.size());
+        row.cells = cellsOf(change.before) << QString::number(row.programs);
+        break;
+    case ChangeKind::Update:
+        row.kind = ReviewRow::Kind::Updated;
+        row.cells = updatedCells(change) << QString();
+        break;
+    case ChangeKind::Add:
+        row.kind = ReviewRow::Kind::Added;
+        row.cells = cellsOf(change.after) << QString();
+        if (change.repeatsRow > 0)
+            row.note = CDlgReview::tr("repeats row %1 of the page").arg(change.repeatsRow);
+        break;
+    case ChangeKind::Sort:
+        row.kind = ReviewRow::Kind::Sorted;
+        row.note = CDlgReview::tr("The transponders are sorted by frequency");
+        break;
+    }
+    return row;
 }
 
 } // namespace
 
-ImportReview reviewOf(const DatabaseDiff& diff, const NameEncoding& encoding)
+ImportReview reviewOf(const ChangeSet& changes, const NameEncoding& encoding)
 {
     ImportReview review;
-    review.networkChanges = networkChangesOf(diff, encoding);
-    for (const TransponderPresence& entry : diff.transpondersAdded)
-        review.rows.append({ReviewRow::Kind::Added, cellsOf(entry.record, entry.programs)});
-    for (const TransponderChange& change : diff.transpondersChanged)
-        review.rows.append({ReviewRow::Kind::Updated, updatedCells(change)});
-    for (const TransponderPresence& entry : diff.transpondersRemoved) {
-        review.rows.append({ReviewRow::Kind::Removed, cellsOf(entry.record, entry.programs)});
-        review.programsRemoved += entry.programs;
-    }
-    review.added = static_cast<int>(diff.transpondersAdded.size());
-    review.updated = static_cast<int>(diff.transpondersChanged.size());
-    review.removed = static_cast<int>(diff.transpondersRemoved.size());
+    review.changeCount = changes.size();
+    constexpr std::array<ChangeKind, 5> shownOrder = {ChangeKind::Network, ChangeKind::Remove,
+                                                      ChangeKind::Update, ChangeKind::Add, ChangeKind::Sort};
+    for (const ChangeKind kind : shownOrder)
+        for (std::size_t k = 0; k < changes.size(); ++k)
+            if (changes[k].kind == kind)
+                review.rows.append(rowOf(changes[k], k, encoding));
     return review;
 }
 
-bool confirmImport(const ImportQuestions& questions, const ChannelDatabase& before,
-                   const ChannelDatabase& after, const QString& title, const QString& noChangeText)
+std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, const ChangeSet& changes,
+                                             const QString& title, const QString& noChangeText)
 {
-    const DatabaseDiff diff = compareDatabases(before, after);
-    if (diff.empty()) {
+    if (changes.empty()) {
         questions.prompter.showMessage(noChangeText, PromptIcon::Information);
-        return false;
+        return std::nullopt;
     }
-    ImportReview review = reviewOf(diff, questions.encoding);
+    ImportReview review = reviewOf(changes, questions.encoding);
     review.title = title;
-    return questions.dialogs.reviewImport(questions.window, review);
+    return questions.dialogs.reviewChanges(questions.window, review);
 }
 
 } // namespace kvx

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
-#include "db/databasediff.h"
+#include "db/changeset.h"
 #include "panels/dlgreview.h"
 
 class QWidget;
@@ -12,13 +14,12 @@ namespace kvx {
 class DialogFactory;
 class NameEncoding;
 class Prompter;
-struct ChannelDatabase;
 
-// The review of a change the import computed on a copy of the database: the transponders it adds,
-// updates and removes, and the changes to the network's own name and position.
-ImportReview reviewOf(const DatabaseDiff& diff, const NameEncoding& encoding);
+// The review of a change set: one row per change, network changes first, then removals, updates,
+// additions and the sort.
+ImportReview reviewOf(const ChangeSet& changes, const NameEncoding& encoding);
 
-// What an import asks the user with before it changes the database.
+// What a bulk command asks the user with before it changes the database.
 struct ImportQuestions {
     Prompter& prompter;
     DialogFactory& dialogs;
@@ -26,9 +27,9 @@ struct ImportQuestions {
     const NameEncoding& encoding;
 };
 
-// Shows what `after` changes in `before` and asks whether to apply it. A change of nothing is told
-// with `noChangeText` instead. True only when the user chose Apply.
-bool confirmImport(const ImportQuestions& questions, const ChannelDatabase& before,
-                   const ChannelDatabase& after, const QString& title, const QString& noChangeText);
+// Shows the changes and asks which to apply. A set of nothing is told with `noChangeText` instead. The
+// ticked changes when the user chose Apply, else none.
+std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, const ChangeSet& changes,
+                                             const QString& title, const QString& noChangeText);
 
 } // namespace kvx

@@ -6,6 +6,7 @@
 
 #include "app/importreview.h"
 #include "app/statusbarprogress.h"
+#include "db/applychanges.h"
 #include "db/channeldatabase.h"
 #include "db/filebytes.h"
 #include "import/progresssink.h"
@@ -59,27 +60,24 @@ int ImportSatcodx(const ImportQuestions& questions, ChannelDatabase& db, NetInfo
     const std::ptrdiff_t slot = db.networks.indexOf(&network);
     if (slot < 0)
         return StatusBadFormat;
-    ChannelDatabase copy = db;
-    const SatcodxImportResult result =
-        importSatcodx(copy, copy.networks[static_cast<std::size_t>(slot)], text, progress);
-    if (result.status != StatusOk)
-        return result.status;
-    if (result.transponderLines == 0) {
+    const SatcodxPlan plan = planSatcodxImport(db, static_cast<uint8_t>(slot), text, progress);
+    if (plan.result.status != StatusOk)
+        return plan.result.status;
+    if (plan.result.transponderLines == 0) {
         prompter.showMessage(QString::fromUtf8(kNoSatcodxTransponderMessage.data(),
                                                static_cast<qsizetype>(kNoSatcodxTransponderMessage.size())),
                              PromptIcon::Warning);
         return StatusCanceled;
     }
-    if (result.listFull)
+    if (plan.result.listFull)
         prompter.showMessage(QString::fromUtf8(kTransponderListFullMessage), PromptIcon::Warning);
-    if (!confirmImport(
-            questions, db, copy, QObject::tr("Import SATCODX"),
-            QObject::tr("The network already holds every transponder of the file; nothing was changed")))
+    const std::optional<ChangeSelection> selection = reviewChanges(
+        questions, plan.changes, QObject::tr("Import SATCODX"),
+        QObject::tr("The network already holds every transponder of the file; nothing was changed"));
+    if (!selection)
         return StatusCanceled;
-    // The copy is what the user reviewed; the import runs again on the database itself, so that every
-    // record the window points at stays where it is.
-    NullProgressSink quiet;
-    return importSatcodx(db, network, text, quiet).status;
+    // The plan was made on this database, and nothing changed it while the review was open.
+    return applyChanges(db, plan.changes, *selection);
 }
 
 } // namespace kvx

@@ -10,11 +10,12 @@
 #include "app/dialogfactory.h"
 #include "app/importreview.h"
 #include "app/statusbarprogress.h"
+#include "db/applychanges.h"
 #include "db/channeldatabase.h"
 #include "import/lyngsataddress.h"
 #include "import/lyngsatupdate.h"
-#include "import/noticesink.h"
 #include "import/pagerewrite.h"
+#include "import/transponderlimit.h"
 #include "platform/httpfetcher.h"
 #include "platform/nameencoding.h"
 #include "platform/scratchfolder.h"
@@ -43,14 +44,6 @@ constexpr const char* kRedirectRefusedMessage =
     "The server redirected the download to another site; only redirects within %1 are followed.\n"
     "Nothing was changed.";
 constexpr const char* kTooLargeMessage = "The file is too large to be a LyngSat page.\nNothing was changed.";
-
-// The merge's notices, kept to be shown together when it has ended.
-class CollectedNotices final : public NoticeSink {
-public:
-    void notice(const std::string& text) override { texts << QString::fromStdString(text); }
-
-    QStringList texts;
-};
 
 std::string localPath(const ScratchFolder& folder, const std::string& name)
 {
@@ -198,34 +191,25 @@ bool LyngSatUpdater::mergeCells(const std::string& cellPath, ChannelDatabase& db
         showError(kNoCellFileMessage);
         return false;
     }
-    const std::string cells{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     const std::ptrdiff_t slot = db.networks.indexOf(&network);
     if (slot < 0)
         return false;
 
-    // The merge runs on a copy first: the user sees what it changes and decides.
-    ChannelDatabase copy = db;
-    CollectedNotices notices;
-    std::istringstream copyCells(cells);
-    const LyngSatResult result =
-        mergeLyngSatCells(copyCells, copy, copy.networks[static_cast<std::size_t>(slot)], options, notices);
-    if (result.rows == 0) {
-        context_.prompter.showMessage(QString::fromStdString(noTransponderFoundMessage()),
+    const LyngSatPlan plan = planLyngSatCells(file, db, static_cast<uint8_t>(slot), options);
+    if (plan.result.rows == 0) {
+        context_.prompter.showMessage(QString::fromStdString(noTransponderFoundMessage(plan.result.excluded)),
                                       PromptIcon::Warning);
         return false;
     }
-    if (!notices.texts.isEmpty())
-        context_.dialogs.showNotices(context_.window, notices.texts);
+    if (plan.result.listFull)
+        context_.prompter.showMessage(QString::fromUtf8(kTransponderListFullMessage), PromptIcon::Warning);
     const ImportQuestions questions{context_.prompter, context_.dialogs, context_.window, context_.encoding};
-    if (!confirmImport(questions, db, copy, QObject::tr("Update from LyngSat"),
-                       QObject::tr("The network already matches the page; nothing was changed")))
-        return false;
-    // What was reviewed is applied by the same merge on the database itself, so that every record the
-    // window points at stays where it is.
-    CollectedNotices repeated;
-    std::istringstream dbCells(cells);
-    mergeLyngSatCells(dbCells, db, network, options, repeated);
-    return true;
+    const std::optional<ChangeSelection> selection =
+        reviewChanges(questions, plan.changes, QObject::tr("Update from LyngSat"),
+                      QObject::tr("The network already matches the page; nothing was changed"));
+    // What was reviewed is what is applied, on the database itself, so that every record the window
+    // points at stays where it is.
+    return selection && applyChanges(db, plan.changes, *selection) == StatusOk;
 }
 
 void LyngSatUpdater::showError(const char* text)

@@ -20,6 +20,8 @@ std::string statusMessage(int status)
     case StatusIsDevice: return "This is a device, not a file";
     case StatusIsSocket: return "This is a socket, not a file";
     case StatusDamagedData: return "The file's compressed data is damaged (checksum mismatch)";
+    case StatusChangesOutdated:
+        return "The database has changed since its changes were listed; nothing was changed";
     default: return "Unknown error";
     }
 }

@@ -25,6 +25,8 @@ enum Status : int {
     StatusIsSocket = 17,
     // A CKVX file whose expanded data does not match the CRC of its compressed stream.
     StatusDamagedData = 18,
+    // A list of changes names records the database no longer holds as listed; nothing was changed.
+    StatusChangesOutdated = 19,
 };
 
 // The text shown to the user for a status code; "Unknown error" for codes without one.

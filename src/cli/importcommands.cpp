@@ -6,14 +6,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/changejson.h"
 #include "cli/commands.h"
 #include "cli/diffjson.h"
 #include "cli/loaddatabase.h"
+#include "db/applychanges.h"
 #include "db/databasediff.h"
 #include "db/filebytes.h"
 #include "db/fileops.h"
 #include "import/lyngsatupdate.h"
-#include "import/noticesink.h"
 #include "import/progresssink.h"
 #include "import/satcodximport.h"
 #include "import/transponderlimit.h"
@@ -26,12 +27,6 @@ namespace {
 
 // SATCODX files and saved pages are text; nothing sensible comes near this size.
 constexpr std::size_t kMaxImportFileSize = 64 * 1024 * 1024;
-
-class CollectedNotices final : public NoticeSink {
-public:
-    void notice(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 // Checks that the slot names a satellite network of the database; prints why not.
 bool checkSatelliteSlot(const std::string& path, const ChannelDatabase& db, int slot)
@@ -75,14 +70,15 @@ std::optional<int> openBoth(const std::string& databasePath, bool ignoreChecksum
     return std::nullopt;
 }
 
-// What the import commands share: the database, whether only to show the result, and the encoding of
-// the comparison's names.
+// What the import commands share: the database, whether only to show the result, the changes to leave
+// out and the encoding of the comparison's names.
 struct ImportTarget {
     std::string databasePath;
     bool ignoreChecksum = false;
     int slot = 0;
     bool dryRun = false;
     bool keepStamp = false;
+    std::vector<int> skip;
     std::string encoding = "ISO-8859-1";
 };
 
@@ -91,21 +87,50 @@ void addImportTargetOptions(CLI::App& command, ImportTarget& target, const char*
     command.add_option("FILE", target.databasePath, "Database file, changed in place")->required();
     command.add_option("--network", target.slot, slotHelp)->required()->check(CLI::Range(0, 254));
     command.add_flag("--dry-run", target.dryRun,
-                     "Print the result and the comparison with the file as it is; change nothing");
+                     "Print the result, the changes with their ids and the comparison with the file as it "
+                     "is; change nothing");
+    command
+        .add_option("--skip", target.skip,
+                    "Leave out the changes with these ids (ID[,ID...], as --dry-run "
+                    "numbers them for the same inputs)")
+        ->delimiter(',');
     addEncodingOption(command, target.encoding, "Code page of the comparison's names");
     addKeepStampFlag(command, target.keepStamp);
     addIgnoreChecksumFlag(command, target.ignoreChecksum);
 }
 
-// Ends an import computed on a copy: a dry run prints the summary with the comparison; a real run saves
-// the copy unless it equals the file as read, then prints the summary. Returns `exit` once done.
-int finishImport(const ImportTarget& target, const ChannelDatabase& before, ChannelDatabase& after,
-                 nlohmann::ordered_json summary, int exit = ExitOk)
+// The changes a run applies: `selection` without the ones --skip names. An id the plan does not have is
+// refused, so that a typing error never applies a change the user meant to leave out.
+std::optional<int> leaveOutSkipped(const ImportTarget& target, const ChangeSet& changes,
+                                   ChangeSelection& selection)
 {
+    for (const int id : target.skip) {
+        const std::size_t index = changes.indexOf(id);
+        if (index == changes.size())
+            return report("--skip " + std::to_string(id) +
+                              ": no change has this id (the changes are numbered 1 to " +
+                              std::to_string(changes.size()) + ")",
+                          ExitUsage);
+        selection[index] = false;
+    }
+    return std::nullopt;
+}
+
+// Ends an import planned on the database as read: applies the selected changes to a copy; a dry run
+// prints the summary with the changes and the comparison; a real run saves the copy unless it equals
+// the file as read, then prints the summary. Returns `exit` once done.
+int finishImport(const ImportTarget& target, const ChannelDatabase& before, const ChangeSet& changes,
+                 const ChangeSelection& selection, nlohmann::ordered_json summary, int exit = ExitOk)
+{
+    ChannelDatabase after = before;
+    if (const Status status = applyChanges(after, changes, selection); status != StatusOk)
+        return report(target.databasePath, statusMessage(status), status);
     if (target.keepStamp)
         after.keepStamp = true;
     if (target.dryRun) {
-        summary["comparison"] = diffJson(compareDatabases(before, after), NameEncoding(target.encoding));
+        const NameEncoding encoding(target.encoding);
+        summary["changes"] = changesJson(changes, selection, encoding);
+        summary["comparison"] = diffJson(compareDatabases(before, after), encoding);
     } else if (!(after == before)) {
         if (const Status status =
                 saveDatabase(after, target.databasePath, std::nullopt, SystemClock::instance());
@@ -122,26 +147,29 @@ struct SdxArguments : ImportTarget {
 
 int runImportSdx(const SdxArguments& args)
 {
-    ChannelDatabase before;
+    ChannelDatabase db;
     std::string text;
     if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.sdxPath,
-                                   "The file is too large to be a SATCODX file", before, text))
+                                   "The file is too large to be a SATCODX file", db, text))
         return *exit;
-    ChannelDatabase after = before;
     NullProgressSink progress;
-    NetInfo& network = after.networks[static_cast<std::size_t>(args.slot)];
-    const SatcodxImportResult result = importSatcodx(after, network, text, progress);
+    SatcodxPlan plan = planSatcodxImport(db, static_cast<uint8_t>(args.slot), text, progress);
     const std::string sdxName = inputName(args.sdxPath);
-    if (result.status != StatusOk)
-        return report(sdxName, statusMessage(result.status), result.status);
-    if (result.transponderLines == 0) {
+    if (plan.result.status != StatusOk)
+        return report(sdxName, statusMessage(plan.result.status), plan.result.status);
+    if (plan.result.transponderLines == 0) {
         report(sdxName, std::string(kNoSatcodxTransponderMessage), ExitOk);
-        after = before;
+        plan.changes = {};
     }
-    if (result.listFull)
+    if (plan.result.listFull)
         report(sdxName, kTransponderListFullMessage, ExitPartial);
-    return finishImport(args, before, after, {{"added", result.added}},
-                        result.listFull ? ExitPartial : ExitOk);
+    ChangeSelection selection = plan.changes.allSelected();
+    if (const auto exit = leaveOutSkipped(args, plan.changes, selection))
+        return *exit;
+    const ChangeCounts counts = plan.changes.countsOf(selection);
+    return finishImport(args, db, plan.changes, selection,
+                        {{"added", counts.added}, {"network", counts.network > 0}},
+                        plan.result.listFull ? ExitPartial : ExitOk);
 }
 
 struct LyngSatArguments : ImportTarget {
@@ -152,6 +180,7 @@ struct LyngSatArguments : ImportTarget {
     bool feeds = false;
     bool keepOutdated = false;
     bool noSort = false;
+    bool includeRepeats = false;
 };
 
 LyngSatOptions optionsFor(const LyngSatArguments& args, const AntInfo& antenna)
@@ -170,30 +199,35 @@ LyngSatOptions optionsFor(const LyngSatArguments& args, const AntInfo& antenna)
 
 int runLyngSatMerge(const LyngSatArguments& args)
 {
-    ChannelDatabase before;
+    ChannelDatabase db;
     std::string page;
     if (const auto exit = openBoth(args.databasePath, args.ignoreChecksum, args.slot, args.pagePath,
-                                   "The file is too large to be a LyngSat page", before, page))
+                                   "The file is too large to be a LyngSat page", db, page))
         return *exit;
-    const auto slot = static_cast<std::size_t>(args.slot);
-    const LyngSatOptions options = optionsFor(args, before.antennas[slot]);
-    ChannelDatabase after = before;
-    CollectedNotices notices;
-    const LyngSatResult result = mergeLyngSatPage(page, after, after.networks[slot], options, notices);
-    if (result.rows == 0) {
-        // A page without rows changes nothing, not even the order of the network's transponders.
-        notices.texts.push_back(noTransponderFoundMessage());
-        after = before;
-    }
-    if (result.listFull)
+    const auto slot = static_cast<uint8_t>(args.slot);
+    LyngSatPlan plan = planLyngSatPage(page, db, slot, optionsFor(args, db.antennas[slot]));
+    std::vector<std::string> notices;
+    if (plan.result.rows == 0)
+        notices.push_back(noTransponderFoundMessage(plan.result.excluded));
+    if (plan.result.listFull) {
+        notices.emplace_back(kTransponderListFullMessage);
         report(inputName(args.pagePath), kTransponderListFullMessage, ExitPartial);
-    return finishImport(args, before, after,
-                        {{"rows", result.rows},
-                         {"added", result.added},
-                         {"updated", result.updated},
-                         {"removed", result.removed},
-                         {"notices", notices.texts}},
-                        result.listFull ? ExitPartial : ExitOk);
+    }
+    ChangeSelection selection =
+        args.includeRepeats ? plan.changes.allSelected() : plan.changes.defaultSelection();
+    if (const auto exit = leaveOutSkipped(args, plan.changes, selection))
+        return *exit;
+    const ChangeCounts counts = plan.changes.countsOf(selection);
+    return finishImport(args, db, plan.changes, selection,
+                        {{"rows", plan.result.rows},
+                         {"added", counts.added},
+                         {"updated", counts.updated},
+                         {"removed", counts.removed},
+                         {"programsRemoved", counts.programsRemoved},
+                         {"unchanged", plan.result.unchanged},
+                         {"repeats", plan.result.repeats},
+                         {"notices", notices}},
+                        plan.result.listFull ? ExitPartial : ExitOk);
 }
 
 } // namespace
@@ -219,6 +253,8 @@ void addImportCommands(CLI::App& app, int& exitCode)
     lyngsat->add_flag("--feeds", args->feeds, "Include feeds");
     lyngsat->add_flag("--keep-outdated", args->keepOutdated, "Keep transponders the page no longer lists");
     lyngsat->add_flag("--no-sort", args->noSort, "Do not sort the network's transponders by frequency");
+    lyngsat->add_flag("--include-repeats", args->includeRepeats,
+                      "Also add the rows that repeat a transponder an earlier row of the page took");
     lyngsat->callback([args, &exitCode] { exitCode = runLyngSatMerge(*args); });
 }
 

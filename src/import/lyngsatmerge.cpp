@@ -1,54 +1,70 @@
 #include "import/lyngsatmerge.h"
 
-#include <cstdio>
-#include <memory>
-#include <vector>
+#include <algorithm>
+#include <cstdlib>
 
 #include "db/editops.h"
-#include "import/noticesink.h"
 #include "import/transponderlimit.h"
 
 namespace kvx {
 
 namespace {
 
-// The unmatched set has room for this many positions beyond the list as it was at the start.
-constexpr std::size_t kMarkHeadroom = 10000;
-
-constexpr uint8_t kHorizontalBit = 0x01;
+constexpr int kFrequencyTolerance = 2; // MHz either side
 constexpr uint8_t kFecShift = 4;
 
-bool isCandidate(const TpInfo& tp, const LyngSatRow& row)
+uint32_t classKey(int horizontalClass, int frequency)
 {
-    const int distance = static_cast<int>(tp.frequency) - static_cast<int>(row.frequency);
-    return distance >= -2 && distance <= 2 && (tp.tpFlags & kHorizontalBit) == (row.horizontal ? 1 : 0);
+    return (static_cast<uint32_t>(horizontalClass) << 16) | static_cast<uint32_t>(frequency);
+}
+
+uint32_t classKey(const TpInfo& tp)
+{
+    return classKey(tp.tpFlags & 1, tp.frequency);
+}
+
+// The sort key of the transponder sort: ascending frequency, vertical before horizontal.
+uint32_t sortKey(const TpInfo& tp)
+{
+    return static_cast<uint32_t>(tp.frequency) * 2 + (tp.tpFlags & 1);
+}
+
+std::string countText(int count, const char* one, const char* many)
+{
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 } // namespace
 
-std::string sameTransponderNotice(const LyngSatRow& row, uint16_t existingSymbolRate)
+std::string noTransponderFoundMessage(const LyngSatExclusions& excluded)
 {
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "Check!! Same TP exist!! %d(%s)\nIf the TP has programs, program will be added first "
-                  "tp.\ntp1(SR = %d) tp2(SR = %d)",
-                  row.frequency, row.horizontal ? "H" : "V", existingSymbolRate, row.symbolRate);
-    return text;
-}
-
-std::string noTransponderFoundMessage()
-{
-    return "No transponders were found on the page";
+    std::string text = "No transponders were found on the page";
+    if (excluded.total() == 0)
+        return text;
+    std::vector<std::string> parts;
+    if (excluded.dvbS2 > 0)
+        parts.push_back(countText(excluded.dvbS2, "DVB-S2 row", "DVB-S2 rows") +
+                        " (\"Include DVB-S2\" is off)");
+    if (excluded.hd > 0)
+        parts.push_back(countText(excluded.hd, "HD row", "HD rows") + " (\"Include HD\" is off)");
+    if (excluded.feeds > 0)
+        parts.push_back(countText(excluded.feeds, "feed", "feeds") + " (\"Include Feeds\" is off)");
+    if (excluded.band > 0)
+        parts.push_back(countText(excluded.band, "row", "rows") + " outside the chosen band");
+    text += ".\n" + countText(excluded.total(), "row was", "rows were") + " left out by the options: ";
+    for (std::size_t k = 0; k < parts.size(); ++k)
+        text += (k == 0 ? "" : ", ") + parts[k];
+    return text + ".";
 }
 
 void applyRowSystem(TpInfo& tp, const LyngSatRow& row)
 {
+    tp.tpFlags = static_cast<uint8_t>((tp.tpFlags & ~(TP_POLARITY_MASK | TP_DVBS2)) | row.polarity);
     if (!row.dvbS2) {
-        tp.tpFlags = static_cast<uint8_t>(tp.tpFlags & ~TP_DVBS2);
         tp.tpExtra[3] = static_cast<uint16_t>(tp.tpExtra[3] & ~TP_EXTRA_PILOT);
         return;
     }
-    uint8_t flags = static_cast<uint8_t>((tp.tpFlags & (TP_POLARITY_MASK)) | TP_DVBS2);
+    uint8_t flags = static_cast<uint8_t>((tp.tpFlags & TP_POLARITY_MASK) | TP_DVBS2);
     flags = static_cast<uint8_t>(flags | (row.fec << kFecShift));
     if (!row.qpsk)
         flags |= TP_8PSK;
@@ -56,66 +72,108 @@ void applyRowSystem(TpInfo& tp, const LyngSatRow& row)
     tp.tpExtra[3] = static_cast<uint16_t>(tp.tpExtra[3] | TP_EXTRA_PILOT);
 }
 
-LyngSatMerge::LyngSatMerge(ChannelDatabase& db, uint8_t slot, NoticeSink& notices)
+LyngSatMerge::LyngSatMerge(const ChannelDatabase& db, uint8_t slot)
         : db_(db)
         , slot_(slot)
-        , notices_(notices)
-        , unmatched_(db.transponders.size() + kMarkHeadroom)
-        , first_(firstTransponderOfNetwork(db, slot))
-        , endAtStart_(endOfNetworkTransponders(db, slot))
+        , room_(MAX_TRANSPONDER_COUNT - std::min(MAX_TRANSPONDER_COUNT, db.transponders.size()))
 {
-    // Only the network's run takes part: the walk below covers it, and insertions behind it keep
-    // every marked position valid.
-    for (uint16_t i = first_; i < endAtStart_; ++i)
-        unmatched_.mark(i);
+    const uint16_t end = endOfNetworkTransponders(db, slot);
+    for (uint16_t i = firstTransponderOfNetwork(db, slot); i < end; ++i) {
+        entries_.push_back({db.transponders[i], i, 0, false, false});
+        index(static_cast<int>(entries_.size()) - 1);
+    }
+}
+
+void LyngSatMerge::index(int entry)
+{
+    byFrequency_[classKey(entries_[static_cast<std::size_t>(entry)].values)].push_back(entry);
+}
+
+LyngSatMerge::Nearest LyngSatMerge::nearestCandidates(const LyngSatRow& row) const
+{
+    Nearest nearest;
+    int unmatchedDistance = kFrequencyTolerance + 1;
+    int takenDistance = kFrequencyTolerance + 1;
+    const int horizontalClass = row.horizontal ? 1 : 0;
+    for (int frequency = row.frequency - kFrequencyTolerance;
+         frequency <= row.frequency + kFrequencyTolerance; ++frequency) {
+        const auto bucket = byFrequency_.find(classKey(horizontalClass, frequency));
+        if (frequency < 0 || bucket == byFrequency_.end())
+            continue;
+        const int distance = std::abs(frequency - row.frequency);
+        for (const int k : bucket->second) {
+            const Entry& entry = entries_[static_cast<std::size_t>(k)];
+            // An updated transponder is also listed under its old frequency.
+            if (classKey(entry.values) != bucket->first)
+                continue;
+            int& best = entry.takenByRow == 0 ? nearest.unmatched : nearest.taken;
+            int& bestDistance = entry.takenByRow == 0 ? unmatchedDistance : takenDistance;
+            if (distance < bestDistance || (distance == bestDistance && k < best)) {
+                best = k;
+                bestDistance = distance;
+            }
+        }
+    }
+    return nearest;
 }
 
 void LyngSatMerge::mergeRow(const LyngSatRow& row)
 {
     ++result_.rows;
-    const uint16_t end = endOfNetworkTransponders(db_, slot_);
-    // One notice a row, for the first candidate an earlier row took: pages that repeat a transponder
-    // many times would otherwise give a notice for every pair of copies.
-    bool noticed = false;
-    for (uint16_t i = firstTransponderOfNetwork(db_, slot_); i < end; ++i) {
-        TpInfo& tp = db_.transponders[i];
-        if (!isCandidate(tp, row))
-            continue;
-        if (unmatched_.test(i)) {
-            update(tp, row);
-            unmatched_.unmark(i);
-            return;
-        }
-        if (!noticed)
-            notices_.notice(sameTransponderNotice(row, tp.symbolRate));
-        noticed = true;
+    const Nearest nearest = nearestCandidates(row);
+    if (nearest.unmatched >= 0) {
+        update(entries_[static_cast<std::size_t>(nearest.unmatched)], row);
+        return;
     }
-    add(row);
+    add(row, nearest.taken >= 0 ? entries_[static_cast<std::size_t>(nearest.taken)].takenByRow : 0);
 }
 
-void LyngSatMerge::update(TpInfo& tp, const LyngSatRow& row)
+void LyngSatMerge::update(Entry& entry, const LyngSatRow& row)
 {
-    tp.frequency = row.frequency;
-    tp.symbolRate = row.symbolRate;
-    tp.tpFlags =
-        static_cast<uint8_t>((tp.tpFlags & ~(TP_POLARITY_MASK | TP_DVBS2)) | (row.horizontal ? 1 : 0));
-    applyRowSystem(tp, row);
+    TpInfo after = entry.values;
+    after.frequency = row.frequency;
+    after.symbolRate = row.symbolRate;
+    applyRowSystem(after, row);
+    entry.takenByRow = result_.rows;
+    if (!after.differs(entry.values)) {
+        ++result_.unchanged;
+        return;
+    }
+    Change change;
+    change.kind = ChangeKind::Update;
+    change.network = slot_;
+    change.position = entry.position;
+    change.before = entry.values;
+    change.after = after;
+    change.row = result_.rows;
+    changes_.append(std::move(change));
     ++result_.updated;
+    const bool moved = classKey(after) != classKey(entry.values);
+    entry.values = after;
+    if (moved)
+        index(static_cast<int>(&entry - entries_.data()));
 }
 
-void LyngSatMerge::add(const LyngSatRow& row)
+void LyngSatMerge::add(const LyngSatRow& row, int repeatsRow)
 {
-    if (transponderListFull(db_)) {
-        if (!result_.listFull)
-            notices_.notice(kTransponderListFullMessage);
+    if (room_ == 0) {
         result_.listFull = true;
         return;
     }
-    auto tp = std::make_unique<TpInfo>(TpInfo::create(slot_, row.frequency, row.horizontal ? 1 : 0));
-    tp->symbolRate = row.symbolRate;
-    applyRowSystem(*tp, row);
-    insertTransponder(db_, std::move(tp), endOfNetworkTransponders(db_, slot_));
-    ++result_.added;
+    --room_;
+    TpInfo tp = TpInfo::create(slot_, row.frequency, row.polarity);
+    tp.symbolRate = row.symbolRate;
+    applyRowSystem(tp, row);
+    Change change;
+    change.kind = ChangeKind::Add;
+    change.network = slot_;
+    change.after = tp;
+    change.row = result_.rows;
+    change.repeatsRow = repeatsRow;
+    changes_.append(std::move(change));
+    ++(repeatsRow > 0 ? result_.repeats : result_.added);
+    entries_.push_back({tp, NO_POSITION, result_.rows, true, repeatsRow > 0});
+    index(static_cast<int>(entries_.size()) - 1);
 }
 
 void LyngSatMerge::finish(const LyngSatOptions& options)
@@ -123,19 +181,67 @@ void LyngSatMerge::finish(const LyngSatOptions& options)
     // A page that gave no row (another layout, an error page) says nothing about which transponders
     // are outdated; removing them all would empty the network.
     if (options.removeOutdated && result_.rows > 0)
-        removeUnmatched();
-    if (options.sortByFrequency)
-        sortTranspondersByFrequency(db_, slot_);
+        planRemovals();
+    planSort(options);
 }
 
-void LyngSatMerge::removeUnmatched()
+void LyngSatMerge::planRemovals()
 {
-    std::vector<const TpInfo*> outdated;
-    for (uint16_t i = first_; i < endAtStart_; ++i)
-        if (unmatched_.test(i))
-            outdated.push_back(&db_.transponders[i]);
-    deleteTransponders(db_, outdated);
-    result_.removed = static_cast<int>(outdated.size());
+    const uint16_t first = firstTransponderOfNetwork(db_, slot_);
+    const uint16_t end = endOfNetworkTransponders(db_, slot_);
+    std::vector<std::vector<uint16_t>> programsOf(end - first);
+    for (std::size_t p = 0; p < db_.programs.size(); ++p)
+        if (const uint16_t tp = db_.programs[p].tpIndex; tp >= first && tp < end)
+            programsOf[tp - first].push_back(static_cast<uint16_t>(p));
+    std::vector<int> favouriteCount(db_.programs.size(), 0);
+    for (const FavInfo& group : db_.favourites)
+        for (const bool radio : {false, true})
+            for (const uint16_t entry : group.listFor(radio))
+                if (entry < favouriteCount.size())
+                    ++favouriteCount[entry];
+
+    for (Entry& entry : entries_) {
+        if (entry.added || entry.takenByRow != 0)
+            continue;
+        Change change;
+        change.kind = ChangeKind::Remove;
+        change.network = slot_;
+        change.position = entry.position;
+        change.before = entry.values;
+        for (const uint16_t p : programsOf[entry.position - first]) {
+            const ProgInfo& prog = db_.programs[p];
+            change.programs.push_back({prog.name, prog.nameCodePage, prog.serviceId});
+            change.favouriteEntries += favouriteCount[p];
+        }
+        result_.programsRemoved += static_cast<int>(change.programs.size());
+        changes_.append(std::move(change));
+        ++result_.removed;
+        entry.takenByRow = -1; // gone
+    }
+}
+
+void LyngSatMerge::planSort(const LyngSatOptions& options)
+{
+    if (!options.sortByFrequency)
+        return;
+    // The sort is offered when the network would be out of order with the repeats or without them.
+    const auto sortedWith = [this](bool repeats) {
+        uint32_t last = 0;
+        for (const Entry& entry : entries_) {
+            if (entry.takenByRow < 0 || (entry.repeat && !repeats))
+                continue;
+            if (sortKey(entry.values) < last)
+                return false;
+            last = sortKey(entry.values);
+        }
+        return true;
+    };
+    if (sortedWith(false) && sortedWith(true))
+        return;
+    Change change;
+    change.kind = ChangeKind::Sort;
+    change.network = slot_;
+    changes_.append(std::move(change));
 }
 
 } // namespace kvx

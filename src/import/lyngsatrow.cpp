@@ -39,18 +39,18 @@ bool isFeed(std::string_view cell)
 }
 
 struct Polarisation {
-    bool horizontal = false;
+    uint8_t polarity = 0;     // 0 V, 1 H, 2 R, 3 L
     std::size_t position = 0; // of the marker in the cell
 };
 
 // The first of the markers "H<", "L<", "V<", "R<" (in that order) found in the cell.
 std::optional<Polarisation> readPolarisation(std::string_view cell)
 {
-    constexpr std::array<std::pair<std::string_view, bool>, 4> markers = {
-        {{"H<", true}, {"L<", true}, {"V<", false}, {"R<", false}}};
-    for (const auto& [marker, horizontal] : markers)
+    constexpr std::array<std::pair<std::string_view, uint8_t>, 4> markers = {
+        {{"H<", 1}, {"L<", 3}, {"V<", 0}, {"R<", 2}}};
+    for (const auto& [marker, polarity] : markers)
         if (const std::size_t at = cell.find(marker); at != npos)
-            return Polarisation{horizontal, at};
+            return Polarisation{polarity, at};
     return std::nullopt;
 }
 
@@ -108,16 +108,27 @@ std::optional<uint8_t> readFec(std::string_view cell)
     return std::nullopt;
 }
 
-} // namespace
+// The filters of the options; an empty band takes every frequency.
+struct RowFilters {
+    bool includeHd = false;
+    bool includeDvbS2 = false;
+    bool includeFeeds = false;
+    std::optional<BandLimits> band;
+};
 
-std::optional<LyngSatRow> parseLyngSatRow(const CellWindow& window, const LyngSatOptions& options)
+RowFilters filtersOf(const LyngSatOptions& options)
 {
-    const auto system = readSystem(window.cell(1), options.includeDvbS2);
+    return {options.includeHd, options.includeDvbS2, options.includeFeeds, bandLimits(options.band)};
+}
+
+std::optional<LyngSatRow> readRow(const CellWindow& window, const RowFilters& filters)
+{
+    const auto system = readSystem(window.cell(1), filters.includeDvbS2);
     if (!system)
         return std::nullopt;
-    if (!options.includeHd && contains(window.cell(1), "HD"))
+    if (!filters.includeHd && contains(window.cell(1), "HD"))
         return std::nullopt;
-    if (!options.includeFeeds && isFeed(window.cell(3)))
+    if (!filters.includeFeeds && isFeed(window.cell(3)))
         return std::nullopt;
 
     std::string_view frequencyCell = window.cell(5);
@@ -127,8 +138,8 @@ std::optional<LyngSatRow> parseLyngSatRow(const CellWindow& window, const LyngSa
     if (!polarisation)
         return std::nullopt;
     const uint32_t frequency = readFrequency(frequencyCell, polarisation->position);
-    const BandLimits band = bandLimits(options.band);
-    if (frequency < band.lowest || frequency > band.highest)
+    if (frequency > UINT16_MAX ||
+        (filters.band && (frequency < filters.band->lowest || frequency > filters.band->highest)))
         return std::nullopt;
 
     const auto symbolRate = readSymbolRate(window.cell(0));
@@ -137,7 +148,8 @@ std::optional<LyngSatRow> parseLyngSatRow(const CellWindow& window, const LyngSa
 
     LyngSatRow row;
     row.frequency = static_cast<uint16_t>(frequency);
-    row.horizontal = polarisation->horizontal;
+    row.polarity = polarisation->polarity;
+    row.horizontal = (polarisation->polarity & 1) != 0;
     row.symbolRate = static_cast<uint16_t>(*symbolRate);
     row.dvbS2 = system->dvbS2;
     if (row.dvbS2) {
@@ -147,6 +159,34 @@ std::optional<LyngSatRow> parseLyngSatRow(const CellWindow& window, const LyngSa
         row.qpsk = system->qpsk;
         row.fec = *fec;
     }
+    return row;
+}
+
+// Counts a row the options left out under the first option that drops it.
+void countExclusion(const CellWindow& window, const LyngSatOptions& options, LyngSatExclusions& excluded)
+{
+    const auto row = readRow(window, RowFilters{true, true, true, std::nullopt});
+    if (!row)
+        return;
+    const BandLimits band = bandLimits(options.band);
+    if (row->dvbS2 && !options.includeDvbS2 && !readSystem(window.cell(1), false))
+        ++excluded.dvbS2;
+    else if (!options.includeHd && contains(window.cell(1), "HD"))
+        ++excluded.hd;
+    else if (!options.includeFeeds && isFeed(window.cell(3)))
+        ++excluded.feeds;
+    else if (row->frequency < band.lowest || row->frequency > band.highest)
+        ++excluded.band;
+}
+
+} // namespace
+
+std::optional<LyngSatRow> parseLyngSatRow(const CellWindow& window, const LyngSatOptions& options,
+                                          LyngSatExclusions* excluded)
+{
+    auto row = readRow(window, filtersOf(options));
+    if (!row && excluded != nullptr)
+        countExclusion(window, options, *excluded);
     return row;
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/status.h"
+#include "db/changeset.h"
 #include "db/channeldatabase.h"
 
 namespace kvx {
@@ -26,11 +27,22 @@ inline constexpr std::string_view kNoSatcodxTransponderMessage = "No transponder
 // At most this many characters are taken per read; a longer line continues as the next read.
 inline constexpr std::size_t kSatcodxReadLimit = 128;
 
-// Fills `network` from the text of a SATCODX file: every accepted line renames the network, and every
-// line that lists a transponder sets its orbital position and adds the transponder unless the network
-// already holds one with the same frequency, polarity and symbol rate. New transponders go after the
-// network's last one, so they keep the order of the file. Progress advances by one per read.
-// `network` must be one of the database's slots (StatusBadFormat otherwise, nothing changed).
+// What an import would do: its counts and its changes, none of them made yet.
+struct SatcodxPlan {
+    SatcodxImportResult result;
+    ChangeSet changes;
+};
+
+// Plans filling network `slot` from the text of a SATCODX file: every accepted line renames the network,
+// and every line that lists a transponder sets its orbital position and adds the transponder unless the
+// network already holds one with the same frequency, polarity and symbol rate (or an earlier line added
+// one). New transponders go after the network's last one, so they keep the order of the file; the
+// network's new name and position come last, once the file has given its final ones. Progress advances
+// by one per read. `slot` must be one of the database's (StatusBadFormat otherwise, nothing planned).
+SatcodxPlan planSatcodxImport(const ChannelDatabase& db, uint8_t slot, std::string_view text,
+                              ProgressSink& progress);
+
+// Plans the import into `network` and applies every change.
 SatcodxImportResult importSatcodx(ChannelDatabase& db, NetInfo& network, std::string_view text,
                                   ProgressSink& progress);
 

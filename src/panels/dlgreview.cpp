@@ -1,57 +1,59 @@
 #include "panels/dlgreview.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScreen>
+#include <QSettings>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace kvx {
 
 namespace {
 
+const auto kGeometryKey = QStringLiteral("Review/geometry");
+
+// The rows the dialog shows at its first opening, on a screen that has room for them.
+constexpr int kVisibleRows = 25;
+
+constexpr int kKindColumn = 0;
+constexpr int kNoteColumn = 7;
+constexpr int kRowRole = Qt::UserRole;
+
 QString kindText(ReviewRow::Kind kind)
 {
     switch (kind) {
-    case ReviewRow::Kind::Added: return CDlgReview::tr("Added");
+    case ReviewRow::Kind::Network: return CDlgReview::tr("Network");
+    case ReviewRow::Kind::Removed: return CDlgReview::tr("Removed");
     case ReviewRow::Kind::Updated: return CDlgReview::tr("Updated");
-    case ReviewRow::Kind::Removed: break;
+    case ReviewRow::Kind::Added: return CDlgReview::tr("Added");
+    case ReviewRow::Kind::Sorted: break;
     }
-    return CDlgReview::tr("Removed");
+    return CDlgReview::tr("Sorted");
 }
 
-QTableWidget* tableOf(const QList<ReviewRow>& rows, QWidget* parent)
+// The filter's entries: everything, then each kind.
+const QList<std::pair<QString, int>>& filterEntries()
 {
-    const QStringList titles = QStringList{CDlgReview::tr("Change")} + CDlgReview::columnTitles();
-    auto* table = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(titles.size()), parent);
-    table->setObjectName(QStringLiteral("changes"));
-    table->setHorizontalHeaderLabels(titles);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->verticalHeader()->hide();
-    table->setAlternatingRowColors(true);
-    for (int row = 0; row < rows.size(); ++row) {
-        const ReviewRow& entry = rows[row];
-        table->setItem(row, 0, new QTableWidgetItem(kindText(entry.kind)));
-        for (int column = 0; column < entry.cells.size(); ++column)
-            table->setItem(row, column + 1, new QTableWidgetItem(entry.cells[column]));
-    }
-    table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
+    static const QList<std::pair<QString, int>> entries = {
+        {CDlgReview::tr("All changes"), -1},
+        {CDlgReview::tr("Removed"), static_cast<int>(ReviewRow::Kind::Removed)},
+        {CDlgReview::tr("Updated"), static_cast<int>(ReviewRow::Kind::Updated)},
+        {CDlgReview::tr("Added"), static_cast<int>(ReviewRow::Kind::Added)},
+        {CDlgReview::tr("Network"), static_cast<int>(ReviewRow::Kind::Network)},
+    };
+    return entries;
 }
 
 } // namespace
-
-QString ImportReview::countsText() const
-{
-    QString text = CDlgReview::tr("%1 added, %2 updated, %3 removed").arg(added).arg(updated).arg(removed);
-    if (programsRemoved > 0)
-        text += programsRemoved == 1 ? CDlgReview::tr(" (with 1 program)")
-                                     : CDlgReview::tr(" (with %1 programs)").arg(programsRemoved);
-    return text;
-}
 
 QStringList CDlgReview::columnTitles()
 {
@@ -60,29 +62,182 @@ QStringList CDlgReview::columnTitles()
 
 CDlgReview::CDlgReview(const ImportReview& review, QWidget* parent)
         : QDialog(parent)
+        , review_(review)
 {
     setObjectName(QStringLiteral("reviewDialog"));
     setWindowTitle(review.title);
-    auto* counts = new QLabel(review.countsText(), this);
-    counts->setObjectName(QStringLiteral("counts"));
-    auto* network = new QLabel(review.networkChanges.join(QLatin1Char('\n')), this);
-    network->setObjectName(QStringLiteral("networkChanges"));
-    network->setVisible(!review.networkChanges.isEmpty());
+    counts_ = new QLabel(this);
+    counts_->setObjectName(QStringLiteral("counts"));
+    filter_ = new QComboBox(this);
+    filter_->setObjectName(QStringLiteral("filter"));
+    for (const auto& [text, kind] : filterEntries())
+        filter_->addItem(text, kind);
+    auto* filterLabel = new QLabel(tr("&Show:"), this);
+    filterLabel->setBuddy(filter_);
+    table_ = buildTable();
+    table_->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
-    QPushButton* apply = buttons->button(QDialogButtonBox::Apply);
-    apply->setObjectName(QStringLiteral("apply"));
-    apply->setDefault(true);
+    apply_ = buttons->button(QDialogButtonBox::Apply);
+    apply_->setObjectName(QStringLiteral("apply"));
+    apply_->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(apply_, &QPushButton::clicked, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(table_, &QTreeWidget::itemChanged, this, &CDlgReview::updateCounts);
+    connect(filter_, &QComboBox::currentIndexChanged, this, &CDlgReview::applyFilter);
 
+    auto* top = new QHBoxLayout;
+    top->addWidget(counts_, 1);
+    top->addWidget(filterLabel);
+    top->addWidget(filter_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(counts);
-    layout->addWidget(network);
-    layout->addWidget(tableOf(review.rows, this), 1);
+    layout->addLayout(top);
+    layout->addWidget(table_, 1);
     layout->addWidget(buttons);
-    resize(640, 420);
+    updateCounts();
+
+    const int rowHeight = table_->fontMetrics().height() + 8;
+    QSize wanted(920, rowHeight * (kVisibleRows + 1) + 120);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(wanted);
+    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+    table_->setFocus();
+}
+
+QTreeWidget* CDlgReview::buildTable()
+{
+    auto* table = new QTreeWidget(this);
+    table->setObjectName(QStringLiteral("changes"));
+    table->setRootIsDecorated(false);
+    table->setUniformRowHeights(true);
+    table->setAlternatingRowColors(true);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setHeaderLabels(QStringList{tr("Change")} + columnTitles() + QStringList{tr("Note")});
+    QList<QTreeWidgetItem*> items;
+    items.reserve(review_.rows.size());
+    for (int k = 0; k < review_.rows.size(); ++k) {
+        const ReviewRow& row = review_.rows[k];
+        auto* item = new QTreeWidgetItem(QStringList{kindText(row.kind)} + row.cells);
+        item->setText(kNoteColumn, row.note);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(kKindColumn, row.ticked ? Qt::Checked : Qt::Unchecked);
+        item->setData(kKindColumn, kRowRole, k);
+        items << item;
+    }
+    table->addTopLevelItems(items);
+    for (int column = 0; column < table->columnCount(); ++column)
+        table->resizeColumnToContents(column);
+    if (!items.isEmpty())
+        table->setCurrentItem(items.front());
+    return table;
+}
+
+ChangeSelection CDlgReview::selection() const
+{
+    ChangeSelection selected(review_.changeCount, false);
+    for (int k = 0; k < table_->topLevelItemCount(); ++k) {
+        const QTreeWidgetItem* item = table_->topLevelItem(k);
+        const ReviewRow& row = review_.rows[item->data(kKindColumn, kRowRole).toInt()];
+        if (row.change < selected.size())
+            selected[row.change] = item->checkState(kKindColumn) == Qt::Checked;
+    }
+    return selected;
+}
+
+QString reviewCountsText(const QList<ReviewRow>& rows, const QList<bool>& ticked)
+{
+    int added = 0, updated = 0, removed = 0, programs = 0, unticked = 0;
+    for (int k = 0; k < rows.size() && k < ticked.size(); ++k) {
+        if (!ticked[k]) {
+            ++unticked;
+            continue;
+        }
+        switch (rows[k].kind) {
+        case ReviewRow::Kind::Added: ++added; break;
+        case ReviewRow::Kind::Updated: ++updated; break;
+        case ReviewRow::Kind::Removed:
+            ++removed;
+            programs += rows[k].programs;
+            break;
+        default: break;
+        }
+    }
+    QString text = CDlgReview::tr("%1 added, %2 updated, %3 removed").arg(added).arg(updated).arg(removed);
+    if (programs > 0)
+        text += programs == 1 ? CDlgReview::tr(" (with 1 program)")
+                              : CDlgReview::tr(" (with %1 programs)").arg(programs);
+    if (unticked > 0)
+        text += unticked == 1 ? CDlgReview::tr("; 1 change left out")
+                              : CDlgReview::tr("; %1 changes left out").arg(unticked);
+    return text;
+}
+
+QString ImportReview::countsText() const
+{
+    QList<bool> ticked;
+    for (const ReviewRow& row : rows)
+        ticked << row.ticked;
+    return reviewCountsText(rows, ticked);
+}
+
+QString CDlgReview::countsText() const
+{
+    // The table keeps the rows in the review's order.
+    QList<bool> ticked;
+    for (int k = 0; k < table_->topLevelItemCount(); ++k)
+        ticked << (table_->topLevelItem(k)->checkState(kKindColumn) == Qt::Checked);
+    return reviewCountsText(review_.rows, ticked);
+}
+
+void CDlgReview::updateCounts()
+{
+    counts_->setText(countsText());
+    const ChangeSelection selected = selection();
+    apply_->setEnabled(std::find(selected.begin(), selected.end(), true) != selected.end());
+}
+
+void CDlgReview::applyFilter()
+{
+    const int kind = filter_->currentData().toInt();
+    for (int k = 0; k < table_->topLevelItemCount(); ++k) {
+        QTreeWidgetItem* item = table_->topLevelItem(k);
+        const ReviewRow& row = review_.rows[item->data(kKindColumn, kRowRole).toInt()];
+        item->setHidden(kind >= 0 && static_cast<int>(row.kind) != kind);
+    }
+}
+
+bool CDlgReview::eventFilter(QObject* watched, QEvent* event)
+{
+    // Space ticks or unticks the selected rows together, whichever cell of them is current.
+    if (watched == table_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        toggleSelectedRows();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CDlgReview::toggleSelectedRows()
+{
+    QTreeWidgetItem* current = table_->currentItem();
+    if (current == nullptr)
+        return;
+    const Qt::CheckState state =
+        current->checkState(kKindColumn) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+    QList<QTreeWidgetItem*> rows = table_->selectedItems();
+    if (!rows.contains(current))
+        rows << current;
+    for (QTreeWidgetItem* row : rows)
+        if (!row->isHidden())
+            row->setCheckState(kKindColumn, state);
+}
+
+void CDlgReview::done(int result)
+{
+    QSettings().setValue(kGeometryKey, saveGeometry());
+    QDialog::done(result);
 }
 
 } // namespace kvx

@@ -4,38 +4,72 @@
 #include <QList>
 #include <QStringList>
 
+#include "db/changeset.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
 namespace kvx {
 
-// One transponder the import adds, updates or removes. Cells: frequency, polarity, symbol rate, system,
+// One change of a bulk command as the review shows it. Cells: frequency, polarity, symbol rate, system,
 // FEC and programs; an updated value reads "old → new".
 struct ReviewRow {
-    enum class Kind { Added, Updated, Removed };
+    enum class Kind { Network, Removed, Updated, Added, Sorted };
     Kind kind = Kind::Added;
     QStringList cells;
+    QString note;           // "repeats row 4 of the page", the network's new name, ...
+    int programs = 0;       // programs that go with a removal
+    std::size_t change = 0; // the change's index in its set
+    bool ticked = true;     // as the dialog opens
 };
 
-// What an import will change, as the review dialog shows it.
+// What a bulk command would change, as the review dialog shows it: the rows in the order they are
+// shown (network, removals, updates, additions, sort), each standing for one change of the set.
 struct ImportReview {
     QString title;
-    QStringList networkChanges; // "Name: old → new", "Position: ..."
     QList<ReviewRow> rows;
-    int added = 0;
-    int updated = 0;
-    int removed = 0;
-    int programsRemoved = 0;
+    std::size_t changeCount = 0; // of the set the rows come from
 
-    // "2 added, 1 updated, 3 removed (with 7 programs)"
+    // The counts of the rows ticked as the dialog opens.
     QString countsText() const;
 };
 
-// Shows the changes of an import before any is made: the counts, the network's own changes and a table
-// of the transponders added, updated and removed; Apply accepts, Cancel rejects.
+// "2 added, 1 updated, 3 removed (with 7 programs); 1 change left out" for the rows whose tick is set.
+QString reviewCountsText(const QList<ReviewRow>& rows, const QList<bool>& ticked);
+
+// Shows the changes of a bulk command before any is made, one tickable row each: the counts of the
+// ticked ones, a filter by kind and the table. Apply accepts with the ticked changes; Cancel rejects.
 class CDlgReview : public QDialog {
     Q_OBJECT
 public:
     explicit CDlgReview(const ImportReview& review, QWidget* parent = nullptr);
 
+    // Which changes of the set are ticked, by their index in the set.
+    ChangeSelection selection() const;
+    // "2 added, 1 updated, 3 removed (with 7 programs)" for the ticked rows.
+    QString countsText() const;
+
     static QStringList columnTitles();
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void toggleSelectedRows();
+    void updateCounts();
+    void applyFilter();
+    QTreeWidget* buildTable();
+
+    ImportReview review_;
+    QLabel* counts_ = nullptr;
+    QComboBox* filter_ = nullptr;
+    QTreeWidget* table_ = nullptr;
+    QPushButton* apply_ = nullptr;
 };
 
 } // namespace kvx

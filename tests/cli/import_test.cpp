@@ -76,7 +76,7 @@ TEST(KvxtoolImportSdx, AddsTheFilesTranspondersAndSavesInPlace)
     const auto result =
         test::runKvxtool("import-sdx '" + file + "' --network 1 '" + writeText(dir, "list.sdx", sdx) + "'");
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(json::parse(result.out), json::parse(R"({"added": 2})"));
+    EXPECT_EQ(json::parse(result.out), json::parse(R"({"added": 2, "network": true})"));
 
     const json database = dump(file);
     EXPECT_EQ(database["networks"][1]["name"], "Eutelsat 7A");
@@ -138,7 +138,8 @@ TEST(KvxtoolLyngSatMerge, UpdatesAddsRemovesAndReports)
                                          writeText(dir, "astra.html", page) + "'");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(json::parse(result.out),
-              json::parse(R"({"rows": 3, "added": 1, "updated": 2, "removed": 1, "notices": []})"));
+              json::parse(R"({"rows": 3, "added": 1, "updated": 2, "removed": 1, "programsRemoved": 3,
+                  "unchanged": 0, "repeats": 0, "notices": []})"));
 
     const json tps = transpondersOf(dump(file), 0);
     ASSERT_EQ(tps.size(), 3u);
@@ -156,18 +157,28 @@ TEST(KvxtoolLyngSatMerge, OptionsAndNotices)
     const std::string pagePath = writeText(
         dir, "astra.html", test::lyngSatPage({test::dvbsRow("11038 H"), test::dvbsRow("11037 H"), s2}));
 
-    // DVB-S2 rows are left out by default; the second row meets the transponder the first updated.
+    // DVB-S2 rows are left out by default; the second row repeats the transponder the first updated,
+    // and a repeat is left out unless asked for.
     auto result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + pagePath +
-                                   "' --keep-outdated --no-sort");
+                                   "' --keep-outdated --no-sort --dry-run");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     json out = json::parse(result.out);
     EXPECT_EQ(out["rows"], 2);
-    EXPECT_EQ(out["added"], 1);
+    EXPECT_EQ(out["added"], 0);
+    EXPECT_EQ(out["repeats"], 1);
     EXPECT_EQ(out["removed"], 0);
-    ASSERT_EQ(out["notices"].size(), 1u);
-    EXPECT_EQ(out["notices"][0],
-              "Check!! Same TP exist!! 11037(H)\nIf the TP has programs, program will be added "
-              "first tp.\ntp1(SR = 27500) tp2(SR = 27500)");
+    EXPECT_EQ(out["notices"], json::array());
+    EXPECT_EQ(out["changes"], json::parse(R"([
+        {"id": 1, "kind": "update", "network": 0,
+         "before": {"frequency": 11037, "polarity": "H", "symbolRate": 27500, "system": "DVB-S", "fec": "1/2"},
+         "after": {"frequency": 11038, "polarity": "H", "symbolRate": 27500, "system": "DVB-S", "fec": "1/2"},
+         "row": 1, "selected": true},
+        {"id": 2, "kind": "add", "network": 0,
+         "after": {"frequency": 11037, "polarity": "H", "symbolRate": 27500, "system": "DVB-S", "fec": "AUTO"},
+         "row": 2, "repeatsRow": 1, "selected": false}])"));
+    result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + pagePath +
+                              "' --keep-outdated --no-sort --include-repeats --dry-run");
+    EXPECT_EQ(json::parse(result.out)["added"], 1);
 
     // Slot 1 has a single LNB, so the band is C unless asked for: the Ku page then gives no row.
     result = test::runKvxtool("lyngsat-merge '" + file + "' --network 1 '" + pagePath + "'");
@@ -175,13 +186,49 @@ TEST(KvxtoolLyngSatMerge, OptionsAndNotices)
     out = json::parse(result.out);
     EXPECT_EQ(out["rows"], 0);
     EXPECT_EQ(out["removed"], 0);
-    EXPECT_EQ(out["notices"], json::array({"No transponders were found on the page"}));
+    EXPECT_EQ(out["notices"], json::array({"No transponders were found on the page.\n3 rows were left out "
+                                           "by the options: 1 DVB-S2 row (\"Include DVB-S2\" is off), 2 rows "
+                                           "outside the chosen band."}));
 
     result =
         test::runKvxtool("lyngsat-merge '" + file + "' --network 1 '" + pagePath + "' --band ku --dvbs2");
     out = json::parse(result.out);
     EXPECT_EQ(out["rows"], 3);
     EXPECT_EQ(out["removed"], 1);
+}
+
+TEST(KvxtoolLyngSatMerge, SkipLeavesOutTheChangesTheDryRunNumbered)
+{
+    test::TempDir dir;
+    const std::string file = writeSample(dir);
+    const std::string page = writeText(
+        dir, "astra.html",
+        test::lyngSatPage({test::dvbsRow("11001 V"), test::dvbsRow("11038 H"), test::dvbsRow("12345 V")}));
+    const auto dry = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "' --dry-run");
+    ASSERT_EQ(dry.exitCode, 0) << dry.err;
+    int removal = 0;
+    const json planned = json::parse(dry.out);
+    for (const json& change : planned["changes"])
+        if (change["kind"] == "remove")
+            removal = change["id"];
+    ASSERT_GT(removal, 0);
+
+    const std::string before = readText(file);
+    for (const char* bad : {"99", "0", "2,x"}) {
+        const auto refused =
+            test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "' --skip " + bad);
+        EXPECT_EQ(refused.exitCode, 64) << bad;
+        EXPECT_EQ(readText(file), before) << bad;
+    }
+    const auto result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + page + "' --skip 1," +
+                                         std::to_string(removal));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(json::parse(result.out)["removed"], 0);
+    EXPECT_EQ(json::parse(result.out)["updated"], 1);
+    std::vector<int> frequencies;
+    for (const json& tp : transpondersOf(dump(file), 0))
+        frequencies.push_back(tp["frequency"]);
+    EXPECT_EQ(frequencies, (std::vector<int>{11000, 11038, 11074, 12345}));
 }
 
 TEST(KvxtoolLyngSatMerge, ErrorPageRemovesNothing)
@@ -251,7 +298,7 @@ TEST(KvxtoolDryRun, ShowsTheComparisonAndRewritesOnlyAChangedFile)
                                                      .symbolRate = "27500"}));
     result = test::runKvxtool("import-sdx '" + file + "' --network 0 '" + sdx + "'");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(json::parse(result.out), json::parse(R"({"added": 0})"));
+    EXPECT_EQ(json::parse(result.out), json::parse(R"({"added": 0, "network": false})"));
     EXPECT_EQ(std::filesystem::last_write_time(file), old);
 
     // The real run changes what the dry run showed.

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "db/channeldatabase.h"
-#include "import/noticesink.h"
 #include "import/progresssink.h"
 #include "support/sampledatabase.h"
 
@@ -84,12 +83,6 @@ inline std::vector<const TpInfo*> transpondersOf(const ChannelDatabase& db, uint
             tps.push_back(&tp);
     return tps;
 }
-
-class RecordingNotices final : public NoticeSink {
-public:
-    void notice(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 class RecordingProgress final : public ProgressSink {
 public:

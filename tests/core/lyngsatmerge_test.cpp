@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct Fixture {
 
     LyngSatResult merge(const std::vector<PageRowCells>& rows, LyngSatOptions options = keepAll())
     {
-        return mergeLyngSatPage(lyngSatPage(rows), db, db.networks[kSlot], options, notices);
+        return mergeLyngSatPage(lyngSatPage(rows), db, db.networks[kSlot], options);
     }
 
     // Neither removal nor sort, so that positions are easy to follow.
@@ -48,8 +49,12 @@ struct Fixture {
         test::expectReferencesIntact(db);
     }
 
+    LyngSatPlan plan(const std::vector<PageRowCells>& rows, LyngSatOptions options = keepAll()) const
+    {
+        return planLyngSatPage(lyngSatPage(rows), db, kSlot, options);
+    }
+
     ChannelDatabase db;
-    test::RecordingNotices notices;
 };
 
 } // namespace
@@ -71,7 +76,6 @@ TEST(LyngSatMerge, RowUpdatesTransponderWithinTwoMegahertz)
     EXPECT_EQ(updated.tpExtra[0], 7);
     EXPECT_EQ(f.tp(1).frequency, 11497);
     EXPECT_EQ(f.tp(2).symbolRate, 22000);
-    EXPECT_TRUE(f.notices.texts.empty());
     f.expectOtherNetworksUntouched();
 }
 
@@ -89,52 +93,92 @@ TEST(LyngSatMerge, CandidatesLieWithinTwoMegahertzEitherSide)
     EXPECT_EQ(f.tp(3).frequency, 11297);
 }
 
-TEST(LyngSatMerge, OtherPolarityAddsATransponderAfterTheNetwork)
+TEST(LyngSatMerge, OtherClassAddsATransponderAfterTheNetworkInThePagesPolarisation)
 {
     Fixture f({{11494, 0, 22000, "B1"}, {11600, 1, 22000, "B2"}});
-    const auto result = f.merge({dvbsRow("11494 H"), dvbsRow("11520 R")});
-    EXPECT_EQ(result.added, 2);
-    EXPECT_EQ(f.names(), (std::vector<std::string>{"B1", "B2", "", ""}));
+    const auto result = f.merge({dvbsRow("11494 H"), dvbsRow("11520 R"), dvbsRow("11530 L")});
+    EXPECT_EQ(result.added, 3);
+    EXPECT_EQ(f.names(), (std::vector<std::string>{"B1", "B2", "", "", ""}));
     EXPECT_EQ(f.tp(2).tpFlags, 1);
     EXPECT_EQ(f.tp(2).symbolRate, 27500);
     EXPECT_EQ(f.tp(2).gmtError, NO_GMT_ERROR);
-    EXPECT_EQ(f.tp(3).tpFlags, 0); // circular right is stored as vertical
-    EXPECT_EQ(f.db.transponders[6].name, "C1");
+    EXPECT_EQ(f.tp(3).polarity(), 2); // circular right
+    EXPECT_EQ(f.tp(4).polarity(), 3); // circular left
+    EXPECT_EQ(f.db.transponders[7].name, "C1");
     f.expectOtherNetworksUntouched();
 }
 
-TEST(LyngSatMerge, CircularLeftMatchesAndBecomesHorizontal)
+TEST(LyngSatMerge, MatchingStaysOnTheClassAndThePagesPolarisationIsStored)
 {
-    Fixture f({{11200, 3, 22000, "B1"}});
-    f.merge({dvbsRow("11201 L")});
-    EXPECT_EQ(f.tp(0).tpFlags & TP_POLARITY_MASK, 1);
-    EXPECT_EQ(f.tp(0).frequency, 11201);
+    // Stored R, L, H; the page gives R, H and V for them.
+    Fixture f({{11200, 2, 22000, "B1"}, {11300, 3, 22000, "B2"}, {11400, 1, 22000, "B3"}});
+    const LyngSatPlan plan = f.plan({dvbsRow("11200 R", "22000"), dvbsRow("11301 H"), dvbsRow("11400 V")});
+    EXPECT_EQ(plan.result.unchanged, 1); // 11200 R as stored
+    EXPECT_EQ(plan.result.updated, 1);
+    EXPECT_EQ(plan.result.added, 1); // V is not in the class of the stored H
+    ASSERT_EQ(plan.changes.size(), 2u);
+    EXPECT_EQ(plan.changes[0].kind, ChangeKind::Update);
+    EXPECT_EQ(plan.changes[0].before.polarity(), 3);
+    EXPECT_EQ(plan.changes[0].after.polarity(), 1);
+    EXPECT_EQ(plan.changes[0].after.frequency, 11301);
+    EXPECT_EQ(plan.changes[1].kind, ChangeKind::Add);
+    EXPECT_EQ(plan.changes[1].after.polarity(), 0);
 }
 
-TEST(LyngSatMerge, SecondRowOfATransponderShowsTheNoticeAndAddsOne)
+TEST(LyngSatMerge, TheNearestUnmatchedCandidateIsUpdated)
+{
+    struct Case {
+        const char* what;
+        std::vector<test::TpSpec> network;
+        std::vector<PageRowCells> rows;
+        std::vector<std::string> updatedNames; // in the order of the rows
+    };
+    const std::vector<Case> cases = {
+        {"the exact match listed after a neighbour",
+         {{10716, 1, 22000, "B1"}, {10714, 1, 22000, "B2"}},
+         {dvbsRow("10714 H")},
+         {"B2"}},
+        {"equal distance takes the first in the list",
+         {{10716, 1, 22000, "B1"}, {10714, 1, 22000, "B2"}},
+         {dvbsRow("10715 H")},
+         {"B1"}},
+        {"a taken candidate leaves the next nearest",
+         {{10716, 1, 22000, "B1"}, {10714, 1, 22000, "B2"}},
+         {dvbsRow("10714 H"), dvbsRow("10714 H", "30000")},
+         {"B2", "B1"}},
+    };
+    for (const Case& c : cases) {
+        Fixture f(c.network);
+        const LyngSatPlan plan = f.plan(c.rows);
+        std::vector<std::string> updated;
+        for (const Change& change : plan.changes.changes())
+            if (change.kind == ChangeKind::Update)
+                updated.push_back(change.before.name);
+        EXPECT_EQ(updated, c.updatedNames) << c.what;
+    }
+}
+
+TEST(LyngSatMerge, RowsThatRepeatATakenTransponderAreOfferedUnticked)
 {
     Fixture f({{11494, 1, 22000, "B1"}});
-    const auto result = f.merge({dvbsRow("11494 H", "27500-3/4"), dvbsRow("11495 H", "30000-3/4")});
-    EXPECT_EQ(result.updated, 1);
-    EXPECT_EQ(result.added, 1);
-    ASSERT_EQ(f.notices.texts.size(), 1u);
-    EXPECT_EQ(f.notices.texts[0], "Check!! Same TP exist!! 11495(H)\nIf the TP has programs, program will be "
-                                  "added first tp.\ntp1(SR = 27500) tp2(SR = 30000)");
-    EXPECT_EQ(f.tp(0).symbolRate, 27500);
-    EXPECT_EQ(f.tp(1).frequency, 11495);
+    std::vector<PageRowCells> rows = {dvbsRow("11494 H"), dvbsRow("11495 H", "30000-3/4")};
+    rows.insert(rows.end(), 8, dvbsRow("11675 H"));
+    const LyngSatPlan plan = f.plan(rows, LyngSatOptions{});
+    EXPECT_EQ(plan.result.updated, 1);
+    EXPECT_EQ(plan.result.added, 1);
+    EXPECT_EQ(plan.result.repeats, 8);
+    ASSERT_EQ(plan.changes.size(), 10u); // update, repeat of row 1, 11675 H, 7 repeats of row 3
+    EXPECT_EQ(plan.changes[1].repeatsRow, 1);
+    EXPECT_EQ(plan.changes[2].repeatsRow, 0);
+    for (std::size_t k = 3; k < plan.changes.size(); ++k)
+        EXPECT_EQ(plan.changes[k].repeatsRow, 3);
+    const ChangeSelection defaults = plan.changes.defaultSelection();
+    EXPECT_EQ(std::count(defaults.begin(), defaults.end(), true), 2);
+    EXPECT_EQ(plan.changes.countsOf(defaults).added, 1);
 
-    // A third row meets both the updated and the added transponder.
-    f.notices.texts.clear();
-    f.merge({dvbsRow("11494 V"), dvbsRow("11494 V")}); // a fresh update: marks start anew
-    EXPECT_EQ(f.notices.texts.size(), 1u);
-}
-
-TEST(LyngSatMerge, ARepeatedTransponderGivesOneNoticePerRepeat)
-{
-    Fixture f({});
-    const auto result = f.merge(std::vector<PageRowCells>(200, dvbsRow("11494 H")));
-    EXPECT_EQ(result.added, 200);
-    EXPECT_EQ(f.notices.texts.size(), 199u);
+    f.merge(rows, LyngSatOptions{});
+    ASSERT_EQ(f.names().size(), 2u);
+    EXPECT_EQ(f.tp(1).frequency, 11675);
 }
 
 TEST(LyngSatMerge, SecondRowUpdatesAnotherUnmatchedCandidate)
@@ -143,8 +187,7 @@ TEST(LyngSatMerge, SecondRowUpdatesAnotherUnmatchedCandidate)
     const auto result = f.merge({dvbsRow("11494 H", "27500"), dvbsRow("11494 H", "30000")});
     EXPECT_EQ(result.updated, 2);
     EXPECT_EQ(result.added, 0);
-    // The walk meets the matched B1 before the unmatched B2.
-    EXPECT_EQ(f.notices.texts.size(), 1u);
+    EXPECT_EQ(result.repeats, 0);
     EXPECT_EQ(f.tp(1).frequency, 11494);
     EXPECT_EQ(f.tp(1).symbolRate, 30000);
 }
@@ -196,7 +239,7 @@ TEST(LyngSatMerge, PageWithoutTransponderRowsRemovesNothing)
     const LyngSatOptions defaults; // remove outdated and sort on
     for (const std::string page : {"", "<html><body>Page not found</body></html>",
                                    "<table><tr><td>10800 V</td><td>27500</td></tr></table>"}) {
-        const auto result = mergeLyngSatPage(page, f.db, f.db.networks[kSlot], defaults, f.notices);
+        const auto result = mergeLyngSatPage(page, f.db, f.db.networks[kSlot], defaults);
         EXPECT_EQ(result.rows, 0);
         EXPECT_EQ(result.removed, 0);
         EXPECT_EQ(f.names(), (std::vector<std::string>{"B1", "B2"}));

@@ -5,18 +5,12 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "db/applychanges.h"
 #include "db/channeldatabase.h"
 #include "import/lyngsatupdate.h"
-#include "import/noticesink.h"
 #include "support/sampledatabase.h"
 
 namespace {
-
-class CountingNotices final : public kvx::NoticeSink {
-public:
-    void notice(const std::string&) override { ++count; }
-    int count = 0;
-};
 
 void requireConsistent(const kvx::ChannelDatabase& db)
 {
@@ -47,13 +41,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     options.includeFeeds = data[0] & 8;
     options.removeOutdated = data[0] & 16;
     options.sortByFrequency = data[0] & 32;
-    kvx::ChannelDatabase db = sample;
-    CountingNotices notices;
     const std::string_view page(reinterpret_cast<const char*>(data + 1), size - 1);
-    const auto result = kvx::mergeLyngSatPage(page, db, db.networks[0], options, notices);
-    if (result.rows != result.added + result.updated || (result.rows == 0 && result.removed != 0))
+    const kvx::LyngSatPlan plan = kvx::planLyngSatPage(page, sample, 0, options);
+    const kvx::LyngSatResult& result = plan.result;
+    if ((!result.listFull &&
+         result.rows != result.added + result.repeats + result.updated + result.unchanged) ||
+        (result.rows == 0 && !plan.changes.empty()))
         std::abort();
-    if (db.transponders.size() != sample.transponders.size() + result.added - result.removed)
+    // What the review offers by default, and everything it lists.
+    kvx::ChannelDatabase db = sample;
+    if (kvx::applyChanges(db, plan.changes, plan.changes.defaultSelection()) != kvx::StatusOk ||
+        db.transponders.size() != sample.transponders.size() + result.added - result.removed)
+        std::abort();
+    requireConsistent(db);
+    db = sample;
+    if (kvx::applyChanges(db, plan.changes, plan.changes.allSelected()) != kvx::StatusOk)
         std::abort();
     requireConsistent(db);
     return 0;

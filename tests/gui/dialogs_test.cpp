@@ -4,13 +4,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "panels/aboutdlg.h"
 #include "panels/dlgnotices.h"
-#include "panels/dlgreview.h"
 #include "panels/dlgselectmodel.h"
 
 using namespace kvx;
@@ -72,31 +70,4 @@ TEST(NoticesDialog, ListsCountsCopiesAndCloses)
     QTest::mouseClick(dialog.findChild<QPushButton*>("close"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
-TEST(ReviewDialog, ShowsTheChangesAndAppliesOrCancels)
-{
-    ImportReview review;
-    review.title = "Update from LyngSat";
-    review.networkChanges = {"Name: A → B"};
-    review.rows = {{ReviewRow::Kind::Added, {"12188", "H", "22000", "DVB-S", "5/6", "0"}},
-                   {ReviewRow::Kind::Updated, {"12111 → 12112", "V", "27500", "DVB-S", "AUTO → 3/4", ""}},
-                   {ReviewRow::Kind::Removed, {"12150", "H", "27500", "DVB-S", "AUTO", "2"}}};
-    review.added = review.updated = review.removed = 1;
-    review.programsRemoved = 2;
-    for (const char* button : {"apply", "cancel"}) {
-        CDlgReview dialog(review);
-        dialog.show();
-        EXPECT_EQ(dialog.windowTitle(), "Update from LyngSat");
-        EXPECT_EQ(dialog.findChild<QLabel*>("counts")->text(),
-                  "1 added, 1 updated, 1 removed (with 2 programs)");
-        auto* table = dialog.findChild<QTableWidget*>("changes");
-        ASSERT_EQ(table->rowCount(), 3);
-        EXPECT_EQ(table->item(1, 0)->text(), "Updated");
-        EXPECT_EQ(table->item(1, 5)->text(), "AUTO → 3/4");
-        EXPECT_EQ(table->item(2, 6)->text(), "2");
-        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(dialog.result(), std::string(button) == "apply" ? QDialog::Accepted : QDialog::Rejected);
-    }
 }

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "app/lyngsatsite.h"
 #include "app/progressbar.h"
@@ -20,6 +21,7 @@
 #include "localhttpserver.h"
 #include "panels/editbar.h"
 #include "platform/httpfetcher.h"
+#include "reviewdriver.h"
 #include "support/importfixtures.h"
 #include "widgetdriver.h"
 
@@ -328,20 +330,40 @@ TEST_F(LyngSatCommandTest, CellFileThatCannotBeCreatedIsReported)
     expectUnchanged();
 }
 
-TEST_F(LyngSatCommandTest, SameTransponderTwiceOnThePageIsNoticed)
+TEST_F(LyngSatCommandTest, TheReviewsTicksAreWhatApplyChangesAndOneUndoTakesItBack)
 {
-    fake.page = lyngSatPage(
-        {dvbsRow("12112 V", "27500-3/4"), dvbsRow("12111 V", "30000-3/4"), dvbsRow("12150 H", "27500-3/4")});
+    // Row 2 repeats the transponder row 1 takes; E at 12150 H is outdated.
+    fake.page = lyngSatPage({dvbsRow("12112 V", "27500-3/4"), dvbsRow("12111 V", "30000-3/4")});
     dialogs.answerLyngSat(request("Net1.html"));
+    dialogs.answerReviewWith([](CDlgReview& review) {
+        auto* table = review.findChild<QTreeWidget*>("changes");
+        ASSERT_EQ(table->topLevelItemCount(), 4); // removal, update, repeat, sort
+        QTreeWidgetItem* removal = table->topLevelItem(0);
+        QTreeWidgetItem* repeat = table->topLevelItem(2);
+        EXPECT_EQ(removal->text(1), "12150");
+        EXPECT_EQ(repeat->text(7), "repeats row 1 of the page");
+        EXPECT_EQ(repeat->checkState(0), Qt::Unchecked);
+        test::clickTickBox(table, repeat);
+        // The removal is left out from the keyboard.
+        QTest::keyClick(table, Qt::Key_End);
+        QTest::keyClick(table, Qt::Key_Home);
+        QTest::keyClick(table, Qt::Key_Space);
+        EXPECT_EQ(removal->checkState(0), Qt::Unchecked);
+        EXPECT_EQ(review.findChild<QLabel*>("counts")->text(),
+                  "1 added, 1 updated, 0 removed; 1 change left out");
+        QTest::mouseClick(review.findChild<QPushButton*>("apply"), Qt::LeftButton);
+    });
     trigger(ID_UPDATE_LYNGSAT);
     EXPECT_TRUE(prompter.shown.isEmpty());
-    EXPECT_EQ(dialogs.noticesShown,
-              QList<QStringList>({{"Check!! Same TP exist!! 12111(V)\nIf the TP has programs, program "
-                                   "will be added first tp.\ntp1(SR = 27500) tp2(SR = 30000)"}}));
-    // The second row added a transponder of its own; the page's third row kept E.
+    // E stays; the repeat was added after it; the sort put it in place.
     EXPECT_EQ(transponderNames(db(), 1), std::vector<std::string>({"", "D", "E"}));
+    EXPECT_EQ(transpondersOf(db(), 1)[0]->frequency, 12111);
+    EXPECT_EQ(db().programs.size(), 6u);
     EXPECT_TRUE(view().modified());
     expectNothingLeftBehind();
+
+    trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(imageOf(db()), before);
 }
 
 TEST_F(LyngSatCommandTest, PageWithoutTranspondersChangesNothing)

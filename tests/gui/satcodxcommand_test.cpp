@@ -120,9 +120,10 @@ TEST_F(SatcodxCommandTest, ImportFillsTheNetworkRebuildsTheTreeAndMarksTheDocume
     const ImportReview& review = dialogs.reviewsShown[0];
     EXPECT_EQ(review.title, "Import SATCODX");
     EXPECT_EQ(review.countsText(), "3 added, 0 updated, 0 removed");
-    EXPECT_EQ(review.networkChanges, QStringList({"Name: Net 0 → Hot Bird 13E", "Position (0.1°): 0 → 130"}));
-    ASSERT_EQ(review.rows.size(), 3);
-    EXPECT_EQ(review.rows[2].cells, QStringList({"10971", "V", "29700", "DVB-S", "AUTO", "0"}));
+    ASSERT_EQ(review.rows.size(), 4);
+    EXPECT_EQ(review.rows[0].kind, ReviewRow::Kind::Network);
+    EXPECT_EQ(review.rows[0].note, "Name: Net 0 → Hot Bird 13E; Position (0.1°): 0 → 130");
+    EXPECT_EQ(review.rows[3].cells, QStringList({"10971", "V", "29700", "DVB-S", "AUTO", ""}));
 
     EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");
     EXPECT_EQ(db().networks[0].degree, 130);

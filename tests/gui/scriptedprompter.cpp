@@ -112,6 +112,7 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
     EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
     EXPECT_TRUE(reviewAnswers_.empty()) << "a scripted review answer was never asked for";
+    EXPECT_TRUE(reviewPlays_.empty()) << "a scripted review play was never used";
     EXPECT_TRUE(prints_.empty()) << "a scripted print dialog answer was never asked for";
     EXPECT_TRUE(previews_.empty()) << "a scripted print preview was never shown";
 }
@@ -196,14 +197,25 @@ std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget*, const 
     return answer;
 }
 
-bool ScriptedDialogs::reviewImport(QWidget*, const ImportReview& review)
+std::optional<ChangeSelection> ScriptedDialogs::reviewChanges(QWidget* parent, const ImportReview& review)
 {
     reviewsShown << review;
-    if (reviewAnswers_.empty())
-        return true;
-    const bool apply = reviewAnswers_.front();
-    reviewAnswers_.pop_front();
-    return apply;
+    CDlgReview dialog(review, parent);
+    if (!reviewPlays_.empty()) {
+        const auto play = std::move(reviewPlays_.front());
+        reviewPlays_.pop_front();
+        dialog.show();
+        play(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.selection();
+    }
+    bool apply = true;
+    if (!reviewAnswers_.empty()) {
+        apply = reviewAnswers_.front();
+        reviewAnswers_.pop_front();
+    }
+    return apply ? std::optional(dialog.selection()) : std::nullopt;
 }
 
 } // namespace kvx::test

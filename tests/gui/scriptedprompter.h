@@ -80,9 +80,12 @@ public:
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
     void showNotices(QWidget*, const QStringList& notices) override { noticesShown << notices; }
-    // Records the review and answers it: Apply unless a Cancel was scripted.
-    bool reviewImport(QWidget*, const ImportReview& review) override;
+    // Records the review and answers it on the real dialog: a scripted play acts on the shown dialog and
+    // ends it with Apply or Cancel; else Apply with the rows as the dialog ticks them, unless a Cancel was
+    // scripted.
+    std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) override;
     void answerReview(bool apply) { reviewAnswers_.push_back(apply); }
+    void answerReviewWith(std::function<void(CDlgReview&)> play) { reviewPlays_.push_back(std::move(play)); }
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
@@ -102,6 +105,7 @@ private:
     std::deque<ChannelListStep> channelLists_;
     std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
     std::deque<bool> reviewAnswers_;
+    std::deque<std::function<void(CDlgReview&)>> reviewPlays_;
     struct PrintAnswer {
         std::optional<PrintChoice> choice;
         QString pdfPath;

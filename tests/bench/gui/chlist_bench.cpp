@@ -135,7 +135,10 @@ public:
         return std::nullopt;
     }
     void showNotices(QWidget*, const QStringList&) override {}
-    bool reviewImport(QWidget*, const ImportReview&) override { return false; }
+    std::optional<ChangeSelection> reviewChanges(QWidget*, const ImportReview&) override
+    {
+        return std::nullopt;
+    }
     std::optional<PrintChoice> askPrint(QWidget*, QPrinter&, bool) override { return std::nullopt; }
     void showPrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
 
