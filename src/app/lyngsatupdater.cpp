@@ -9,6 +9,7 @@
 
 #include "app/dialogfactory.h"
 #include "app/importreview.h"
+#include "app/qthttpfetcher.h"
 #include "app/statusbarprogress.h"
 #include "db/applychanges.h"
 #include "db/channeldatabase.h"
@@ -40,9 +41,16 @@ constexpr const char* kNoDownloadMessage = "Can`t found download file.";
 constexpr const char* kNoCellFileMessage = "Can`t Open temp file.";
 constexpr const char* kCancelledMessage = "The download was cancelled.\nNothing was changed.";
 constexpr const char* kTimedOutMessage = "The server did not send the page within %1.\nNothing was changed.";
+constexpr const char* kStalledMessage = "The server sent nothing for %1; the download was stopped.\n"
+                                        "Nothing was changed.";
+constexpr const char* kPageNotFoundMessage = "The webpage was not found (404).\nNothing was changed.";
+constexpr const char* kHttpStatusMessage = "The server answered %1.\nNothing was changed.";
+constexpr const char* kRedirectLoopMessage =
+    "The server redirected the download again and again without sending the page.\nNothing was changed.";
 constexpr const char* kRedirectRefusedMessage =
-    "The server redirected the download to another site; only redirects within %1 are followed.\n"
+    "The server redirected the download to another site (%1); only redirects within %2 are followed.\n"
     "Nothing was changed.";
+constexpr const char* kUnreachableMessage = "The server %1 could not be reached.\nNothing was changed.";
 constexpr const char* kTooLargeMessage = "The file is too large to be a LyngSat page.\nNothing was changed.";
 
 std::string localPath(const ScratchFolder& folder, const std::string& name)
@@ -62,6 +70,27 @@ void removeFile(const std::string& path)
 {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
+}
+
+QString secondsText(int seconds)
+{
+    return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
+}
+
+// "503 (Service Unavailable)", or "503" when the server gave no reason.
+QString statusText(const DownloadOutcome& outcome)
+{
+    const QString number = QString::number(outcome.httpStatus);
+    return outcome.reason.empty()
+               ? number
+               : QStringLiteral("%1 (%2)").arg(number, QString::fromStdString(outcome.reason));
+}
+
+// What the status bar says while the download runs: "Downloading Net1.html: 2 KB of 30 KB received".
+QString downloadingText(const std::string& url, int64_t received, int64_t total)
+{
+    const QString page = QUrl::fromUserInput(QString::fromStdString(url)).fileName();
+    return QObject::tr("Downloading %1: %2").arg(page, receivedText(received, total));
 }
 
 } // namespace
@@ -126,26 +155,53 @@ void LyngSatUpdater::waitForConnection(const std::string& url, ProgressSink& pro
     progress.setText(kConnectedText);
 }
 
-bool LyngSatUpdater::download(const std::string& url, const std::string& pagePath, ProgressSink& progress)
+bool LyngSatUpdater::download(const std::string& url, const std::string& pagePath,
+                              StatusBarProgress& progress)
 {
-    const DownloadResult result = context_.http.download(url, pagePath);
-    if (result == DownloadResult::Ok)
+    // The status bar follows the download's own progress dialog.
+    const auto showReceived = [&progress, &url](int64_t received, int64_t total) {
+        progress.setText(downloadingText(url, received, total).toStdString());
+        progress.showAmount(received, total);
+    };
+    const DownloadOutcome outcome = context_.http.download(url, pagePath, showReceived);
+    progress.showSteps();
+    if (outcome.result == DownloadResult::Ok)
         return true;
     removeFile(pagePath);
-    switch (result) {
+    reportDownloadFailure(url, outcome, progress);
+    return false;
+}
+
+void LyngSatUpdater::reportDownloadFailure(const std::string& url, const DownloadOutcome& outcome,
+                                           ProgressSink& progress)
+{
+    const auto stop = [this](const QString& text) { context_.prompter.showMessage(text, PromptIcon::Stop); };
+    switch (outcome.result) {
     case DownloadResult::Cancelled:
         context_.prompter.showMessage(QString::fromUtf8(kCancelledMessage), PromptIcon::Information);
         break;
-    case DownloadResult::TimedOut: {
-        const int seconds = context_.http.deadlineSeconds();
-        const QString duration =
-            seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
-        context_.prompter.showMessage(QString::fromUtf8(kTimedOutMessage).arg(duration), PromptIcon::Stop);
+    case DownloadResult::TimedOut:
+        stop(QString::fromUtf8(kTimedOutMessage).arg(secondsText(context_.http.deadlineSeconds())));
         break;
-    }
+    case DownloadResult::Stalled:
+        stop(QString::fromUtf8(kStalledMessage).arg(secondsText(context_.http.stallSeconds())));
+        break;
+    case DownloadResult::HttpStatus:
+        if (outcome.httpStatus == 404) {
+            progress.setText(kNotFoundText);
+            stop(QString::fromUtf8(kPageNotFoundMessage));
+        } else {
+            stop(QString::fromUtf8(kHttpStatusMessage).arg(statusText(outcome)));
+        }
+        break;
+    case DownloadResult::TooManyRedirects: stop(QString::fromUtf8(kRedirectLoopMessage)); break;
     case DownloadResult::RedirectRefused:
-        context_.prompter.showMessage(QString::fromUtf8(kRedirectRefusedMessage).arg(originOf(url)),
-                                      PromptIcon::Stop);
+        stop(QString::fromUtf8(kRedirectRefusedMessage)
+                 .arg(QString::fromStdString(outcome.redirectTarget), originOf(url)));
+        break;
+    case DownloadResult::Unreachable:
+        progress.setText(kNoConnectionText);
+        stop(QString::fromUtf8(kUnreachableMessage).arg(originOf(url)));
         break;
     case DownloadResult::TooLarge: showError(kTooLargeMessage); break;
     default:
@@ -153,7 +209,6 @@ bool LyngSatUpdater::download(const std::string& url, const std::string& pagePat
         showError(kDownloadFailedMessage);
         break;
     }
-    return false;
 }
 
 bool LyngSatUpdater::rewriteIntoCells(const std::string& pagePath, const std::string& cellPath)

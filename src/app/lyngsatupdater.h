@@ -16,6 +16,8 @@ class HttpFetcher;
 class NameEncoding;
 class Prompter;
 class ProgressSink;
+class StatusBarProgress;
+struct DownloadOutcome;
 struct ChannelDatabase;
 struct NetInfo;
 
@@ -46,7 +48,9 @@ public:
 private:
     std::optional<LyngSatRequest> askForPage(const ChannelDatabase& db, const NetInfo& network);
     void waitForConnection(const std::string& url, ProgressSink& progress);
-    bool download(const std::string& url, const std::string& pagePath, ProgressSink& progress);
+    bool download(const std::string& url, const std::string& pagePath, StatusBarProgress& progress);
+    void reportDownloadFailure(const std::string& url, const DownloadOutcome& outcome,
+                               ProgressSink& progress);
     bool rewriteIntoCells(const std::string& pagePath, const std::string& cellPath);
     bool mergeCells(const std::string& cellPath, ChannelDatabase& db, NetInfo& network,
                     const LyngSatOptions& options);

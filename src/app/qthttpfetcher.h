@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include "platform/httpfetcher.h"
@@ -12,8 +13,8 @@ namespace kvx {
 // Bounds of one connection check and one download.
 struct HttpLimits {
     int connectTimeoutMs = 15000;
-    int transferTimeoutMs = 30000; // the longest wait for the next bytes of a download
-    int deadlineMs = 60000;        // the longest a whole download may take
+    int stallMs = 20000;    // the longest wait for the next bytes of a download
+    int deadlineMs = 60000; // the longest a whole download may take
     int64_t maxBytes = 64 * 1024 * 1024;
 };
 
@@ -37,13 +38,20 @@ public:
     // Opens a TCP connection to the host and port of the address and closes it again.
     bool isConnected(const std::string& url) override;
     // A GET that follows redirects only to the same scheme, host and port as `url`; a page larger than
-    // the limit, a download longer than the deadline, and a redirect elsewhere end it.
-    DownloadResult download(const std::string& url, const std::string& path) override;
+    // the limit, a download longer than the deadline, a silence longer than the stall limit and a
+    // redirect elsewhere end it.
+    DownloadOutcome download(const std::string& url, const std::string& path,
+                             const DownloadProgress& progress) override;
     int deadlineSeconds() const override { return (limits_.deadlineMs + 999) / 1000; }
+    int stallSeconds() const override { return (limits_.stallMs + 999) / 1000; }
 
 private:
     HttpLimits limits_;
     QPointer<QWidget> window_;
 };
+
+// "12 KB of 340 KB received", or "12 KB received" when `total` is unknown (below 1): how a download's
+// progress reads in its dialog and in the status bar.
+QString receivedText(int64_t received, int64_t total);
 
 } // namespace kvx

@@ -1,5 +1,8 @@
 #include "app/statusbarprogress.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <QCoreApplication>
 
 #include "app/progressbar.h"
@@ -36,17 +39,47 @@ void StatusBarProgress::setText(const std::string& text)
 
 void StatusBarProgress::setRange(int upper)
 {
+    showSteps();
     if (bar_)
         bar_->setRange(0, upper);
 }
 
 void StatusBarProgress::step()
 {
+    showSteps();
     if (!bar_)
         return;
     if (bar_->value() < bar_->maximum())
         bar_->setValue(bar_->value() < bar_->minimum() ? bar_->minimum() + 1 : bar_->value() + 1);
     keepPainted();
+}
+
+void StatusBarProgress::showAmount(int64_t done, int64_t total)
+{
+    if (!bar_)
+        return;
+    if (!steps_)
+        steps_ = std::make_pair(bar_->value(), bar_->maximum());
+    if (total < 1) {
+        bar_->setRange(0, 0);
+        return;
+    }
+    // The bar counts in int: a larger amount shows in coarser units.
+    const int64_t unit = total / std::numeric_limits<int>::max() + 1;
+    bar_->setRange(0, static_cast<int>(total / unit));
+    bar_->setValue(static_cast<int>(std::clamp<int64_t>(done, 0, total) / unit));
+}
+
+void StatusBarProgress::showSteps()
+{
+    if (!steps_ || !bar_)
+        return;
+    bar_->setRange(0, steps_->second);
+    if (steps_->first < bar_->minimum())
+        bar_->reset(); // no step done yet
+    else
+        bar_->setValue(steps_->first);
+    steps_.reset();
 }
 
 void StatusBarProgress::keepPainted()

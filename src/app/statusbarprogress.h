@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -27,6 +30,12 @@ public:
     void setRange(int upper) override;
     void step() override;
 
+    // Shows `done` of `total` (the bytes of a download; `total` below 1: running, its end unknown) in
+    // place of the steps, until showSteps(), setRange() or step().
+    void showAmount(int64_t done, int64_t total);
+    // The steps again as they were before showAmount().
+    void showSteps();
+
     CProgressBar* bar() const { return bar_; }
 
 private:
@@ -34,6 +43,7 @@ private:
 
     QPointer<CProgressBar> bar_;
     QElapsedTimer sincePaint_;
+    std::optional<std::pair<int, int>> steps_; // value and maximum, while an amount shows
 };
 
 } // namespace kvx

@@ -24,9 +24,12 @@ ordered_json valueJson(const DiffValue& value, const NameEncoding& encoding)
 ordered_json fieldsJson(const std::vector<FieldChange>& fields, const NameEncoding& encoding)
 {
     ordered_json out = ordered_json::object();
-    for (const FieldChange& change : fields)
-        out[change.field] = {{"old", valueJson(change.before, encoding)},
-                             {"new", valueJson(change.after, encoding)}};
+    for (const FieldChange& change : fields) {
+        ordered_json& field = out[change.field];
+        field = {{"old", valueJson(change.before, encoding)}, {"new", valueJson(change.after, encoding)}};
+        if (!change.note.empty())
+            field["note"] = change.note;
+    }
     return out;
 }
 
@@ -77,7 +80,8 @@ std::string fieldsText(const std::vector<FieldChange>& fields, const NameEncodin
     std::string text;
     for (const FieldChange& change : fields)
         text += (text.empty() ? "" : ", ") + change.field + ' ' + valueText(change.before, encoding) +
-                " -> " + valueText(change.after, encoding);
+                " -> " + valueText(change.after, encoding) +
+                (change.note.empty() ? "" : " (" + change.note + ')');
     return text;
 }
 

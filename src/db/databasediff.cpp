@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <unordered_map>
 
 #include "db/tables.h"
@@ -20,18 +21,18 @@ public:
     void number(const char* field, T before, T after)
     {
         if (before != after)
-            fields.push_back({field, DiffValue::ofNumber(before), DiffValue::ofNumber(after)});
+            fields.push_back({field, DiffValue::ofNumber(before), DiffValue::ofNumber(after), {}});
     }
     void name(const char* field, const std::string& before, const std::string& after)
     {
         if (before != after)
-            fields.push_back({field, DiffValue::ofName(before), DiffValue::ofName(after)});
+            fields.push_back({field, DiffValue::ofName(before), DiffValue::ofName(after), {}});
     }
     void text(const char* field, std::string before, std::string after)
     {
         if (before != after)
             fields.push_back(
-                {field, DiffValue::ofText(std::move(before)), DiffValue::ofText(std::move(after))});
+                {field, DiffValue::ofText(std::move(before)), DiffValue::ofText(std::move(after)), {}});
     }
 
     std::vector<FieldChange> fields;
@@ -103,45 +104,72 @@ struct Pairing {
     }
 };
 
+// Polarity 0 V and 2 R are one class, 1 H and 3 L the other: an update tells only the two apart.
+int polarityClass(int polarity)
+{
+    return polarity & 1;
+}
+
+// Keys of the buckets: slot, a polarity or its class, frequency.
 uint64_t transponderKey(int slot, int polarity, int frequency)
 {
     return (static_cast<uint64_t>(slot) << 24) | (static_cast<uint64_t>(polarity) << 16) |
            static_cast<uint64_t>(frequency);
 }
 
-uint64_t transponderKey(const TpInfo& tp)
+uint64_t exactKey(const TpInfo& tp)
 {
     return transponderKey(tp.netIndex, tp.polarity(), tp.frequency);
 }
 
-Pairing pairTransponders(const CTpList& before, const CTpList& after)
+uint64_t classKey(const TpInfo& tp, int frequency)
 {
-    Pairing pairing(before.size(), after.size());
-    CandidateBuckets candidates;
-    for (std::size_t i = 0; i < before.size(); ++i)
-        candidates.add(transponderKey(before[i]), static_cast<int>(i));
-    // Equal frequencies first, so that a neighbour within the tolerance never takes a transponder's
-    // own match.
-    for (std::size_t j = 0; j < after.size(); ++j)
-        if (const int i = candidates.firstUnpaired(transponderKey(after[j]), pairing.afterOf); i >= 0)
-            pairing.pair(i, static_cast<int>(j));
-    for (std::size_t j = 0; j < after.size(); ++j) {
-        if (pairing.beforeOf[j] >= 0)
-            continue;
-        const TpInfo& tp = after[j];
+    return transponderKey(tp.netIndex, polarityClass(tp.polarity()), frequency);
+}
+
+// The unpaired transponder of `before` nearest to `tp` within the tolerance, in its slot and class; of
+// two as near, the one listed first. -1 for none. Equal frequencies have paired already.
+int nearestUnpaired(const TpInfo& tp, CandidateBuckets& byClass, const std::vector<int>& partner)
+{
+    for (int distance = 1; distance <= kFrequencyTolerance; ++distance) {
         int best = -1;
-        for (int delta = -kFrequencyTolerance; delta <= kFrequencyTolerance; ++delta) {
-            const int frequency = tp.frequency + delta;
+        for (const int frequency : {tp.frequency - distance, tp.frequency + distance}) {
             if (frequency < 0 || frequency > 0xFFFF)
                 continue;
-            const int i = candidates.firstUnpaired(transponderKey(tp.netIndex, tp.polarity(), frequency),
-                                                   pairing.afterOf);
+            const int i = byClass.firstUnpaired(classKey(tp, frequency), partner);
             if (i >= 0 && (best < 0 || i < best))
                 best = i;
         }
         if (best >= 0)
-            pairing.pair(best, static_cast<int>(j));
+            return best;
     }
+    return -1;
+}
+
+// Equal frequencies pair first, the same polarity before the same class, so that a neighbour within
+// the tolerance never takes a transponder's own match; then each transponder of `after` in turn takes
+// the nearest one left.
+Pairing pairTransponders(const CTpList& before, const CTpList& after)
+{
+    Pairing pairing(before.size(), after.size());
+    CandidateBuckets exact;
+    CandidateBuckets byClass;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        exact.add(exactKey(before[i]), static_cast<int>(i));
+        byClass.add(classKey(before[i], before[i].frequency), static_cast<int>(i));
+    }
+    for (std::size_t j = 0; j < after.size(); ++j)
+        if (const int i = exact.firstUnpaired(exactKey(after[j]), pairing.afterOf); i >= 0)
+            pairing.pair(i, static_cast<int>(j));
+    for (std::size_t j = 0; j < after.size(); ++j)
+        if (pairing.beforeOf[j] < 0)
+            if (const int i = byClass.firstUnpaired(classKey(after[j], after[j].frequency), pairing.afterOf);
+                i >= 0)
+                pairing.pair(i, static_cast<int>(j));
+    for (std::size_t j = 0; j < after.size(); ++j)
+        if (pairing.beforeOf[j] < 0)
+            if (const int i = nearestUnpaired(after[j], byClass, pairing.afterOf); i >= 0)
+                pairing.pair(i, static_cast<int>(j));
     return pairing;
 }
 
@@ -281,8 +309,10 @@ std::vector<FieldChange> programFields(const ProgInfo& a, const ProgInfo& b)
 {
     FieldComparer fields;
     if (a.name != b.name)
-        fields.fields.push_back(
-            {"name", DiffValue::ofName(a.name, a.nameCodePage), DiffValue::ofName(b.name, b.nameCodePage)});
+        fields.fields.push_back({"name",
+                                 DiffValue::ofName(a.name, a.nameCodePage),
+                                 DiffValue::ofName(b.name, b.nameCodePage),
+                                 {}});
     fields.number("nameCodePage", a.nameCodePage, b.nameCodePage);
     fields.number("pmtPid", a.pmtPid, b.pmtPid);
     fields.number("pcrPid", a.pcrPid, b.pcrPid);
@@ -329,6 +359,33 @@ std::vector<int64_t> inBeforeNumbering(const CChList& list, const Pairing& progr
     return mapped;
 }
 
+// "2 added, 1 removed", "order changed" or both, of two lists in one numbering.
+std::string listChangeNote(std::vector<int64_t> before, std::vector<int64_t> after)
+{
+    std::vector<int64_t> sortedBefore = before;
+    std::vector<int64_t> sortedAfter = after;
+    std::sort(sortedBefore.begin(), sortedBefore.end());
+    std::sort(sortedAfter.begin(), sortedAfter.end());
+    std::vector<int64_t> kept;
+    std::set_intersection(sortedBefore.begin(), sortedBefore.end(), sortedAfter.begin(), sortedAfter.end(),
+                          std::back_inserter(kept));
+    const auto keepOnlyKept = [&kept](std::vector<int64_t>& list) {
+        std::erase_if(
+            list, [&kept](int64_t entry) { return !std::binary_search(kept.begin(), kept.end(), entry); });
+    };
+    keepOnlyKept(before);
+    keepOnlyKept(after);
+    std::string note;
+    const auto part = [&note](const std::string& text) { note += (note.empty() ? "" : ", ") + text; };
+    if (const std::size_t added = sortedAfter.size() - kept.size(); added > 0)
+        part(std::to_string(added) + " added");
+    if (const std::size_t removed = sortedBefore.size() - kept.size(); removed > 0)
+        part(std::to_string(removed) + " removed");
+    if (before != after)
+        part("order changed");
+    return note;
+}
+
 void compareFavourites(const ChannelDatabase& before, const ChannelDatabase& after, const Pairing& programs,
                        DatabaseDiff& diff)
 {
@@ -340,11 +397,14 @@ void compareFavourites(const ChannelDatabase& before, const ChannelDatabase& aft
         fields.name("name", a.name, b.name);
         for (const bool radio : {false, true}) {
             const CChList& listA = a.listFor(radio);
-            const CChList& listB = b.listFor(radio);
-            if (std::vector<int64_t>(listA.begin(), listA.end()) != inBeforeNumbering(listB, programs))
-                fields.fields.push_back({radio ? "radioList" : "tvList",
-                                         DiffValue::ofNumber(static_cast<int64_t>(listA.size())),
-                                         DiffValue::ofNumber(static_cast<int64_t>(listB.size()))});
+            std::vector<int64_t> entriesA(listA.begin(), listA.end());
+            std::vector<int64_t> entriesB = inBeforeNumbering(b.listFor(radio), programs);
+            if (entriesA == entriesB)
+                continue;
+            fields.fields.push_back({radio ? "radioList" : "tvList",
+                                     DiffValue::ofNumber(static_cast<int64_t>(entriesA.size())),
+                                     DiffValue::ofNumber(static_cast<int64_t>(entriesB.size())),
+                                     listChangeNote(std::move(entriesA), std::move(entriesB))});
         }
         if (!fields.fields.empty())
             diff.favourites.push_back({static_cast<int>(group), a.name, std::move(fields.fields)});

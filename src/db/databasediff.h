@@ -36,6 +36,7 @@ struct FieldChange {
     std::string field;
     DiffValue before;
     DiffValue after;
+    std::string note; // what the values leave out, such as "2 added, 2 removed" of a list; may be empty
 };
 
 // A transponder as a reader finds it: its network slot, frequency and polarity.
@@ -83,8 +84,9 @@ struct FavouriteChange {
 };
 
 // What changed from one database to another. Networks pair by slot; transponders pair within a network
-// by the update's rule (same polarity, frequency within 2 MHz; equal frequencies first); programs pair
-// by their paired transponder and service ID; favourite groups by number.
+// by the update's rule: the same H/V class (V with R, H with L), equal frequencies first, then the
+// nearest within 2 MHz; programs pair by their paired transponder and service ID; favourite groups by
+// number, a changed list by its counts with a note of what was added, removed or reordered.
 struct DatabaseDiff {
     std::vector<FieldChange> file; // version, layout flags, compressed form
     std::vector<NetworkChange> networks;

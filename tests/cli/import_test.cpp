@@ -336,6 +336,23 @@ TEST(KvxtoolDiff, ExitStatusJsonAndText)
     EXPECT_NE(result.out.find("Stamp: "), std::string::npos);
     EXPECT_NE(result.out.find("Program removed: \"Prog 1\" (service 101, network 0 11037 H)"),
               std::string::npos);
+    EXPECT_NE(result.out.find("changed: tvList 3 -> 2 (1 removed)\n"), std::string::npos) << result.out;
+
+    // A favourite list of the same count says what became of its entries.
+    ChannelDatabase reordered = test::makeVariedDatabase(1, FLAG_TP_EXTRA | FLAG_TP_NAMES);
+    reordered.favourites[0].tvList = {2, 1, 0};
+    reordered.favourites[0].radioList = {3, 11};
+    const auto image = test::imageOf(reordered);
+    test::writeFile(dir.file("reordered.kvx"), image.data(), image.size());
+    result = test::runKvxtool("diff '" + file + "' '" + dir.file("reordered.kvx") + "'");
+    EXPECT_EQ(json::parse(result.out)["favourites"]["changed"][0]["fields"], json::parse(R"({
+        "tvList": {"old": 3, "new": 3, "note": "order changed"},
+        "radioList": {"old": 2, "new": 2, "note": "1 added, 1 removed"}})"));
+    result = test::runKvxtool("diff --text '" + file + "' '" + dir.file("reordered.kvx") + "'");
+    EXPECT_NE(
+        result.out.find("changed: tvList 3 -> 3 (order changed), radioList 2 -> 2 (1 added, 1 removed)\n"),
+        std::string::npos)
+        << result.out;
 
     // A name marked as ISO 8859-5 reads as such whatever the encoding asked for.
     const std::string renamed = writeText(dir, "renamed.kvx", readText(file));

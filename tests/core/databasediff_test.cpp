@@ -15,7 +15,8 @@ std::string fieldNames(const std::vector<FieldChange>& fields)
 {
     std::string names;
     for (const FieldChange& field : fields)
-        names += (names.empty() ? "" : ",") + field.field;
+        names +=
+            (names.empty() ? "" : ",") + field.field + (field.note.empty() ? "" : "(" + field.note + ")");
     return names;
 }
 
@@ -78,9 +79,16 @@ TEST(DatabaseDiff, FindsEachKindOfChangeAndPairsRecordsAsAnUpdateDoes)
         {"a transponder 2 MHz off is the same one", [](ChannelDatabase& db) { moveFrequency(db, 0, 2); },
          "tp~ 11000[frequency]"},
         {"3 MHz off is another one", [](ChannelDatabase& db) { moveFrequency(db, 0, -3); },
-         "tp+ 10997 (3); tp- 11000 (3); prog +3 -3; fav 0[tvList]"},
-        {"another polarity is another one", [](ChannelDatabase& db) { db.transponders[1].tpFlags ^= 1; },
-         "tp+ 11037 (3); tp- 11037 (3); prog +3 -3; fav 0[tvList]; fav 2[tvList]"},
+         "tp+ 10997 (3); tp- 11000 (3); prog +3 -3; fav 0[tvList(1 added, 1 removed)]"},
+        {"H to V is another transponder", [](ChannelDatabase& db) { db.transponders[1].tpFlags ^= 1; },
+         "tp+ 11037 (3); tp- 11037 (3); prog +3 -3; fav 0[tvList(1 added, 1 removed)]; "
+         "fav 2[tvList(1 added, 1 removed)]"},
+        {"R to V and L to H are the same transponders",
+         [](ChannelDatabase& db) {
+             db.transponders[2].tpFlags ^= 2;
+             db.transponders[3].tpFlags ^= 2;
+         },
+         "tp~ 11074[polarity]; tp~ 11111[polarity]"},
         {"system, FEC and symbol rate",
          [](ChannelDatabase& db) {
              db.transponders[2].tpFlags |= TP_DVBS2;
@@ -93,7 +101,7 @@ TEST(DatabaseDiff, FindsEachKindOfChangeAndPairsRecordsAsAnUpdateDoes)
              deleteProgramsOfTransponder(db, 3);
              deleteTransponder(db, 3);
          },
-         "tp- 11111 (3); prog +0 -3; fav 0[radioList]"},
+         "tp- 11111 (3); prog +0 -3; fav 0[radioList(2 removed)]"},
         {"a moved transponder is a new order, not a change",
          [](ChannelDatabase& db) { moveTransponder(db, db.transponders[0], db.transponders[2]); },
          "tp order"},
@@ -113,6 +121,16 @@ TEST(DatabaseDiff, FindsEachKindOfChangeAndPairsRecordsAsAnUpdateDoes)
              db.compressed = !db.compressed;
          },
          "file[compressed]; stamp; net 1[degree,power]; fav 15[name]"},
+        {"favourites of the same count",
+         [](ChannelDatabase& db) {
+             db.favourites[0].tvList = {0, 9, 10};
+         },
+         "fav 0[tvList(2 added, 2 removed)]"},
+        {"favourites in another order",
+         [](ChannelDatabase& db) {
+             db.favourites[0].radioList = {7, 3};
+         },
+         "fav 0[radioList(order changed)]"},
     };
     const ChannelDatabase before = test::makeVariedDatabase(1, FLAG_TP_EXTRA | FLAG_TP_NAMES);
     for (const DiffCase& c : cases) {
@@ -124,13 +142,62 @@ TEST(DatabaseDiff, FindsEachKindOfChangeAndPairsRecordsAsAnUpdateDoes)
     }
 }
 
-TEST(DatabaseDiff, EqualFrequenciesPairBeforeNeighbours)
+namespace {
+
+struct SampleTp {
+    uint16_t frequency;
+    uint8_t polarity; // 0 V, 1 H, 2 R, 3 L
+    uint16_t symbolRate = 27500;
+    uint8_t slot = 0;
+};
+
+ChannelDatabase withTransponders(const std::vector<SampleTp>& tps)
 {
-    ChannelDatabase before = test::makeEmptyModel(1, 0);
-    for (const uint16_t frequency : {10744, 10746})
-        before.transponders.append(TpInfo::create(0, frequency, 1));
-    ChannelDatabase after = before;
-    std::swap(after.transponders[0].frequency, after.transponders[1].frequency);
-    // 10746 comes first now: it must not take 10744, which is within 2 MHz but not its own.
-    EXPECT_EQ(summary(compareDatabases(before, after)), "tp order");
+    ChannelDatabase db = test::makeEmptyModel(1, 0);
+    for (const SampleTp& sample : tps) {
+        TpInfo tp = TpInfo::create(sample.slot, sample.frequency, sample.polarity);
+        tp.symbolRate = sample.symbolRate;
+        db.transponders.append(tp);
+    }
+    return db;
+}
+
+} // namespace
+
+TEST(DatabaseDiff, TranspondersPairByClassExactFrequencyFirstThenNearest)
+{
+    const struct {
+        const char* what;
+        std::vector<SampleTp> before;
+        std::vector<SampleTp> after;
+        std::string expected;
+    } cases[] = {
+        {"a neighbour never takes an exact match",
+         {{10744, 1}, {10746, 1}},
+         {{10746, 1}, {10744, 1}},
+         "tp order"},
+        {"a symbol rate changed on one of two close transponders",
+         {{10716, 1}, {10714, 1}},
+         {{10716, 1}, {10714, 1, 22000}},
+         "tp~ 10714[symbolRate]"},
+        {"the nearest, not the first listed",
+         {{10716, 1}, {10713, 1}},
+         {{10714, 1}},
+         "tp- 10716 (0); tp~ 10713[frequency]"},
+        {"of two as near, the first listed",
+         {{10712, 1}, {10716, 1}},
+         {{10714, 1}},
+         "tp- 10716 (0); tp~ 10712[frequency]"},
+        {"the same polarity before the same class",
+         {{10714, 0}, {10714, 2}},
+         {{10714, 2}, {10714, 0}},
+         "tp order"},
+        {"moved and turned within the class", {{10714, 3}}, {{10715, 1}}, "tp~ 10714[frequency,polarity]"},
+        {"V and H are two", {{10714, 0}}, {{10714, 1}}, "tp+ 10714 (0); tp- 10714 (0)"},
+        {"another slot is another one", {{10714, 1}}, {{10714, 1, 27500, 1}}, "tp+ 10714 (0); tp- 10714 (0)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(summary(compareDatabases(withTransponders(c.before), withTransponders(c.after))),
+                  c.expected)
+            << c.what;
 }

@@ -1,5 +1,6 @@
 #include "localhttpserver.h"
 
+#include <map>
 #include <memory>
 
 #include <QHostAddress>
@@ -7,6 +8,25 @@
 #include <QTimer>
 
 namespace kvx::test {
+
+namespace {
+
+QByteArray reasonPhrase(int status)
+{
+    static const std::map<int, QByteArray> phrases = {
+        {200, "OK"},
+        {301, "Moved Permanently"},
+        {302, "Found"},
+        {404, "Not Found"},
+        {410, "Gone"},
+        {500, "Internal Server Error"},
+        {503, "Service Unavailable"},
+    };
+    const auto found = phrases.find(status);
+    return found != phrases.end() ? found->second : "Status";
+}
+
+} // namespace
 
 LocalHttpServer::LocalHttpServer()
 {
@@ -39,6 +59,12 @@ void LocalHttpServer::setPageWithLength(const QByteArray& path, const QByteArray
                                         qsizetype declaredLength)
 {
     pages_[path] = {200, body, {}, declaredLength};
+}
+
+void LocalHttpServer::setStalledPage(const QByteArray& path, const QByteArray& firstPart,
+                                     qsizetype declaredLength)
+{
+    pages_[path] = {200, firstPart, {}, declaredLength, 0, true};
 }
 
 quint16 LocalHttpServer::closedPort()
@@ -76,15 +102,16 @@ void LocalHttpServer::answer(QTcpSocket* socket, QByteArray& received)
     const auto found = pages_.find(path);
     const QByteArray missing = "<html>Not Found</html>";
     const Page page = found != pages_.end() ? found->second : Page{404, missing, {}, missing.size()};
-    QByteArray head =
-        "HTTP/1.1 " + QByteArray::number(page.status) + " Status\r\nContent-Type: text/html\r\n";
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(page.status) + ' ' + reasonPhrase(page.status) +
+                      "\r\nContent-Type: text/html\r\n";
     if (page.declaredLength >= 0)
         head += "Content-Length: " + QByteArray::number(page.declaredLength) + "\r\n";
     socket->write(head + page.extraHeaders + "Connection: close\r\n\r\n");
     if (page.byteIntervalMs > 0)
         return trickle(socket, page.body, page.byteIntervalMs);
     socket->write(page.body);
-    socket->disconnectFromHost();
+    if (!page.stalls)
+        socket->disconnectFromHost();
 }
 
 void LocalHttpServer::trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs)

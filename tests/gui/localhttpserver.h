@@ -13,8 +13,9 @@ class QTcpSocket;
 namespace kvx::test {
 
 // A small HTTP/1.1 server on 127.0.0.1 for the tests of the download: it answers GET requests for the
-// pages it was given, and 404 for every other path. It listens from construction to destruction and
-// runs in the test's thread, so it answers while the code under test waits in an event loop.
+// pages it was given, and 404 for every other path, with the usual reason phrases. It listens from
+// construction to destruction and runs in the test's thread, so it answers while the code under test waits in
+// an event loop.
 class LocalHttpServer final : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +34,9 @@ public:
     // A page that announces `declaredLength` bytes (below 0: no length, the close ends the body) and
     // sends `body` before it closes the connection.
     void setPageWithLength(const QByteArray& path, const QByteArray& body, qsizetype declaredLength);
+    // A page that announces `declaredLength` bytes, sends `firstPart` and then nothing, the connection
+    // left open.
+    void setStalledPage(const QByteArray& path, const QByteArray& firstPart, qsizetype declaredLength);
 
     // A port on 127.0.0.1 that nothing listens on.
     static quint16 closedPort();
@@ -49,6 +53,7 @@ private:
         QByteArray extraHeaders;
         qsizetype declaredLength = 0;
         int byteIntervalMs = 0; // 0: the whole body at once
+        bool stalls = false;    // the connection stays open after the body
     };
     void trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs);
     void accept();

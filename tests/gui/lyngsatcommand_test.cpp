@@ -45,19 +45,21 @@ public:
         return answer;
     }
 
-    DownloadResult download(const std::string& url, const std::string& path) override
+    DownloadOutcome download(const std::string& url, const std::string& path,
+                             const DownloadProgress&) override
     {
         downloadedUrls.push_back(url);
         downloadPaths.push_back(path);
         if (whileDownloading)
             whileDownloading(path);
         if (!page)
-            return DownloadResult::Failed;
+            return {DownloadResult::Failed};
         if (writePage)
             std::ofstream(path, std::ios::binary) << *page;
-        return DownloadResult::Ok;
+        return {DownloadResult::Ok};
     }
     int deadlineSeconds() const override { return 60; }
+    int stallSeconds() const override { return 20; }
 
     std::deque<bool> connectAnswers; // true once they run out
     std::optional<std::string> page; // none: the download fails
@@ -435,16 +437,6 @@ TEST_F(LyngSatDownloadTest, DownloadsAndMergesThePageFromTheServer)
     expectUpdatedNetworkOne();
 }
 
-TEST_F(LyngSatDownloadTest, MissingPageEndsWithTheDownloadError)
-{
-    dialogs.answerLyngSat(request("Nowhere.html"));
-    prompter.acknowledgeMessage();
-    trigger(ID_UPDATE_LYNGSAT);
-    EXPECT_EQ(server.requestedPaths, QList<QByteArray>({"/Nowhere.html"}));
-    EXPECT_EQ(prompter.shown, QStringList({"File Download Error!\nThe webpage was not found."}));
-    expectUnchanged();
-}
-
 class LyngSatUnreachableTest : public LyngSatDownloadTest {
 protected:
     QString site() const override { return QStringLiteral("http://127.0.0.1:%1").arg(closedPort); }
@@ -458,9 +450,10 @@ TEST_F(LyngSatUnreachableTest, NoConnectionIsReportedAndTheDownloadFails)
     prompter.answerQuestion(PromptAnswer::Cancel);
     prompter.acknowledgeMessage();
     trigger(ID_UPDATE_LYNGSAT);
-    EXPECT_EQ(prompter.shown, QStringList({"The attempt to connect to the server failed.",
-                                           "The attempt to connect to the server failed.",
-                                           "File Download Error!\nThe webpage was not found."}));
+    EXPECT_EQ(prompter.shown,
+              QStringList({"The attempt to connect to the server failed.",
+                           "The attempt to connect to the server failed.",
+                           "The server " + site() + " could not be reached.\nNothing was changed."}));
     expectUnchanged();
 }
 
@@ -472,6 +465,7 @@ TEST_F(LyngSatDownloadTest, CancelOnTheProgressDialogEndsTheDownloadAndChangesNo
     QWidget* dialogParent = nullptr;
     Qt::WindowModality modality = Qt::NonModal;
     QString label;
+    QString statusBar, dialogProgress;
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         auto* dialog = frame->findChild<QProgressDialog*>();
         if (dialog == nullptr || !dialog->isVisible())
@@ -480,6 +474,8 @@ TEST_F(LyngSatDownloadTest, CancelOnTheProgressDialogEndsTheDownloadAndChangesNo
         dialogParent = dialog->parentWidget();
         modality = dialog->windowModality();
         label = dialog->labelText();
+        statusBar = progressState();
+        dialogProgress = QStringLiteral("%1/%2").arg(dialog->value()).arg(dialog->maximum());
         QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
     });
     poll.start(20);
@@ -491,13 +487,17 @@ TEST_F(LyngSatDownloadTest, CancelOnTheProgressDialogEndsTheDownloadAndChangesNo
     EXPECT_EQ(modality, Qt::WindowModal);
     EXPECT_TRUE(label.startsWith("Downloading " + server.address() + "/Net1.html\n")) << label.toStdString();
     EXPECT_TRUE(label.endsWith(" received")) << label.toStdString();
+    // The status bar shows the bytes as the dialog does, not the update's steps.
+    EXPECT_EQ(statusBar, "Downloading Net1.html: " + label.section('\n', 1) + "|" + dialogProgress);
+    EXPECT_TRUE(dialogProgress.endsWith(QStringLiteral("/%1").arg(netOnePage().size())))
+        << dialogProgress.toStdString();
     EXPECT_EQ(prompter.shown, QStringList({"The download was cancelled.\nNothing was changed."}));
     EXPECT_EQ(prompter.icons, QList<PromptIcon>({PromptIcon::Information}));
     EXPECT_EQ(frame->findChild<QProgressDialog*>(), nullptr);
     expectUnchanged();
 }
 
-// The program's fetcher with a one-second deadline and pages of up to 4 KiB.
+// The program's fetcher with a one-second deadline, a stall limit of half a second and pages of up to 4 KiB.
 class LyngSatLimitedDownloadTest : public LyngSatDownloadTest {
 protected:
     void SetUp() override
@@ -507,29 +507,37 @@ protected:
     }
     HttpFetcher* fetcher() override { return &limited; }
 
-    QtHttpFetcher limited{{5000, 5000, 1000, 4096}};
+    QtHttpFetcher limited{{5000, 500, 1000, 4096}};
 };
 
 TEST_F(LyngSatLimitedDownloadTest, DownloadThatEndsBadlySaysWhyAndChangesNothing)
 {
     const QByteArray page = QByteArray::fromStdString(netOnePage());
-    server.setSlowPage("/slow.html", page, 100);
+    const QByteArray elsewhere = "http://localhost:" + QByteArray::number(server.port()) + "/";
+    server.setSlowPage("/slow.html", page, 20);
+    server.setStalledPage("/stalled.html", page.left(100), page.size());
     server.setPage("/big.html", page + QByteArray(4096, ' '));
-    server.setPage("/away.html", {}, 302,
-                   "Location: http://localhost:" + QByteArray::number(server.port()) + "/\r\n");
+    server.setPage("/away.html", {}, 302, "Location: " + elsewhere + "\r\n");
+    server.setPage("/loop.html", {}, 301, "Location: /loop.html\r\n");
     server.setPage("/error.html", page, 500);
+    server.setPage("/busy.html", page, 503);
     server.setPageWithLength("/cut.html", page.left(100), page.size());
-    const QString notFound = "File Download Error!\nThe webpage was not found.";
+    const QString unchanged = "\nNothing was changed.";
     const struct {
         const char* page;
         QString message;
     } rows[] = {
-        {"slow.html", "The server did not send the page within 1 second.\nNothing was changed."},
-        {"big.html", "The file is too large to be a LyngSat page.\nNothing was changed."},
-        {"away.html", "The server redirected the download to another site; only redirects within " +
-                          server.address() + " are followed.\nNothing was changed."},
-        {"error.html", notFound},
-        {"cut.html", notFound},
+        {"slow.html", "The server did not send the page within 1 second." + unchanged},
+        {"stalled.html", "The server sent nothing for 1 second; the download was stopped." + unchanged},
+        {"big.html", "The file is too large to be a LyngSat page." + unchanged},
+        {"away.html", "The server redirected the download to another site (" + elsewhere +
+                          "); only redirects within " + server.address() + " are followed." + unchanged},
+        {"loop.html",
+         "The server redirected the download again and again without sending the page." + unchanged},
+        {"error.html", "The server answered 500 (Internal Server Error)." + unchanged},
+        {"busy.html", "The server answered 503 (Service Unavailable)." + unchanged},
+        {"Nowhere.html", "The webpage was not found (404)." + unchanged},
+        {"cut.html", "File Download Error!\nThe webpage was not found."},
     };
     for (const auto& row : rows) {
         prompter.shown.clear();

@@ -60,7 +60,7 @@ TEST_F(QtHttpFetcherTest, DownloadWritesThePageAndReplacesAnOldFile)
     old.write("an older and much longer page that must not survive in any part");
     old.close();
     QtHttpFetcher fetcher;
-    ASSERT_EQ(fetcher.download(url("/europe/Astra.html"), file("Astra.html")), DownloadResult::Ok);
+    ASSERT_EQ(fetcher.download(url("/europe/Astra.html"), file("Astra.html"), {}).result, DownloadResult::Ok);
     EXPECT_EQ(contents(file("Astra.html")), body);
     EXPECT_EQ(server.requestedPaths, QList<QByteArray>({"/europe/Astra.html"}));
 }
@@ -68,11 +68,13 @@ TEST_F(QtHttpFetcherTest, DownloadWritesThePageAndReplacesAnOldFile)
 TEST_F(QtHttpFetcherTest, FailuresSayWhatEndedTheDownloadAndLeaveNoFile)
 {
     server.setPage("/gone.html", "<html>gone</html>", 410);
-    server.setPage("/error.html", "<html>error</html>", 500);
+    server.setPage("/error.html", "<html>error</html>", 503);
     server.setPageWithLength("/cut.html", "<html>the first part", 400);
+    server.setStalledPage("/stalled.html", "<html>the first part", 400);
     server.setPage("/big.html", QByteArray(4096, 'x'));
     server.setPageWithLength("/unannounced.html", QByteArray(4096, 'x'), -1);
-    server.setSlowPage("/slow.html", QByteArray(100, 'x'), 50);
+    server.setSlowPage("/slow.html", QByteArray(100, 'x'), 20);
+    server.setPage("/loop.html", {}, 302, "Location: /loop.html\r\n");
     server.setPage("/ok.html", "ok");
     const std::string closed =
         "http://127.0.0.1:" + std::to_string(LocalHttpServer::closedPort()) + "/a.html";
@@ -80,21 +82,30 @@ TEST_F(QtHttpFetcherTest, FailuresSayWhatEndedTheDownloadAndLeaveNoFile)
         std::string url;
         const char* name;
         DownloadResult result;
+        int status = 0;
+        std::string reason = {};
     } rows[] = {
-        {url("/missing.html"), "missing.html", DownloadResult::Failed}, // 404
-        {url("/gone.html"), "gone.html", DownloadResult::Failed},
-        {url("/error.html"), "error.html", DownloadResult::Failed},
+        {url("/missing.html"), "missing.html", DownloadResult::HttpStatus, 404, "Not Found"},
+        {url("/gone.html"), "gone.html", DownloadResult::HttpStatus, 410, "Gone"},
+        {url("/error.html"), "error.html", DownloadResult::HttpStatus, 503, "Service Unavailable"},
         {url("/cut.html"), "cut.html", DownloadResult::Failed}, // the connection closed mid-body
+        {url("/stalled.html"), "stalled.html", DownloadResult::Stalled},
         {url("/big.html"), "big.html", DownloadResult::TooLarge},
         {url("/unannounced.html"), "unannounced.html", DownloadResult::TooLarge},
-        {url("/slow.html"), "slow.html", DownloadResult::TimedOut},
-        {closed, "a.html", DownloadResult::Failed},
+        {url("/slow.html"), "slow.html", DownloadResult::TimedOut}, // bytes keep coming: no stall
+        {url("/loop.html"), "loop.html", DownloadResult::TooManyRedirects},
+        {closed, "a.html", DownloadResult::Unreachable},
         {url("/ok.html"), "nowhere/ok.html", DownloadResult::Failed}, // no folder to take the file
     };
-    QtHttpFetcher small({5000, 5000, 1000, 1024});
+    QtHttpFetcher small({5000, 500, 1000, 1024});
     EXPECT_EQ(small.deadlineSeconds(), 1);
-    for (const auto& row : rows)
-        EXPECT_EQ(small.download(row.url, file(row.name)), row.result) << row.url;
+    EXPECT_EQ(small.stallSeconds(), 1);
+    for (const auto& row : rows) {
+        const DownloadOutcome outcome = small.download(row.url, file(row.name), {});
+        EXPECT_EQ(outcome.result, row.result) << row.url;
+        EXPECT_EQ(outcome.httpStatus, row.status) << row.url;
+        EXPECT_EQ(outcome.reason, row.reason) << row.url;
+    }
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
@@ -104,24 +115,43 @@ TEST_F(QtHttpFetcherTest, RedirectsAreFollowedOnlyToTheSameSchemeHostAndPort)
     ASSERT_TRUE(other.isListening());
     const QByteArray port = QByteArray::number(server.port());
     server.setPage("/new.html", "moved here");
+    server.setPage("/hop.html", {}, 307, "Location: /new.html\r\n");
     server.setPage("/elsewhere.html", {}, 302, "Location: http://localhost:" + port + "/new.html\r\n");
     const struct {
         QByteArray location;
         DownloadResult result;
         QList<QByteArray> requested;
+        QByteArray refusedTarget = {};
     } rows[] = {
         {server.address().toLatin1() + "/new.html", DownloadResult::Ok, {"/old.html", "/new.html"}},
         {"/new.html", DownloadResult::Ok, {"/old.html", "/new.html"}},
-        {"/elsewhere.html", DownloadResult::RedirectRefused, {"/old.html", "/elsewhere.html"}},
-        {"http://localhost:" + port + "/new.html", DownloadResult::RedirectRefused, {"/old.html"}},
-        {"https://127.0.0.1:" + port + "/new.html", DownloadResult::RedirectRefused, {"/old.html"}},
-        {other.address().toLatin1() + "/new.html", DownloadResult::RedirectRefused, {"/old.html"}},
+        {"/hop.html", DownloadResult::Ok, {"/old.html", "/hop.html", "/new.html"}},
+        {"/elsewhere.html",
+         DownloadResult::RedirectRefused,
+         {"/old.html", "/elsewhere.html"},
+         "http://localhost:" + port + "/new.html"},
+        {"http://localhost:" + port + "/new.html",
+         DownloadResult::RedirectRefused,
+         {"/old.html"},
+         "http://localhost:" + port + "/new.html"},
+        {"https://127.0.0.1:" + port + "/new.html",
+         DownloadResult::RedirectRefused,
+         {"/old.html"},
+         "https://127.0.0.1:" + port + "/new.html"},
+        {other.address().toLatin1() + "/new.html",
+         DownloadResult::RedirectRefused,
+         {"/old.html"},
+         other.address().toLatin1() + "/new.html"},
     };
     QtHttpFetcher fetcher;
     for (const auto& row : rows) {
         server.setPage("/old.html", {}, 301, "Location: " + row.location + "\r\n");
         server.requestedPaths.clear();
-        EXPECT_EQ(fetcher.download(url("/old.html"), file("page.html")), row.result) << row.location.data();
+        const DownloadOutcome outcome = fetcher.download(url("/old.html"), file("page.html"), {});
+        EXPECT_EQ(outcome.result, row.result) << row.location.data();
+        // A refused redirect names where it pointed.
+        EXPECT_EQ(QByteArray::fromStdString(outcome.redirectTarget), row.refusedTarget)
+            << row.location.data();
         EXPECT_EQ(server.requestedPaths, row.requested) << row.location.data();
         EXPECT_EQ(contents(file("page.html")), row.result == DownloadResult::Ok ? "moved here" : "<missing>");
         QFile::remove(dir.filePath("page.html"));
@@ -135,6 +165,6 @@ TEST_F(QtHttpFetcherTest, AddressWithoutSchemeIsTakenAsHttp)
     const std::string bare = "127.0.0.1:" + std::to_string(server.port()) + "/a.html";
     QtHttpFetcher fetcher;
     EXPECT_TRUE(fetcher.isConnected(bare));
-    ASSERT_EQ(fetcher.download(bare, file("a.html")), DownloadResult::Ok);
+    ASSERT_EQ(fetcher.download(bare, file("a.html"), {}).result, DownloadResult::Ok);
     EXPECT_EQ(contents(file("a.html")), "plain");
 }
