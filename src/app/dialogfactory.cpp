@@ -6,7 +6,6 @@
 
 #include "panels/aboutdlg.h"
 #include "panels/dlglyngsat.h"
-#include "panels/dlgnotices.h"
 #include "panels/dlgreview.h"
 #include "panels/dlgselectmodel.h"
 
@@ -43,12 +42,6 @@ std::optional<LyngSatRequest> QtDialogFactory::askLyngSatUpdate(QWidget* parent,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.request();
-}
-
-void QtDialogFactory::showNotices(QWidget* parent, const QStringList& notices)
-{
-    CDlgNotices dialog(notices, parent);
-    dialog.exec();
 }
 
 std::optional<ChangeSelection> QtDialogFactory::reviewChanges(QWidget* parent, const ImportReview& review)

@@ -45,8 +45,6 @@ public:
     // The page and options of a LyngSat update, or none when the dialog was cancelled.
     virtual std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                            const LyngSatDialogValues& values) = 0;
-    // The notices of one import, together, once it has ended.
-    virtual void showNotices(QWidget* parent, const QStringList& notices) = 0;
     // The review of a bulk command's changes: the ticked ones when the user chose Apply, else none.
     virtual std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) = 0;
     // The print dialog: none when cancelled, else the choice, with the printer set up as chosen.
@@ -67,7 +65,6 @@ public:
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
-    void showNotices(QWidget* parent, const QStringList& notices) override;
     std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) override;
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -51,6 +53,20 @@ const QList<std::pair<QString, int>>& filterEntries()
         {CDlgReview::tr("Network"), static_cast<int>(ReviewRow::Kind::Network)},
     };
     return entries;
+}
+
+// Each column as wide as its widest text: measured by the font, which is much quicker than asking every
+// item for its size hint.
+void fitColumns(QTreeWidget* table, const QList<QTreeWidgetItem*>& items)
+{
+    const QFontMetrics metrics = table->fontMetrics();
+    const int tickBox = table->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        int width = metrics.horizontalAdvance(table->headerItem()->text(column));
+        for (const QTreeWidgetItem* item : items)
+            width = std::max(width, metrics.horizontalAdvance(item->text(column)));
+        table->setColumnWidth(column, width + 16 + (column == kKindColumn ? tickBox : 0));
+    }
 }
 
 } // namespace
@@ -127,8 +143,7 @@ QTreeWidget* CDlgReview::buildTable()
         items << item;
     }
     table->addTopLevelItems(items);
-    for (int column = 0; column < table->columnCount(); ++column)
-        table->resizeColumnToContents(column);
+    fitColumns(table, items);
     if (!items.isEmpty())
         table->setCurrentItem(items.front());
     return table;

@@ -79,7 +79,6 @@ public:
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
-    void showNotices(QWidget*, const QStringList& notices) override { noticesShown << notices; }
     // Records the review and answers it on the real dialog: a scripted play acts on the shown dialog and
     // ends it with Apply or Cancel; else Apply with the rows as the dialog ticks them, unless a Cancel was
     // scripted.
@@ -95,7 +94,6 @@ public:
     QList<DateDialogValues> datesShown;
     QList<LyngSatDialogValues> lyngSatDialogs; // what each LyngSat dialog was opened with
     std::function<void()> whileLyngSatDialogOpen;
-    QList<QStringList> noticesShown; // the notices of each import that had any
     QList<ImportReview> reviewsShown;
     QList<bool> selectionOffered; // whether each print dialog offered "Selected network only"
 

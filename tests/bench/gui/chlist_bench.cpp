@@ -134,7 +134,6 @@ public:
     {
         return std::nullopt;
     }
-    void showNotices(QWidget*, const QStringList&) override {}
     std::optional<ChangeSelection> reviewChanges(QWidget*, const ImportReview&) override
     {
         return std::nullopt;
