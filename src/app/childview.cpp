@@ -542,6 +542,13 @@ void CChildView::MoveItem(QTreeWidgetItem* a, QTreeWidgetItem* b)
 {
     if (a == nullptr || b == nullptr || a->parent() != b->parent())
         return;
+    // Pending edits are settled while the items they belong to still exist: the rebuild below replaces
+    // every item, and Cancel must stop the move before anything has moved.
+    if (ApplyEdits(1) == 1)
+        return;
+    // Edits answered No are dropped: the page shows its record again, so the rebuild asks nothing.
+    if (currentItem_ != nullptr)
+        showItem(currentItem_);
     // Records keep their identity through a move; their new items are found through treeItem.
     QTreeWidgetItem* movedItem = nullptr;
     switch (CKVXTree::levelOf(a)) {

@@ -41,6 +41,12 @@ std::optional<ScriptedPrompter::Step> ScriptedPrompter::take(std::initializer_li
 {
     if (whilePrompting)
         whilePrompting();
+    if (steps_.empty() && improvise) {
+        const Kind kind = *kinds.begin();
+        if (kind == Kind::Question)
+            return Step{kind, improvise()};
+        return Step{kind == Kind::Message ? kind : Kind::CancelFile};
+    }
     if (steps_.empty()) {
         ADD_FAILURE() << "unexpected prompt, the script has run out: " << what.toStdString();
         return std::nullopt;

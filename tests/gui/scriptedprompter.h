@@ -30,6 +30,9 @@ public:
 
     // Called at the start of every prompt, to look at the window while it is open.
     std::function<void()> whilePrompting;
+    // When set, prompts the script does not cover are answered instead of failing: questions by its
+    // answer, messages acknowledged, file dialogs cancelled.
+    std::function<PromptAnswer()> improvise;
     // Every question and message text shown, in order, with its icon.
     QStringList shown;
     QList<PromptIcon> icons;
