@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/dialogfactory.h"
+#include "db/applychanges.h"
 #include "db/databasediff.h"
 #include "platform/nameencoding.h"
 #include "ui/prompter.h"
@@ -97,8 +98,9 @@ ImportReview reviewOf(const ChangeSet& changes, const NameEncoding& encoding)
     return review;
 }
 
-std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, const ChangeSet& changes,
-                                             const QString& title, const QString& noChangeText)
+std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, const ChannelDatabase& db,
+                                             const ChangeSet& changes, const QString& title,
+                                             const QString& noChangeText)
 {
     if (changes.empty()) {
         questions.prompter.showMessage(noChangeText, PromptIcon::Information);
@@ -106,7 +108,17 @@ std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, c
     }
     ImportReview review = reviewOf(changes, questions.encoding);
     review.title = title;
-    return questions.dialogs.reviewChanges(questions.window, review);
+    review.fits = [&db, &changes](const ChangeSelection& selection) {
+        return checkChangesFit(db, changes, selection) == StatusOk;
+    };
+    std::optional<ChangeSelection> selection = questions.dialogs.reviewChanges(questions.window, review);
+    // A dialog that answers without the check (or a selection made before it ran) is checked once more.
+    if (selection && !review.fits(*selection)) {
+        questions.prompter.showMessage(QString::fromStdString(statusMessage(StatusTooLarge)),
+                                       PromptIcon::Stop);
+        return std::nullopt;
+    }
+    return selection;
 }
 
 } // namespace kvx

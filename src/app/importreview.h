@@ -14,6 +14,7 @@ namespace kvx {
 class DialogFactory;
 class NameEncoding;
 class Prompter;
+struct ChannelDatabase;
 
 // The review of a change set: one row per change, network changes first, then removals, updates,
 // additions and the sort.
@@ -29,7 +30,9 @@ struct ImportQuestions {
 
 // Shows the changes and asks which to apply. A set of nothing is told with `noChangeText` instead. The
 // ticked changes when the user chose Apply, else none.
-std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, const ChangeSet& changes,
-                                             const QString& title, const QString& noChangeText);
+// Apply is offered only for selections whose result still fits a KVX file.
+std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, const ChannelDatabase& db,
+                                             const ChangeSet& changes, const QString& title,
+                                             const QString& noChangeText);
 
 } // namespace kvx

@@ -69,10 +69,12 @@ int ImportSatcodx(const ImportQuestions& questions, ChannelDatabase& db, NetInfo
                              PromptIcon::Warning);
         return StatusCanceled;
     }
-    if (plan.result.listFull)
+    // A full list that also makes the file too large is told by the review alone.
+    if (plan.result.listFull &&
+        checkChangesFit(db, plan.changes, plan.changes.defaultSelection()) == StatusOk)
         prompter.showMessage(QString::fromUtf8(kTransponderListFullMessage), PromptIcon::Warning);
     const std::optional<ChangeSelection> selection = reviewChanges(
-        questions, plan.changes, QObject::tr("Import SATCODX"),
+        questions, db, plan.changes, QObject::tr("Import SATCODX"),
         QObject::tr("The network already holds every transponder of the file; nothing was changed"));
     if (!selection)
         return StatusCanceled;

@@ -256,11 +256,13 @@ bool LyngSatUpdater::mergeCells(const std::string& cellPath, ChannelDatabase& db
                                       PromptIcon::Warning);
         return false;
     }
-    if (plan.result.listFull)
+    // A full list that also makes the file too large is told by the review alone.
+    if (plan.result.listFull &&
+        checkChangesFit(db, plan.changes, plan.changes.defaultSelection()) == StatusOk)
         context_.prompter.showMessage(QString::fromUtf8(kTransponderListFullMessage), PromptIcon::Warning);
     const ImportQuestions questions{context_.prompter, context_.dialogs, context_.window, context_.encoding};
     const std::optional<ChangeSelection> selection =
-        reviewChanges(questions, plan.changes, QObject::tr("Update from LyngSat"),
+        reviewChanges(questions, db, plan.changes, QObject::tr("Update from LyngSat"),
                       QObject::tr("The network already matches the page; nothing was changed"));
     // What was reviewed is what is applied, on the database itself, so that every record the window
     // points at stays where it is.

@@ -118,10 +118,17 @@ std::optional<int> leaveOutSkipped(const ImportTarget& target, const ChangeSet& 
 
 // Ends an import planned on the database as read: applies the selected changes to a copy; a dry run
 // prints the summary with the changes and the comparison; a real run saves the copy unless it equals
-// the file as read, then prints the summary. Returns `exit` once done.
+// the file as read, then prints the summary. A result too large for a KVX file fails both alike, after
+// the dry run's summary. Returns `exit` once done.
 int finishImport(const ImportTarget& target, const ChannelDatabase& before, const ChangeSet& changes,
-                 const ChangeSelection& selection, nlohmann::ordered_json summary, int exit = ExitOk)
+                 const ChangeSelection& selection, bool fits, nlohmann::ordered_json summary,
+                 int exit = ExitOk)
 {
+    const auto tooLarge = [&target] {
+        return report(target.databasePath, statusMessage(StatusTooLarge), StatusTooLarge);
+    };
+    if (!fits && !target.dryRun)
+        return tooLarge();
     ChannelDatabase after = before;
     if (const Status status = applyChanges(after, changes, selection); status != StatusOk)
         return report(target.databasePath, statusMessage(status), status);
@@ -138,7 +145,18 @@ int finishImport(const ImportTarget& target, const ChannelDatabase& before, cons
             return failOutput(target.databasePath, status);
     }
     std::cout << summary.dump() << '\n';
-    return exit;
+    return fits ? exit : tooLarge();
+}
+
+// Whether the result fits a KVX file; the list-full notice is only given for a result that does, as
+// the failure to save then says all there is to say.
+bool reportFit(const std::string& inputPath, const ChannelDatabase& db, const ChangeSet& changes,
+               const ChangeSelection& selection, bool listFull)
+{
+    const bool fits = checkChangesFit(db, changes, selection) == StatusOk;
+    if (listFull && fits)
+        report(inputName(inputPath), kTransponderListFullMessage, ExitPartial);
+    return fits;
 }
 
 struct SdxArguments : ImportTarget {
@@ -161,13 +179,12 @@ int runImportSdx(const SdxArguments& args)
         report(sdxName, std::string(kNoSatcodxTransponderMessage), ExitOk);
         plan.changes = {};
     }
-    if (plan.result.listFull)
-        report(sdxName, kTransponderListFullMessage, ExitPartial);
     ChangeSelection selection = plan.changes.allSelected();
     if (const auto exit = leaveOutSkipped(args, plan.changes, selection))
         return *exit;
+    const bool fits = reportFit(args.sdxPath, db, plan.changes, selection, plan.result.listFull);
     const ChangeCounts counts = plan.changes.countsOf(selection);
-    return finishImport(args, db, plan.changes, selection,
+    return finishImport(args, db, plan.changes, selection, fits,
                         {{"added", counts.added}, {"network", counts.network > 0}},
                         plan.result.listFull ? ExitPartial : ExitOk);
 }
@@ -209,16 +226,15 @@ int runLyngSatMerge(const LyngSatArguments& args)
     std::vector<std::string> notices;
     if (plan.result.rows == 0)
         notices.push_back(noTransponderFoundMessage(plan.result.excluded));
-    if (plan.result.listFull) {
-        notices.emplace_back(kTransponderListFullMessage);
-        report(inputName(args.pagePath), kTransponderListFullMessage, ExitPartial);
-    }
     ChangeSelection selection =
         args.includeRepeats ? plan.changes.allSelected() : plan.changes.defaultSelection();
     if (const auto exit = leaveOutSkipped(args, plan.changes, selection))
         return *exit;
+    const bool fits = reportFit(args.pagePath, db, plan.changes, selection, plan.result.listFull);
+    if (plan.result.listFull && fits)
+        notices.emplace_back(kTransponderListFullMessage);
     const ChangeCounts counts = plan.changes.countsOf(selection);
-    return finishImport(args, db, plan.changes, selection,
+    return finishImport(args, db, plan.changes, selection, fits,
                         {{"rows", plan.result.rows},
                          {"added", counts.added},
                          {"updated", counts.updated},

@@ -4,6 +4,8 @@
 
 #include "db/channeldatabase.h"
 #include "db/editops.h"
+#include "db/kvximage.h"
+#include "platform/clock.h"
 
 namespace kvx {
 
@@ -41,23 +43,52 @@ bool resolveTargets(const ChannelDatabase& db, const ChangeSet& changes, const C
     return true;
 }
 
-// Removals that follow one another go in one pass over the lists.
-class PendingRemovals {
+// Removals that follow one another go in one pass over the lists, and so do additions to a network.
+class PendingEdits {
 public:
-    explicit PendingRemovals(ChannelDatabase& db)
+    explicit PendingEdits(ChannelDatabase& db)
             : db_(db)
     {}
-    void add(const TpInfo* tp) { doomed_.push_back(tp); }
+    void remove(const TpInfo* tp)
+    {
+        flushAdditions();
+        doomed_.push_back(tp);
+    }
+    void add(const Change& change)
+    {
+        flushRemovals();
+        if (!added_.empty() && addedTo_ != change.network)
+            flushAdditions();
+        addedTo_ = change.network;
+        auto tp = std::make_unique<TpInfo>(change.after);
+        tp->netIndex = change.network;
+        tp->treeItem = nullptr;
+        added_.push_back(std::move(tp));
+    }
     void flush()
+    {
+        flushRemovals();
+        flushAdditions();
+    }
+
+private:
+    void flushRemovals()
     {
         if (!doomed_.empty())
             deleteTransponders(db_, doomed_);
         doomed_.clear();
     }
+    void flushAdditions()
+    {
+        if (!added_.empty())
+            appendTransponders(db_, addedTo_, std::move(added_));
+        added_.clear();
+    }
 
-private:
     ChannelDatabase& db_;
     std::vector<const TpInfo*> doomed_;
+    std::vector<std::unique_ptr<TpInfo>> added_;
+    uint8_t addedTo_ = 0;
 };
 
 void updateTransponder(TpInfo& tp, const TpInfo& after)
@@ -69,14 +100,6 @@ void updateTransponder(TpInfo& tp, const TpInfo& after)
     tp.treeItem = item;
 }
 
-void addTransponder(ChannelDatabase& db, const Change& change)
-{
-    auto tp = std::make_unique<TpInfo>(change.after);
-    tp->netIndex = change.network;
-    tp->treeItem = nullptr;
-    insertTransponder(db, std::move(tp), endOfNetworkTransponders(db, change.network));
-}
-
 } // namespace
 
 Status applyChanges(ChannelDatabase& db, const ChangeSet& changes, const ChangeSelection& selection)
@@ -84,29 +107,39 @@ Status applyChanges(ChannelDatabase& db, const ChangeSet& changes, const ChangeS
     std::vector<TpInfo*> targets;
     if (!resolveTargets(db, changes, selection, targets))
         return StatusChangesOutdated;
-    PendingRemovals removals(db);
+    PendingEdits pending(db);
     for (std::size_t k = 0; k < changes.size(); ++k) {
         if (!isSelected(selection, k))
             continue;
         const Change& change = changes[k];
-        if (change.kind == ChangeKind::Remove) {
-            removals.add(targets[k]);
-            continue;
+        switch (change.kind) {
+        case ChangeKind::Remove: pending.remove(targets[k]); continue;
+        case ChangeKind::Add: pending.add(change); continue;
+        default: break;
         }
-        removals.flush();
+        pending.flush();
         switch (change.kind) {
         case ChangeKind::Update: updateTransponder(*targets[k], change.after); break;
-        case ChangeKind::Add: addTransponder(db, change); break;
         case ChangeKind::Network:
             db.networks[change.network].name = change.networkAfter.name;
             db.networks[change.network].degree = change.networkAfter.degree;
             break;
         case ChangeKind::Sort: sortTranspondersByFrequency(db, change.network); break;
-        case ChangeKind::Remove: break;
+        default: break;
         }
     }
-    removals.flush();
+    pending.flush();
     return StatusOk;
+}
+
+Status checkChangesFit(const ChannelDatabase& db, const ChangeSet& changes, const ChangeSelection& selection)
+{
+    ChannelDatabase result = db;
+    if (const Status status = applyChanges(result, changes, selection); status != StatusOk)
+        return status;
+    result.keepStamp = true; // the stamp's form does not change the size
+    std::vector<uint8_t> buffer(KVX_IMAGE_BUFFER_SIZE);
+    return WriteImage(result, buffer, SystemClock::instance()).status;
 }
 
 } // namespace kvx

@@ -13,4 +13,8 @@ struct ChannelDatabase;
 // changed and StatusChangesOutdated is returned. Additions beyond a full transponder list are dropped.
 Status applyChanges(ChannelDatabase& db, const ChangeSet& changes, const ChangeSelection& selection);
 
+// Whether the database with the selected changes applied still fits a KVX file (StatusOk), or would be
+// refused when saved (StatusTooLarge). The database itself is not changed.
+Status checkChangesFit(const ChannelDatabase& db, const ChangeSet& changes, const ChangeSelection& selection);
+
 } // namespace kvx

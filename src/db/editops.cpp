@@ -231,6 +231,22 @@ uint16_t insertTransponder(ChannelDatabase& db, std::unique_ptr<TpInfo> tp, uint
     return static_cast<uint16_t>(at);
 }
 
+std::size_t appendTransponders(ChannelDatabase& db, uint8_t slot, std::vector<std::unique_ptr<TpInfo>> tps)
+{
+    const std::size_t room = kMaxRecords - std::min<std::size_t>(kMaxRecords, db.transponders.size());
+    if (tps.size() > room)
+        tps.resize(room);
+    const std::size_t count = tps.size();
+    if (count == 0)
+        return 0;
+    const uint16_t at = endOfNetworkTransponders(db, slot);
+    db.transponders.insertAll(at, std::move(tps));
+    for (ProgInfo& prog : db.programs)
+        if (prog.tpIndex >= at)
+            prog.tpIndex = static_cast<uint16_t>(prog.tpIndex + count);
+    return count;
+}
+
 TpInfo* addTransponder(ChannelDatabase& db, uint8_t slot, uint16_t position)
 {
     if (db.transponders.size() >= kMaxRecords)

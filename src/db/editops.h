@@ -31,6 +31,9 @@ TpInfo* addTransponder(ChannelDatabase& db, uint8_t slot, uint16_t position);
 // Inserts a built transponder (the imports' way); returns its position, or NO_POSITION when the list is
 // full (the transponder is then dropped).
 uint16_t insertTransponder(ChannelDatabase& db, std::unique_ptr<TpInfo> tp, uint16_t position);
+// Inserts built transponders of one network together at the end of its run, in their order, renumbering
+// the programs once; as many as the list has room for. Returns how many were inserted.
+std::size_t appendTransponders(ChannelDatabase& db, uint8_t slot, std::vector<std::unique_ptr<TpInfo>> tps);
 // A new program of transponder `tpIndex` at `position`, appended for NO_POSITION.
 ProgInfo* addProgram(ChannelDatabase& db, uint16_t tpIndex, uint16_t position);
 

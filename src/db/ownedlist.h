@@ -49,6 +49,12 @@ public:
         auto it = items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(pos), std::move(record));
         return **it;
     }
+    // Inserts the records at pos, in their order, with one shift of the records behind.
+    void insertAll(std::size_t pos, std::vector<std::unique_ptr<T>> records)
+    {
+        items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(pos),
+                      std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
+    }
     // Removes and deletes the record at pos.
     void removeAt(std::size_t pos) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(pos)); }
     std::unique_ptr<T> takeAt(std::size_t pos)

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -92,6 +93,15 @@ CDlgReview::CDlgReview(const ImportReview& review, QWidget* parent)
     filterLabel->setBuddy(filter_);
     table_ = buildTable();
     table_->installEventFilter(this);
+    tooLarge_ = new QLabel(tr("With these changes the database would be too large for a KVX file; leave some "
+                              "of them out to apply the rest."),
+                           this);
+    tooLarge_->setObjectName(QStringLiteral("tooLarge"));
+    tooLarge_->setWordWrap(true);
+    tooLarge_->setStyleSheet(QStringLiteral("color: #b00000"));
+    fitCheck_.setSingleShot(true);
+    fitCheck_.setInterval(0);
+    connect(&fitCheck_, &QTimer::timeout, this, &CDlgReview::checkFit);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
     apply_ = buttons->button(QDialogButtonBox::Apply);
@@ -110,8 +120,9 @@ CDlgReview::CDlgReview(const ImportReview& review, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(table_, 1);
+    layout->addWidget(tooLarge_);
     layout->addWidget(buttons);
-    updateCounts();
+    checkFit();
 
     const int rowHeight = table_->fontMetrics().height() + 8;
     QSize wanted(920, rowHeight * (kVisibleRows + 1) + 120);
@@ -210,7 +221,18 @@ void CDlgReview::updateCounts()
 {
     counts_->setText(countsText());
     const ChangeSelection selected = selection();
-    apply_->setEnabled(std::find(selected.begin(), selected.end(), true) != selected.end());
+    apply_->setEnabled(fits_ && std::find(selected.begin(), selected.end(), true) != selected.end());
+    fitCheck_.start();
+}
+
+void CDlgReview::checkFit()
+{
+    fits_ = !review_.fits || review_.fits(selection());
+    tooLarge_->setVisible(!fits_);
+    fitCheck_.blockSignals(true); // updateCounts would start the check again
+    updateCounts();
+    fitCheck_.stop();
+    fitCheck_.blockSignals(false);
 }
 
 void CDlgReview::applyFilter()
@@ -244,9 +266,15 @@ void CDlgReview::toggleSelectedRows()
     QList<QTreeWidgetItem*> rows = table_->selectedItems();
     if (!rows.contains(current))
         rows << current;
-    for (QTreeWidgetItem* row : rows)
-        if (!row->isHidden())
-            row->setCheckState(kKindColumn, state);
+    {
+        // One count for the whole block, not one per row.
+        const QSignalBlocker quiet(table_);
+        for (QTreeWidgetItem* row : rows)
+            if (!row->isHidden())
+                row->setCheckState(kKindColumn, state);
+    }
+    table_->viewport()->update();
+    updateCounts();
 }
 
 void CDlgReview::done(int result)

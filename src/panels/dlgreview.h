@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <QTimer>
 
 #include "db/changeset.h"
 
@@ -32,6 +35,8 @@ struct ImportReview {
     QString title;
     QList<ReviewRow> rows;
     std::size_t changeCount = 0; // of the set the rows come from
+    // Whether the database with these changes still fits a file; none takes every selection.
+    std::function<bool(const ChangeSelection&)> fits;
 
     // The counts of the rows ticked as the dialog opens.
     QString countsText() const;
@@ -61,6 +66,7 @@ protected:
 
 private:
     void toggleSelectedRows();
+    void checkFit();
     void updateCounts();
     void applyFilter();
     QTreeWidget* buildTable();
@@ -70,6 +76,9 @@ private:
     QComboBox* filter_ = nullptr;
     QTreeWidget* table_ = nullptr;
     QPushButton* apply_ = nullptr;
+    QLabel* tooLarge_ = nullptr;
+    QTimer fitCheck_; // one check for a burst of tick changes
+    bool fits_ = true;
 };
 
 } // namespace kvx

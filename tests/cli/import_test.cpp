@@ -363,3 +363,39 @@ TEST(KvxtoolDiff, ExitStatusJsonAndText)
     result = test::runKvxtool("diff '" + file + "' '" + dir.file("missing.kvx") + "'");
     EXPECT_EQ(result.exitCode, 6);
 }
+
+TEST(KvxtoolImportSdx, AResultTooLargeForAFileFailsTheDryRunAndTheRealRunAlike)
+{
+    test::TempDir dir;
+    ChannelDatabase large = test::makeLargeDatabase();
+    const auto image = test::imageOf(large);
+    const std::string file = dir.file("large.kvx");
+    test::writeFile(file, image.data(), image.size());
+    std::string sdx;
+    for (int k = 0; k < 6000; ++k)
+        sdx += test::sdxLine({.frequency = "0" + std::to_string(10700 + k % 2000),
+                              .polarisation = std::to_string(k / 2000)}) +
+               "\n";
+    const std::string sdxPath = writeText(dir, "huge.sdx", sdx);
+    const std::string before = readText(file);
+    for (const char* options : {" --dry-run", ""}) {
+        SCOPED_TRACE(options);
+        const auto result =
+            test::runKvxtool("import-sdx '" + file + "' --network 1 '" + sdxPath + "'" + options);
+        // The dry run still shows what it would have done.
+        EXPECT_EQ(result.exitCode, 13);
+        EXPECT_EQ(result.out.empty(), std::string(options).empty());
+        EXPECT_NE(result.err.find("large.kvx: The database is too large for a KVX file"), std::string::npos)
+            << result.err.substr(0, 200);
+        EXPECT_EQ(result.err.find("transponder list is full"), std::string::npos);
+        EXPECT_EQ(readText(file), before);
+    }
+    // Leaving changes out makes it fit.
+    std::string skip = "1";
+    for (int id = 2; id <= 5990; ++id)
+        skip += "," + std::to_string(id);
+    const auto fits =
+        test::runKvxtool("import-sdx '" + file + "' --network 1 '" + sdxPath + "' --skip " + skip);
+    ASSERT_EQ(fits.exitCode, 0) << fits.err;
+    EXPECT_EQ(json::parse(fits.out)["added"], 10);
+}

@@ -9,6 +9,7 @@
 #include "import/satcodximport.h"
 #include "importdatabase.h"
 #include "support/importfixtures.h"
+#include "support/sampledatabase.h"
 
 using namespace kvx;
 using test::dvbsRow;
@@ -154,4 +155,23 @@ TEST(ChangeSet, NoTransponderMessageSaysWhichOptionsLeftRowsOut)
               "No transponders were found on the page.\n3 rows were left out by the options: 2 DVB-S2 rows "
               "(\"Include DVB-S2\" is off), 1 row outside the chosen band.");
     EXPECT_EQ(noTransponderFoundMessage({}), "No transponders were found on the page");
+}
+
+TEST(ChangeSet, ASelectionWhoseResultIsTooLargeForAFileIsToldBeforeApplying)
+{
+    const ChannelDatabase db = test::makeLargeDatabase();
+    std::string text;
+    for (int k = 0; k < 6000; ++k) {
+        test::SdxFields fields;
+        fields.frequency = "0" + std::to_string(10700 + k % 2000);
+        fields.polarisation = std::to_string(k / 2000);
+        text += test::sdxLine(fields) + "\n";
+    }
+    test::RecordingProgress progress;
+    const SatcodxPlan plan = planSatcodxImport(db, 1, text, progress);
+    ASSERT_EQ(plan.result.added, 6000);
+    EXPECT_EQ(checkChangesFit(db, plan.changes, plan.changes.allSelected()), StatusTooLarge);
+    ChangeSelection few(plan.changes.size(), false);
+    few[0] = true;
+    EXPECT_EQ(checkChangesFit(db, plan.changes, few), StatusOk);
 }

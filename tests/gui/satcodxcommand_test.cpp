@@ -5,13 +5,18 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
+#include <QTreeWidget>
 
 #include "app/progressbar.h"
 #include "core/importdatabase.h"
 #include "framefixture.h"
 #include "panels/editbar.h"
+#include "reviewdriver.h"
 #include "support/importfixtures.h"
+#include "support/sampledatabase.h"
 #include "widgetdriver.h"
 
 using namespace kvx;
@@ -314,4 +319,36 @@ TEST_F(SatcodxCommandTest, TheWholeImportIsOneUndoStep)
     trigger(ID_EDIT_REDO);
     EXPECT_EQ(imageOf(db()), imported);
     EXPECT_TRUE(view().modified());
+}
+
+TEST_F(SatcodxCommandTest, AResultTooLargeForAFileCannotBeAppliedUntilChangesAreLeftOut)
+{
+    open(writeKvx("large.kvx", makeLargeDatabase()));
+    const std::vector<uint8_t> large = imageOf(db());
+    std::vector<std::string> lines;
+    for (int k = 0; k < 6000; ++k)
+        lines.push_back(
+            sdxLine(channel("0" + std::to_string(10700 + k % 2000), std::to_string(k / 2000), "27500")));
+    prompter.chooseFile(writeSdx("huge.sdx", lines));
+    dialogs.answerReviewWith([](CDlgReview& review) {
+        auto* table = review.findChild<QTreeWidget*>("changes");
+        auto* apply = review.findChild<QPushButton*>("apply");
+        EXPECT_TRUE(review.findChild<QLabel*>("tooLarge")->isVisible());
+        EXPECT_FALSE(apply->isEnabled());
+        // Everything left out, then one transponder taken.
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(table, Qt::Key_Space);
+        test::clickTickBox(table, table->topLevelItem(1));
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(review.findChild<QLabel*>("tooLarge")->isVisible());
+        EXPECT_EQ(review.findChild<QLabel*>("counts")->text(),
+                  "1 added, 0 updated, 0 removed; 6000 changes left out");
+        ASSERT_TRUE(apply->isEnabled());
+        QTest::mouseClick(apply, Qt::LeftButton);
+    });
+    trigger(ID_IMPORT_SATCODX);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(db().transponders.size(), 6001u);
+    EXPECT_NE(imageOf(db()), large);
 }
