@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QVBoxLayout>
@@ -156,10 +157,13 @@ void CChildView::MarkModified(const QString& step)
 
 // --- Saving and replacing the document
 
-void CChildView::reportStatus(int status)
+void CChildView::reportStatus(int status, const QString& fileName)
 {
-    if (status > kLastSilentStatus)
-        services_.prompter.showMessage(QString::fromStdString(statusMessage(status)), PromptIcon::Stop);
+    if (status <= kLastSilentStatus)
+        return;
+    const QString message = QString::fromStdString(statusMessage(status));
+    services_.prompter.showMessage(fileName.isEmpty() ? message : fileName + QStringLiteral(": ") + message,
+                                   PromptIcon::Stop);
 }
 
 int CChildView::SaveDocument(bool saveAs)
@@ -198,7 +202,10 @@ int CChildView::SaveModified()
         return 0;
     if (!modified_)
         return 1;
-    const QString question = tr("Save changes to %1?").arg(QString::fromStdString(database_.fileName));
+    // A database never saved is named as the title names it.
+    const QString name =
+        database_.fileName.empty() ? tr("No Name") : QString::fromStdString(database_.fileName);
+    const QString question = tr("Save changes to %1?").arg(name);
     switch (services_.prompter.askYesNoCancel(question)) {
     case PromptAnswer::Yes:
         // A save that did not happen keeps the document open, so that no change is lost unseen.
@@ -393,7 +400,8 @@ int CChildView::openPath(const QString& path)
             tree_->Build(&database_);
     }
     if (status != StatusOk) {
-        reportStatus(status);
+        // The file is named: the message may come from a drop or the command line, not only a dialog.
+        reportStatus(status, QFileInfo(path).fileName());
         return status;
     }
     history_.reset(database_);

@@ -177,7 +177,7 @@ private:
     OpenBranches openBranches() const;
     void reopenBranches(const OpenBranches& open);
     int openPath(const QString& path);
-    void reportStatus(int status);
+    void reportStatus(int status, const QString& fileName = {});
     std::unique_ptr<QLabel> CreateDragImage(QTreeWidgetItem* item) const;
     void setTreeCursor(Qt::CursorShape shape);
 

@@ -86,9 +86,9 @@ TEST_F(FileCommandsTest, FailedOpenReportsAndKeepsTheOldDatabase)
         trigger(ID_FILE_OPEN);
     }
     ASSERT_EQ(prompter.shown.size(), 6);
-    EXPECT_EQ(prompter.shown[1], "Invalid KVX format");
-    EXPECT_EQ(prompter.shown[3], "No file found");
-    EXPECT_EQ(prompter.shown[5], "Bad checksum");
+    EXPECT_EQ(prompter.shown[1], "bad.kvx: Invalid KVX format");
+    EXPECT_EQ(prompter.shown[3], "missing.kvx: No file found");
+    EXPECT_EQ(prompter.shown[5], "damaged.kvx: Bad checksum");
     EXPECT_EQ(prompter.icons[1], PromptIcon::Stop);
     EXPECT_EQ(frame->windowTitle(), title);
     EXPECT_EQ(db().fileName, pathFor("good.kvx").toStdString());
@@ -293,7 +293,7 @@ TEST_F(FileCommandsTest, ASaveThatFailsAfterYesKeepsTheWindowOpen)
     prompter.answerQuestion(PromptAnswer::Yes);
     prompter.cancelFileDialog();
     EXPECT_FALSE(frame->close());
-    EXPECT_EQ(prompter.shown.value(0), "Save changes to ?");
+    EXPECT_EQ(prompter.shown.value(0), "Save changes to No Name?");
     EXPECT_TRUE(view().modified());
 }
 
@@ -317,7 +317,8 @@ TEST_F(FileCommandsTest, SaveChangesPromptBeforeNewAndClose)
     EXPECT_FALSE(view().modified());
     EXPECT_EQ(frame->windowTitle(), "KVXEdit");
 
-    // Close on the empty page does nothing.
+    // With nothing open, Close is offered no more and does nothing.
+    EXPECT_FALSE(frame->action(ID_FILE_CLOSE)->isEnabled());
     trigger(ID_FILE_CLOSE);
     EXPECT_EQ(prompter.shown.size(), 3);
 }
@@ -342,6 +343,6 @@ TEST_F(FileCommandsTest, DroppingAFileThatIsNoDatabaseKeepsTheOpenOne)
     mime.setUrls({QUrl::fromLocalFile(pathFor("notes.txt"))});
     prompter.acknowledgeMessage();
     dropOnView(mime);
-    EXPECT_EQ(prompter.shown.value(0), "Invalid KVX format");
+    EXPECT_EQ(prompter.shown.value(0), "notes.txt: Invalid KVX format");
     EXPECT_EQ(frame->windowTitle(), "first.kvx - KVXEdit : N(64) T(4) P(12) F(16)");
 }

@@ -217,7 +217,10 @@ TEST_F(MainFrameTest, CommandRulesFollowThePage)
     DocumentState none;
     EXPECT_FALSE(commandState(ID_TP_ADD, none).enabled);
     EXPECT_FALSE(commandState(ID_MOVE_UP, none).enabled);
-    EXPECT_TRUE(commandState(ID_FILE_CLOSE, none).enabled);
+    EXPECT_FALSE(commandState(ID_FILE_CLOSE, none).enabled);
+    DocumentState opened;
+    opened.documentOpen = true;
+    EXPECT_TRUE(commandState(ID_FILE_CLOSE, opened).enabled);
     DocumentState terrestrial{PAGE_NETWORK, true};
     EXPECT_FALSE(commandState(ID_IMPORT_SATCODX, terrestrial).enabled);
     EXPECT_FALSE(commandState(ID_MOVE_DOWN, terrestrial).enabled);

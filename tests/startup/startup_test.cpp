@@ -101,8 +101,9 @@ TEST(StartUpTest, AFileNamedOnTheCommandLineIsOpened)
     };
     const Case cases[] = {
         {good, {}, openedTitle},
-        {notKvx, QStringLiteral("Invalid KVX format"), QStringLiteral("KVXEdit")},
-        {configHome + "/missing.kvx", QStringLiteral("No file found"), QStringLiteral("KVXEdit")},
+        {notKvx, QStringLiteral("notes.kvx: Invalid KVX format"), QStringLiteral("KVXEdit")},
+        {configHome + "/missing.kvx", QStringLiteral("missing.kvx: No file found"),
+         QStringLiteral("KVXEdit")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.argument);
