@@ -257,24 +257,30 @@ int CChildView::ApplyEdits(int ask)
     ApplyOutcome outcome;
     switch (editBar_->page()) {
     case PAGE_NETWORK:
-        if (currentAnt_ == nullptr || currentNet_ == nullptr || editBar_->ReadNetworkPage() != 0)
+        if (currentAnt_ == nullptr || currentNet_ == nullptr)
             return 0;
+        if (const int read = editBar_->ReadNetworkPage(); read != READ_OK)
+            return read == READ_REFUSED ? 1 : 0;
         outcome = applier.applyNetwork(*currentAnt_, *currentNet_, editBar_->workAnt(), editBar_->workNet(),
                                        ask != 0);
         if (outcome.refreshNetworkLabel && currentNet_->treeItem != nullptr)
             tree_->SetNetworkText(static_cast<QTreeWidgetItem*>(currentNet_->treeItem), *currentNet_);
         break;
     case PAGE_TRANSPONDER:
-        if (currentTp_ == nullptr || editBar_->ReadTransponderPage() != 0)
+        if (currentTp_ == nullptr)
             return 0;
+        if (const int read = editBar_->ReadTransponderPage(); read != READ_OK)
+            return read == READ_REFUSED ? 1 : 0;
         outcome =
             applier.applyTransponder(*currentTp_, editBar_->workTp(), editBar_->terrestrialMode(), ask != 0);
         if (outcome.refreshTransponderLabel && currentTp_->treeItem != nullptr)
             tree_->RefreshTransponderText(static_cast<QTreeWidgetItem*>(currentTp_->treeItem), *currentTp_);
         break;
     case PAGE_PROGRAM:
-        if (currentProg_ == nullptr || editBar_->ReadProgramPage(ask) != 0)
+        if (currentProg_ == nullptr)
             return 0;
+        if (const int read = editBar_->ReadProgramPage(ask); read != READ_OK)
+            return read == READ_REFUSED ? 1 : 0;
         outcome = applier.applyProgram(*currentProg_, editBar_->workProg(), ask != 0);
         if (outcome.refreshProgramLabel && currentProg_->treeItem != nullptr)
             tree_->RefreshProgramText(static_cast<QTreeWidgetItem*>(currentProg_->treeItem), *currentProg_);
@@ -284,6 +290,13 @@ int CChildView::ApplyEdits(int ask)
     if (outcome.modified)
         MarkModified(changesStepName(page()));
     return outcome.result;
+}
+
+void CChildView::ApplyPageEdits()
+{
+    // The page then shows what was stored ("400.5" typed is kept as 40.5), not what was typed.
+    if (ApplyEdits(0) == 0 && currentItem_ != nullptr)
+        showItem(currentItem_);
 }
 
 // --- Selection

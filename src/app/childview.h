@@ -59,6 +59,8 @@ public:
     int SaveModified();
     void ResetSelection();
     int ApplyEdits(int ask);
+    // The page's OK button: applies without asking and fills the page again from the stored record.
+    void ApplyPageEdits();
     void ShowNetworkItem(QTreeWidgetItem* item);
 
     // Document commands.
@@ -104,6 +106,8 @@ public:
     void OnMoveDown();
     void OnInsertKey();
     void OnDeleteKey();
+    // Asks the delete question with Yes and No; none asks nothing and deletes nothing.
+    bool confirmDelete(const std::optional<QString>& question);
     struct CommandHandler {
         CommandId id;
         void (CChildView::*run)();

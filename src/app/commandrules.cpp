@@ -23,6 +23,7 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_IMPORT_SATCODX:
     case ID_UPDATE_LYNGSAT: return {!s.terrestrialMode && s.page == PAGE_NETWORK};
     case ID_TP_SORT_BY_FREQUENCY: return {s.page == PAGE_NETWORK};
+    case ID_DELETE_NETWORK: return {!s.terrestrialMode && s.page == PAGE_NETWORK};
     case ID_FILE_CLOSE:
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:

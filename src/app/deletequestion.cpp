@@ -1,57 +1,121 @@
 #include "app/deletequestion.h"
 
+#include <QCoreApplication>
+#include <QTreeWidgetItem>
+
+#include "app/kvxtree.h"
+
 #include "db/netinfo.h"
 #include "db/proginfo.h"
-#include "db/tables.h"
 #include "db/tpinfo.h"
 #include "panels/editbar.h"
-#include "platform/nameencoding.h"
+#include "ui/itemlabels.h"
 
 namespace kvx {
 
 namespace {
 
-const QString kItemDelete = QStringLiteral("\nItem delete?");
-
-QString decoded(const std::string& bytes, const NameEncoding& encoding)
+QString tr(const char* text, int count = -1)
 {
-    return QString::fromStdString(encoding.toUtf8(bytes));
+    return QCoreApplication::translate("DeleteQuestion", text, nullptr, count);
 }
 
-QString transponderQuestion(const TpInfo& tp, bool terrestrialMode)
+QString quoted(const QString& name)
 {
-    // Numbers are right-aligned in six places.
-    if (terrestrialMode)
-        return QStringLiteral("%1 (%2 Mhz)").arg(tp.frequency, 6).arg(8 - tp.symbolRate) + kItemDelete;
-    const auto letter = kPolarityLetters[static_cast<std::size_t>(tp.polarity())];
-    return QStringLiteral("%1 %2 %3")
-               .arg(tp.frequency, 6)
-               .arg(QString::fromLatin1(letter.data(), static_cast<qsizetype>(letter.size())))
-               .arg(tp.symbolRate, 6) +
-           kItemDelete;
+    return QStringLiteral("\"%1\"").arg(name);
+}
+
+QString programsPhrase(int programs)
+{
+    return programs == 1 ? tr("1 program") : tr("%1 programs").arg(programs);
+}
+
+QString transpondersPhrase(int transponders)
+{
+    return transponders == 1 ? tr("1 transponder") : tr("%1 transponders").arg(transponders);
+}
+
+// "all 4 transponders", but "the 1 transponder".
+QString allOf(int count, const QString& phrase)
+{
+    return (count == 1 ? tr("the %1") : tr("all %1")).arg(phrase);
+}
+
+QString networkQuestion(const NetInfo& net, DeletedCounts counts, const NameEncoding& encoding)
+{
+    const QString name = quoted(networkLabel(net, encoding));
+    if (counts.transponders == 0)
+        return tr("Delete the network %1?").arg(name);
+    return tr("Delete the network %1 with its %2 and %3?")
+        .arg(name, transpondersPhrase(counts.transponders), programsPhrase(counts.programs));
+}
+
+QString transponderQuestion(const TpInfo& tp, int programs)
+{
+    const QString name = quoted(transponderLabel(tp));
+    if (programs == 0)
+        return tr("Delete the transponder %1?").arg(name);
+    return tr("Delete the transponder %1 and its %2?").arg(name, programsPhrase(programs));
 }
 
 } // namespace
 
+DeletedCounts countsBelow(const QTreeWidgetItem* item)
+{
+    if (item == nullptr)
+        return {};
+    if (CKVXTree::levelOf(item) == TreeLevel::Transponder)
+        return {0, item->childCount()};
+    if (CKVXTree::levelOf(item) != TreeLevel::Network)
+        return {};
+    DeletedCounts counts{item->childCount(), 0};
+    for (int n = 0; n < item->childCount(); ++n)
+        counts.programs += item->child(n)->childCount();
+    return counts;
+}
+
 std::optional<QString> deleteQuestion(int page, bool terrestrialMode, const NetInfo* net, const TpInfo* tp,
-                                      const ProgInfo* prog, const NameEncoding& encoding)
+                                      const ProgInfo* prog, DeletedCounts counts,
+                                      const NameEncoding& encoding)
 {
     switch (page) {
     case PAGE_NETWORK:
         if (terrestrialMode || net == nullptr)
             return std::nullopt;
-        return decoded(net->name, encoding) + kItemDelete;
+        return networkQuestion(*net, counts, encoding);
     case PAGE_TRANSPONDER:
         if (tp == nullptr)
             return std::nullopt;
-        return transponderQuestion(*tp, terrestrialMode);
+        return transponderQuestion(*tp, counts.programs);
     case PAGE_PROGRAM:
-        // The name as stored, whatever code page its marker names.
         if (prog == nullptr)
             return std::nullopt;
-        return decoded(prog->name, encoding) + kItemDelete;
+        return tr("Delete the program %1?").arg(quoted(programLabel(*prog, encoding)));
     default: return std::nullopt;
     }
+}
+
+QString deleteAllTranspondersQuestion(const NetInfo& net, DeletedCounts counts, const NameEncoding& encoding)
+{
+    const QString name = quoted(networkLabel(net, encoding));
+    if (counts.programs == 0)
+        return tr("Delete %1 in the network %2?")
+            .arg(allOf(counts.transponders, transpondersPhrase(counts.transponders)), name);
+    return tr("Delete %1 in the network %2 and their %3?")
+        .arg(allOf(counts.transponders, transpondersPhrase(counts.transponders)), name,
+             programsPhrase(counts.programs));
+}
+
+QString deleteAllProgramsQuestion(const NetInfo& net, int programs, const NameEncoding& encoding)
+{
+    return tr("Delete %1 in the network %2?")
+        .arg(allOf(programs, programsPhrase(programs)), quoted(networkLabel(net, encoding)));
+}
+
+QString deleteAllProgramsQuestion(const TpInfo& tp, int programs)
+{
+    return tr("Delete %1 in the transponder %2?")
+        .arg(allOf(programs, programsPhrase(programs)), quoted(transponderLabel(tp)));
 }
 
 } // namespace kvx

@@ -5,6 +5,7 @@
 #include "app/dialogfactory.h"
 #include "db/applychanges.h"
 #include "db/databasediff.h"
+#include "db/fieldtext.h"
 #include "platform/nameencoding.h"
 #include "ui/prompter.h"
 
@@ -44,9 +45,9 @@ QString networkNote(const Change& change, const NameEncoding& encoding)
         parts << CDlgReview::tr("Name: %1")
                      .arg(arrow(name(change.networkBefore.name), name(change.networkAfter.name)));
     if (change.networkBefore.degree != change.networkAfter.degree)
-        parts << CDlgReview::tr("Position (0.1°): %1")
-                     .arg(arrow(QString::number(change.networkBefore.degree),
-                                QString::number(change.networkAfter.degree)));
+        parts << CDlgReview::tr("Position: %1")
+                     .arg(arrow(QString::fromStdString(positionText(change.networkBefore.degree)),
+                                QString::fromStdString(positionText(change.networkAfter.degree))));
     return parts.join(QStringLiteral("; "));
 }
 

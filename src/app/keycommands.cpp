@@ -1,4 +1,5 @@
-// Shift+Insert and Shift+Delete: on the tree they add or delete the record of the current level.
+// Insert and Delete (with or without Shift): on the tree they add or delete the record of the current
+// level.
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -35,17 +36,24 @@ void CChildView::OnDeleteKey()
     QWidget* focus = QApplication::focusWidget();
     if (dragging_ || focus == nullptr || (focus != tree_ && !tree_->isAncestorOf(focus)))
         return;
-    const bool terrestrial = editBar_ != nullptr && editBar_->terrestrialMode();
-    const std::optional<QString> question =
-        deleteQuestion(page(), terrestrial, currentNet_, currentTp_, currentProg_, encoding_);
-    if (!question || services_.prompter.askYesNoCancel(*question) != PromptAnswer::Yes)
-        return;
     switch (page()) {
-    case PAGE_NETWORK: OnDeleteNetwork(); break;
-    case PAGE_TRANSPONDER: OnDeleteTransponder(); break;
-    case PAGE_PROGRAM: OnDeleteProgram(); break;
+    case PAGE_NETWORK: OnDeleteNetwork(); break; // which asks itself, as from the menus
+    case PAGE_TRANSPONDER:
+        if (confirmDelete(deleteQuestion(PAGE_TRANSPONDER, editBar_->terrestrialMode(), nullptr, currentTp_,
+                                         nullptr, countsBelow(currentItem_), encoding_)))
+            OnDeleteTransponder();
+        break;
+    case PAGE_PROGRAM:
+        if (confirmDelete(deleteQuestion(PAGE_PROGRAM, false, nullptr, nullptr, currentProg_, {}, encoding_)))
+            OnDeleteProgram();
+        break;
     default: break;
     }
+}
+
+bool CChildView::confirmDelete(const std::optional<QString>& question)
+{
+    return question && services_.prompter.askYesNo(*question, PromptIcon::Question) == PromptAnswer::Yes;
 }
 
 } // namespace kvx

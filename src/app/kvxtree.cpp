@@ -13,6 +13,7 @@
 
 #include "app/guardedselectionmodel.h"
 #include "db/channeldatabase.h"
+#include "panels/accentroomdelegate.h"
 #include "ui/itemlabels.h"
 
 namespace kvx {
@@ -135,6 +136,7 @@ CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setUniformRowHeights(true);
+    setItemDelegate(new AccentRoomDelegate(this));
     setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -19,6 +19,7 @@
 #include "app/lockkeys.h"
 #include "panels/dlgaudio.h"
 #include "panels/editbar.h"
+#include "panels/helpwindow.h"
 #include "platform/nameencoding.h"
 #include "res/commandtexts.h"
 #include "ui/appnames.h"
@@ -44,8 +45,8 @@ CMainFrame::CMainFrame(const AppServices& services, QWidget* parent)
     setDockOptions(QMainWindow::AnimatedDocks);
     addDockWidget(Qt::RightDockWidgetArea, editBar_);
     view_->setEditBar(editBar_);
-    // The page's OK button applies without asking; the answer does not matter to the button.
-    connect(editBar_, &CEditBar::okPressed, view_, [this] { view_->ApplyEdits(0); });
+    connect(editBar_, &CEditBar::okPressed, view_, &CChildView::ApplyPageEdits);
+    editBar_->setPrompter(services_.prompter);
     editBar_->setAudioEditor([this](const PidList& list) { return runAudioDialog(list); });
 
     createMenus();
@@ -128,7 +129,32 @@ void CMainFrame::createActions()
     // Redo also answers the key other desktops use for it.
     actions_[ID_EDIT_REDO]->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    addStandardKeys();
     createAccelerators();
+}
+
+namespace {
+
+// Adds the desktop's keys for a standard command, and the usual one where the desktop names none.
+void addKeys(QAction* action, QKeySequence::StandardKey key, const char* usual)
+{
+    QList<QKeySequence> keys = action->shortcuts();
+    QList<QKeySequence> wanted = QKeySequence::keyBindings(key);
+    wanted << QKeySequence(QString::fromUtf8(usual));
+    for (const QKeySequence& sequence : wanted)
+        if (!keys.contains(sequence))
+            keys << sequence;
+    action->setShortcuts(keys);
+}
+
+} // namespace
+
+void CMainFrame::addStandardKeys()
+{
+    addKeys(actions_[ID_APP_EXIT], QKeySequence::Quit, "Ctrl+Q");
+    addKeys(actions_[ID_FILE_CLOSE], QKeySequence::Close, "Ctrl+W");
+    addKeys(actions_[ID_FILE_SAVE_AS], QKeySequence::SaveAs, "Ctrl+Shift+S");
+    addKeys(actions_[ID_HELP_CONTENTS], QKeySequence::HelpContents, "F1");
 }
 
 void CMainFrame::createAccelerators()
@@ -138,6 +164,15 @@ void CMainFrame::createAccelerators()
         key->setShortcut(QKeySequence(QString::fromUtf8(accelerator.key)));
         addAction(key);
         connect(key, &QAction::triggered, this, [this, id = accelerator.id] { runCommand(id); });
+    }
+    // On the tree, Insert and Delete act as with Shift; elsewhere they stay the focused field's keys.
+    for (const auto& [key, id] :
+         {std::pair{Qt::Key_Insert, ID_INSERT_KEY}, std::pair{Qt::Key_Delete, ID_DELETE_KEY}}) {
+        auto* action = new QAction(view_->tree());
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        view_->tree()->addAction(action);
+        connect(action, &QAction::triggered, this, [this, id = id] { runCommand(id); });
     }
 }
 
@@ -165,6 +200,7 @@ void CMainFrame::connectCommands()
     on(ID_UPDATE_LYNGSAT, [this] { view_->OnUpdateFromLyngSat(); });
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
+    on(ID_HELP_CONTENTS, [this] { showHelp(); });
     for (const CChildView::CommandHandler& command : CChildView::structureCommands())
         if (QAction* a = action(command.id))
             connect(a, &QAction::triggered, view_, command.run);
@@ -180,6 +216,15 @@ void CMainFrame::connectCommands()
         statusBar()->setVisible(statusBar()->isHidden());
         updateCommandStates();
     });
+}
+
+void CMainFrame::showHelp()
+{
+    if (!helpWindow_)
+        helpWindow_ = new CHelpWindow(this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void CMainFrame::createMenus()

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/appservices.h"
 #include "db/pidlist.h"
@@ -16,6 +17,8 @@ class QMenu;
 class QToolBar;
 
 namespace kvx {
+
+class CHelpWindow;
 
 struct LockKeyState;
 class CChildView;
@@ -56,6 +59,10 @@ private:
     void createActions();
     // The keys that run a command without being its shortcut; they stay live while it is disabled.
     void createAccelerators();
+    // Quit, Close, Save As and Help also answer the desktop's standard keys.
+    void addStandardKeys();
+    // The user guide, in a window that stays open beside this one.
+    void showHelp();
     // Runs the command as its menu item would, unless the command is disabled.
     void runCommand(int id);
     void connectCommands();
@@ -83,6 +90,7 @@ private:
     QAction* recentSeparator_ = nullptr;
     QStringList recentFiles_;
     std::map<CommandId, QAction*> actions_;
+    QPointer<CHelpWindow> helpWindow_;
 };
 
 } // namespace kvx

@@ -122,7 +122,7 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
     if (terrestrial) {
         html += QObject::tr("Terrestrial network");
     } else {
-        html += QObject::tr("Position %1&deg;").arg(QString::fromStdString(net.degreeText()));
+        html += QObject::tr("Position %1").arg(QString::fromStdString(net.degreeText()));
         if (const AntInfo* ant = db_.antennas.at(static_cast<std::size_t>(slot)))
             html += QStringLiteral(" &middot; ") + QObject::tr("LNB %1").arg(lnbText(*ant));
     }

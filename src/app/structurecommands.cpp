@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/childview.h"
+#include "app/deletequestion.h"
 #include "app/dialogfactory.h"
 #include "db/editops.h"
 #include "db/stamp.h"
@@ -145,7 +146,9 @@ void CChildView::OnDeleteNetwork()
     if (page() != PAGE_NETWORK || currentNet_ == nullptr || currentItem_ == nullptr)
         return;
     const uint8_t slot = slotOfNetwork(database_, currentNet_);
-    if (slot == NO_SLOT)
+    if (slot == NO_SLOT ||
+        !confirmDelete(deleteQuestion(PAGE_NETWORK, editBar_->terrestrialMode(), currentNet_, nullptr,
+                                      nullptr, countsBelow(currentItem_), encoding_)))
         return;
     suppressSelChange_ = true;
     tree_->DeleteChildren(currentItem_);
@@ -221,6 +224,9 @@ void CChildView::OnDeleteAllTranspondersInNetwork()
     const uint8_t slot = slotOfNetwork(database_, net);
     if (slot == NO_SLOT)
         return;
+    const DeletedCounts counts = countsBelow(itemOf(net->treeItem));
+    if (counts.transponders == 0 || !confirmDelete(deleteAllTranspondersQuestion(*net, counts, encoding_)))
+        return;
     if (page() != PAGE_NETWORK)
         editBar_->SwitchPage(PAGE_EMPTY);
     removeItemsThenRecords(
@@ -272,6 +278,9 @@ void CChildView::OnDeleteAllProgramsInTransponder()
     const uint16_t tpIndex = positionOfTransponder(database_, tp);
     if (tpIndex == NO_POSITION)
         return;
+    const int programs = countsBelow(itemOf(tp->treeItem)).programs;
+    if (programs == 0 || !confirmDelete(deleteAllProgramsQuestion(*tp, programs)))
+        return;
     if (page() == PAGE_PROGRAM)
         editBar_->SwitchPage(PAGE_EMPTY);
     removeItemsThenRecords(
@@ -286,6 +295,9 @@ void CChildView::OnDeleteAllProgramsInNetwork()
         return;
     const uint8_t slot = slotOfNetwork(database_, net);
     if (slot == NO_SLOT)
+        return;
+    const int programs = countsBelow(itemOf(net->treeItem)).programs;
+    if (programs == 0 || !confirmDelete(deleteAllProgramsQuestion(*net, programs, encoding_)))
         return;
     if (page() == PAGE_PROGRAM)
         editBar_->SwitchPage(PAGE_EMPTY);

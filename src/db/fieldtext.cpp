@@ -92,6 +92,20 @@ std::optional<int32_t> parseDecimal(std::string_view text)
     return value;
 }
 
+namespace {
+
+// What follows a position's number: "W" (any case, after spaces or a degree sign) makes it west.
+bool isWestMark(std::string_view rest)
+{
+    rest = skipLeadingSpace(rest);
+    constexpr std::string_view kDegreeSign = "\u00B0";
+    if (rest.substr(0, kDegreeSign.size()) == kDegreeSign)
+        rest = skipLeadingSpace(rest.substr(kDegreeSign.size()));
+    return !rest.empty() && (rest.front() == 'W' || rest.front() == 'w');
+}
+
+} // namespace
+
 uint16_t parseDegree(std::string_view text)
 {
     text = skipLeadingSpace(text);
@@ -101,12 +115,22 @@ uint16_t parseDegree(std::string_view text)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), degrees);
     if (error != std::errc() || !std::isfinite(degrees))
         return 0;
+    if (isWestMark(std::string_view(end, static_cast<std::size_t>(text.data() + text.size() - end))))
+        degrees = -degrees;
     double tenths = std::fmod(degrees * 10.0, 3600.0);
     if (tenths < 0)
         tenths += 3600.0;
     const double whole = std::trunc(tenths);
     // A tiny negative value rounds up to a full turn, which is position 0.
     return whole >= 3600.0 ? 0 : static_cast<uint16_t>(whole);
+}
+
+std::string positionText(uint16_t tenthsEast)
+{
+    const int east = tenthsEast % 3600;
+    const bool west = east > 1800;
+    const int d = west ? 3600 - east : east;
+    return std::to_string(d / 10) + "." + std::to_string(d % 10) + (west ? "W" : "E");
 }
 
 uint8_t parseSkewAngle(std::string_view text, uint8_t fallback)

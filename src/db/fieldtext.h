@@ -22,10 +22,12 @@ int64_t parseNumber(std::string_view text);
 // does not fit in 32 bits.
 std::optional<int32_t> parseDecimal(std::string_view text);
 
-// An orbital position typed in degrees ("19.25", "-5") as tenths of a degree east, 0..3599: the leading
-// number is folded into one turn and truncated to a whole tenth. Text that does not start with a number
-// gives 0.
+// An orbital position typed in degrees ("19.25", "-5", "35.5W") as tenths of a degree east, 0..3599: the
+// leading number, negated when W follows, is folded into one turn and truncated to a whole tenth. Text
+// that does not start with a number gives 0.
 uint16_t parseDegree(std::string_view text);
+// The position as users read it: "19.2E", "35.5W" (for 3245), "0.0E", "180.0E".
+std::string positionText(uint16_t tenthsEast);
 
 // A skew angle 0..179: the low 8 bits of a whole decimal number folded modulo 180, or `fallback` when the
 // text is not a number.

@@ -1,5 +1,6 @@
 #include "db/netinfo.h"
 
+#include "db/fieldtext.h"
 #include "db/tables.h"
 
 namespace kvx {
@@ -16,8 +17,7 @@ void NetInfo::reset(uint8_t slot)
 
 std::string NetInfo::degreeText() const
 {
-    const int d = degree % 3600;
-    return std::to_string(d / 10) + "." + std::to_string(d % 10);
+    return positionText(degree);
 }
 
 bool NetInfo::isEmpty() const

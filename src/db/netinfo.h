@@ -20,7 +20,7 @@ struct NetInfo {
 
     // The defaults of slot `slot` (used for a new slot and for emptying one).
     void reset(uint8_t slot);
-    // "%d.%d" of the position in degrees.
+    // The position as users read it ("35.5W"), see positionText.
     std::string degreeText() const;
     // An empty slot has degree 0 and a name that is empty or starts with '-' or ' '.
     bool isEmpty() const;

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "panels/accentroomdelegate.h"
+
 namespace kvx {
 
 namespace {
@@ -21,6 +23,7 @@ CChListView::CChListView(QWidget* parent)
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
+    setItemDelegate(new AccentRoomDelegate(this));
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);

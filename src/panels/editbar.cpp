@@ -80,16 +80,19 @@ QWidget* CEditBar::makePage()
     switch (page_) {
     case PAGE_NETWORK:
         networkPage_ = new NetworkPage(*encoding_);
+        networkPage_->setPrompter(prompter_);
         connect(networkPage_, &NetworkPage::okClicked, this, &CEditBar::okPressed);
         page = networkPage_;
         break;
     case PAGE_TRANSPONDER:
         transponderPage_ = new TransponderPage(*encoding_);
+        transponderPage_->setPrompter(prompter_);
         connect(transponderPage_, &TransponderPage::okClicked, this, &CEditBar::okPressed);
         page = transponderPage_;
         break;
     default:
         programPage_ = new ProgramPage(*encoding_, systemLanguage_);
+        programPage_->setPrompter(prompter_);
         programPage_->setLangCodePages(langCodePages_);
         if (audioEditor_)
             programPage_->setAudioEditor(audioEditor_);
@@ -143,29 +146,32 @@ void CEditBar::ShowProgram(const ProgInfo& prog)
 int CEditBar::ReadNetworkPage()
 {
     if (page_ != PAGE_NETWORK || !networkPage_)
-        return 1;
-    networkPage_->ReadNetworkPage();
+        return READ_OTHER_PAGE;
+    if (networkPage_->ReadNetworkPage() != 0)
+        return READ_REFUSED;
     workAnt_ = networkPage_->workAnt();
     workNet_.copyFrom(networkPage_->workNet());
-    return 0;
+    return READ_OK;
 }
 
 int CEditBar::ReadTransponderPage()
 {
     if (page_ != PAGE_TRANSPONDER || !transponderPage_)
-        return 1;
-    transponderPage_->ReadTransponderPage();
+        return READ_OTHER_PAGE;
+    if (transponderPage_->ReadTransponderPage() != 0)
+        return READ_REFUSED;
     workTp_.copyFrom(transponderPage_->workTp());
-    return 0;
+    return READ_OK;
 }
 
 int CEditBar::ReadProgramPage(int ask)
 {
     if (page_ != PAGE_PROGRAM || !programPage_)
-        return 1;
-    programPage_->ReadProgramPage(ask);
+        return READ_OTHER_PAGE;
+    if (programPage_->ReadProgramPage(ask) != 0)
+        return READ_REFUSED;
     workProg_ = programPage_->workProg();
-    return 0;
+    return READ_OK;
 }
 
 void CEditBar::setNameEncoding(const NameEncoding& encoding)

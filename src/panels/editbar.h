@@ -13,10 +13,12 @@
 namespace kvx {
 
 class NameEncoding;
+class Prompter;
 class NetworkPage;
 class TransponderPage;
 
 enum EditPage : int { PAGE_EMPTY = 0, PAGE_NETWORK = 1, PAGE_TRANSPONDER = 2, PAGE_PROGRAM = 3 };
+enum PageRead : int { READ_OK = 0, READ_OTHER_PAGE = 1, READ_REFUSED = 2 };
 
 // The dockable panel that shows the record selected in the satellite tree. It shows one page at a
 // time and works on copies of the records; nothing reaches the database until the view applies them.
@@ -35,7 +37,8 @@ public:
     void ShowTransponder(const TpInfo& tp);
     void ShowProgram(const ProgInfo& prog);
 
-    // Read the controls back into the working copies; 1 when another page is shown, else 0.
+    // Read the controls back into the working copies: READ_OK, READ_OTHER_PAGE when another page is
+    // shown, or READ_REFUSED when a typed value cannot be stored and the user is back in its field.
     int ReadNetworkPage();
     int ReadTransponderPage();
     int ReadProgramPage(int ask);
@@ -49,6 +52,8 @@ public:
     void setSystemLanguage(uint16_t language);
     // Replaces the audio dialog of the program page (tests answer it themselves).
     void setAudioEditor(ProgramPage::AudioEditor editor);
+    // Answers the pages' questions about names the encoding cannot hold (from the next page on).
+    void setPrompter(Prompter& prompter) { prompter_ = &prompter; }
 
     const AntInfo& workAnt() const { return workAnt_; }
     const NetInfo& workNet() const { return workNet_; }
@@ -76,6 +81,7 @@ private:
     uint16_t systemLanguage_;
     ProgramPage::LangCodePages langCodePages_;
     ProgramPage::AudioEditor audioEditor_;
+    Prompter* prompter_ = nullptr;
     QPointer<NetworkPage> networkPage_;
     QPointer<TransponderPage> transponderPage_;
     QPointer<ProgramPage> programPage_;

@@ -13,6 +13,7 @@
 #include "db/tables.h"
 #include "panels/controlfactory.h"
 #include "panels/fieldhelpers.h"
+#include "panels/namecheck.h"
 #include "panels/numbervalidator.h"
 #include "panels/pageform.h"
 #include "platform/nameencoding.h"
@@ -252,6 +253,8 @@ int NetworkPage::ReadNetworkPage()
 {
     if (terrestrialMode_)
         return 0;
+    if (shown_.changed({name_}) && !plainNameMayBeStored(prompter_, encoding_, *name_))
+        return 1;
     // Each field is read only when the user changed its controls; the others keep their stored values.
     if (shown_.changed({name_}))
         workNet_.name = encoding_.fromUtf8(name_->text().toStdString());

@@ -16,6 +16,7 @@ class QPushButton;
 namespace kvx {
 
 class NameEncoding;
+class Prompter;
 
 // The edit bar's network page: one network slot together with the antenna configuration it uses.
 // It works on its own copies of the two records; the view compares and applies them.
@@ -26,8 +27,11 @@ public:
 
     // Copies the records and fills the controls. The terrestrial slot shows only its name, read-only.
     void ShowNetwork(const AntInfo& ant, const NetInfo& net);
-    // Reads the controls back into the working copies (nothing in terrestrial mode); returns 0.
+    // Reads the controls back into the working copies (nothing in terrestrial mode).
+    // Returns 0, or 1 when the typed name cannot be stored and the user is back in the field.
     int ReadNetworkPage();
+    // Tells the user about names the encoding cannot hold; without one they are stored as is.
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
     // Whether the file keeps skew angles; without them the angle fields stay disabled and say why.
     void setSkewAnglesStored(bool stored);
 
@@ -55,6 +59,7 @@ private:
     void onSkewControllerToggled(bool checked);
 
     const NameEncoding& encoding_;
+    Prompter* prompter_ = nullptr;
     AntInfo workAnt_;
     NetInfo workNet_;
     bool terrestrialMode_ = false;

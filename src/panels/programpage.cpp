@@ -17,6 +17,7 @@
 #include "panels/controlfactory.h"
 #include "panels/dlgaudio.h"
 #include "panels/fieldhelpers.h"
+#include "panels/namecheck.h"
 #include "panels/pageform.h"
 #include "platform/nameencoding.h"
 #include "platform/systemlanguage.h"
@@ -282,8 +283,13 @@ int ProgramPage::ReadProgramPage(int ask)
     const uint8_t marker = workProg_.nameCodePage;
     if (marker == NAME_CODE_PAGE_NONE && ask == 0 && name_->text() != filledName_)
         detectNameCodePage();
-    if (shown_.changed({name_}) || workProg_.nameCodePage != marker)
+    if (shown_.changed({name_}) || workProg_.nameCodePage != marker) {
+        if (!nameMayBeStored()) {
+            workProg_.nameCodePage = marker;
+            return 1;
+        }
         readName();
+    }
     if (shown_.changed({serviceId_}))
         workProg_.serviceId = static_cast<uint16_t>(ParseNumber(serviceId_));
     if (shown_.changed({pmtPid_}))
@@ -320,6 +326,22 @@ void ProgramPage::detectNameCodePage()
                                                          : encoding_.canEncode(text);
     if (fits && name_->text().size() <= kMaxMarkedNameLength)
         workProg_.nameCodePage = marker;
+}
+
+bool ProgramPage::nameMayBeStored()
+{
+    if (prompter_ == nullptr)
+        return true;
+    const QString text = name_->text();
+    const bool mayMark = workProg_.nameCodePage == NAME_CODE_PAGE_NONE && text.size() <= kMaxMarkedNameLength;
+    const NameCheck check = workProg_.hasIsoName() ? checkTypedCyrillicName(*prompter_, text)
+                                                   : checkTypedName(*prompter_, encoding_, text, mayMark);
+    if (check == NameCheck::StoreAsCyrillic)
+        workProg_.nameCodePage = NAME_CODE_PAGE_ISO8859_5;
+    if (check != NameCheck::BackToField)
+        return true;
+    returnToNameField(*name_);
+    return false;
 }
 
 void ProgramPage::readName()

@@ -19,6 +19,7 @@ class QRadioButton;
 namespace kvx {
 
 class NameEncoding;
+class Prompter;
 
 // The edit bar's program page: name, service ID, service type, PIDs with their marks, CA systems and
 // attributes of one program. Further audio tracks are edited in the audio dialog.
@@ -34,12 +35,15 @@ public:
 
     void ShowProgram(const ProgInfo& prog);
     // Reads the controls back into the working copy. A typed non-Latin name gets the system language's
-    // code-page marker only when `ask` is 0 (the OK button). Returns 0.
+    // code-page marker only when `ask` is 0 (the OK button). Returns 0, or 1 when the typed name cannot
+    // be stored and the user is back in the field.
     int ReadProgramPage(int ask);
 
     const ProgInfo& workProg() const { return workProg_; }
 
     void setAudioEditor(AudioEditor editor) { audioEditor_ = std::move(editor); }
+    // Asks or tells the user about names the encoding cannot hold; without one they are stored as is.
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
     void setLangCodePages(LangCodePages pages) { langCodePages_ = std::move(pages); }
     void setSystemLanguage(uint16_t language) { systemLanguage_ = language; }
 
@@ -65,6 +69,7 @@ private:
     void rememberControls();
     bool caBoxesChanged() const;
     void detectNameCodePage();
+    bool nameMayBeStored();
     void readName();
     static uint16_t readPidOrNone(const QLineEdit* field);
     void readVideo();
@@ -80,6 +85,7 @@ private:
     uint16_t systemLanguage_;
     LangCodePages langCodePages_;
     AudioEditor audioEditor_;
+    Prompter* prompter_ = nullptr;
     ProgInfo workProg_;
     ShownValues shown_;
     QString filledName_; // the name as the page was filled with it

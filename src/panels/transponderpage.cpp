@@ -11,6 +11,7 @@
 #include "db/tables.h"
 #include "panels/controlfactory.h"
 #include "panels/fieldhelpers.h"
+#include "panels/namecheck.h"
 #include "panels/pageform.h"
 #include "platform/nameencoding.h"
 
@@ -210,6 +211,8 @@ void TransponderPage::onTransmissionChanged(int position)
 
 int TransponderPage::ReadTransponderPage()
 {
+    if (!terrestrialMode_ && shown_.changed({name_}) && !plainNameMayBeStored(prompter_, encoding_, *name_))
+        return 1;
     // Each field is read only when the user changed its controls; the others keep their stored values.
     if (shown_.changed({frequency_}))
         workTp_.frequency = readWord(frequency_);

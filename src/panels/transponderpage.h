@@ -14,6 +14,7 @@ class QPushButton;
 namespace kvx {
 
 class NameEncoding;
+class Prompter;
 
 // The edit bar's transponder page, in satellite mode or, for the terrestrial network, in terrestrial
 // mode (bandwidth instead of symbol rate; name, polarity, transmission, FEC and pilot read-only).
@@ -23,8 +24,11 @@ public:
     explicit TransponderPage(const NameEncoding& encoding, QWidget* parent = nullptr);
 
     void ShowTransponder(const TpInfo& tp);
-    // Reads the controls back into the working copy; returns 0.
+    // Reads the controls back into the working copy.
+    // Returns 0, or 1 when the typed name cannot be stored and the user is back in the field.
     int ReadTransponderPage();
+    // Tells the user about names the encoding cannot hold; without one they are stored as is.
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
     // Whether the file keeps transponder names; without them the name field of a satellite transponder
     // stays disabled and says why.
     void setNameStored(bool stored) { nameStored_ = stored; }
@@ -49,6 +53,7 @@ private:
     void onTransmissionChanged(int position);
 
     const NameEncoding& encoding_;
+    Prompter* prompter_ = nullptr;
     TpInfo workTp_;
     bool terrestrialMode_ = false;
     bool nameStored_ = true;

@@ -55,9 +55,11 @@ constexpr std::array kCommandTexts = {
     CommandText{ID_MOVE_UP, "Move Up", "Move program\nMove up(Shift + Up)", "", ":/icons/moveup.xpm"},
     CommandText{ID_MOVE_DOWN, "Move Down", "Move program\nMove down(Shift + Down)", "",
                 ":/icons/movedown.xpm"},
-    CommandText{ID_DELETE_NETWORK, "Delete Network", "", "", ""},
+    CommandText{ID_DELETE_NETWORK, "Delete Network",
+                "Delete the selected network with its transponders and programs\nDelete Network", "", ""},
     CommandText{ID_INSERT_KEY, "Insert", "", "", ""},
     CommandText{ID_DELETE_KEY, "Delete", "", "", ""},
+    CommandText{ID_HELP_CONTENTS, "KVXEdit &Help", "Show the user guide\nHelp", "", ""},
     CommandText{ID_APP_ABOUT, "&About KVXEdit...",
                 "Display program information, version number and copyright\nAbout", "", ":/icons/about.xpm"},
 };
@@ -70,11 +72,12 @@ constexpr std::array kEditMenu = {ID_EDIT_UNDO, ID_EDIT_REDO};
 constexpr std::array kViewMenu = {ID_VIEW_EDITBAR, ID_VIEW_CHLIST, ID_NONE, ID_VIEW_TOOLBAR,
                                   ID_VIEW_STATUS_BAR};
 constexpr std::array kSatelliteMenu = {ID_IMPORT_SATCODX, ID_UPDATE_LYNGSAT,       ID_NONE,
-                                       ID_SORT_BY_DEGREE, ID_TP_SORT_BY_FREQUENCY, ID_NONE};
+                                       ID_SORT_BY_DEGREE, ID_TP_SORT_BY_FREQUENCY, ID_NONE,
+                                       ID_DELETE_NETWORK};
 constexpr std::array kTransponderMenu = {ID_TP_ADD, ID_NONE, ID_TP_DELETE, ID_TP_DELETE_ALL_IN_NET, ID_NONE};
 constexpr std::array kProgramMenu = {ID_PROG_ADD, ID_NONE, ID_PROG_DELETE, ID_PROG_DELETE_ALL_IN_TP,
                                      ID_PROG_DELETE_ALL_IN_NET};
-constexpr std::array kHelpMenu = {ID_APP_ABOUT};
+constexpr std::array kHelpMenu = {ID_HELP_CONTENTS, ID_NONE, ID_APP_ABOUT};
 constexpr std::array kToolBar = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_EDIT_UNDO,    ID_EDIT_REDO,   ID_NONE,        ID_FILE_PRINT,
     ID_NONE,     ID_TP_ADD,    ID_TP_DELETE, ID_NONE,         ID_PROG_ADD,    ID_PROG_DELETE, ID_NONE,

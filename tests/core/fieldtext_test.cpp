@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "db/fieldtext.h"
+#include "db/netinfo.h"
 
 using namespace kvx;
 
@@ -52,6 +53,25 @@ TEST(FieldText, DegreesFoldIntoOneTurnAndTruncate)
     EXPECT_EQ(parseDegree("-1e-20"), 0); // would round up to a full turn
     EXPECT_LT(parseDegree("1e300"), 3600);
     EXPECT_EQ(parseDegree("nan"), 0);
+    EXPECT_EQ(parseDegree("35.5W"), 3245);
+    EXPECT_EQ(parseDegree("35.5 w"), 3245);
+    EXPECT_EQ(parseDegree("5.0\u00B0W"), 3550);
+    EXPECT_EQ(parseDegree("19.2E"), 192);
+}
+
+TEST(FieldText, PositionsReadEastOrWestAndReadBack)
+{
+    for (const auto& [tenths, text] : {std::pair<uint16_t, const char*>{0, "0.0E"},
+                                       {192, "19.2E"},
+                                       {1800, "180.0E"},
+                                       {1801, "179.9W"},
+                                       {3245, "35.5W"},
+                                       {3599, "0.1W"}}) {
+        NetInfo net;
+        net.degree = tenths;
+        EXPECT_EQ(net.degreeText(), text);
+        EXPECT_EQ(parseDegree(net.degreeText()), tenths) << text;
+    }
 }
 
 TEST(FieldText, SkewAnglesFoldAndFallBack)

@@ -129,11 +129,11 @@ TEST(NetInfo, ResetEmptinessAndDegreeText)
     EXPECT_FALSE(net.isEmpty());
 
     net.degree = 192;
-    EXPECT_EQ(net.degreeText(), "19.2");
+    EXPECT_EQ(net.degreeText(), "19.2E");
     net.degree = 3600 + 5; // reduced modulo a full circle
-    EXPECT_EQ(net.degreeText(), "0.5");
+    EXPECT_EQ(net.degreeText(), "0.5E");
     net.degree = 3599;
-    EXPECT_EQ(net.degreeText(), "359.9");
+    EXPECT_EQ(net.degreeText(), "0.1W");
 }
 
 TEST(NetInfo, DiffersHonoursTheOptionalFields)

@@ -68,12 +68,13 @@ TEST_F(KeyCommandsTest, ShiftDeleteAsksAboutASatelliteTransponder)
     database.transponders[0].symbolRate = 5150;
     database.transponders[0].tpFlags = 0; // vertical
     reopen(std::move(database));
-    const QString question = " 11475 V   5150\nItem delete?";
+    const QString question = QString::fromUtf8("Delete the transponder \"11.475  (V)  5.150\"") +
+                             (findItem("TP0")->childCount() > 0 ? " and its " : "?");
     for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Cancel}) {
         selectOnTree("TP0");
         prompter.answerQuestion(answer);
         press(Qt::Key_Delete);
-        EXPECT_EQ(prompter.shown.back(), question);
+        EXPECT_TRUE(prompter.shown.back().startsWith(question)) << prompter.shown.back().toStdString();
         EXPECT_EQ(prompter.icons.back(), PromptIcon::Question);
         EXPECT_NE(findItem("TP0"), nullptr);
         EXPECT_EQ(db().transponders.size(), 5u);
@@ -92,7 +93,7 @@ TEST_F(KeyCommandsTest, ShiftDeleteOnANetworkEmptiesItsSlot)
     selectOnTree("Hotbird");
     prompter.answerQuestion(PromptAnswer::Yes);
     press(Qt::Key_Delete);
-    EXPECT_EQ(prompter.shown.back(), "Hotbird\nItem delete?");
+    EXPECT_TRUE(prompter.shown.back().startsWith("Delete the network \"Hotbird\""));
     // The network stays as an empty slot, shown and selected.
     QTreeWidgetItem* emptied = tree().topLevelItem(1);
     EXPECT_EQ(emptied->text(0), "(No name)");
@@ -244,8 +245,10 @@ TEST_F(KeyCommandsTest, ContextMenuItemsRunTheirCommands)
     EXPECT_TRUE(prompter.shown.isEmpty());
 
     select("Astra 1");
+    prompter.answerQuestion(PromptAnswer::Yes);
     chooseInContextMenu("Delete Network");
     requestContextMenu();
+    EXPECT_TRUE(prompter.shown.back().startsWith("Delete the network \"Astra 1\""));
     EXPECT_EQ(db().networks[0].name, "");
     EXPECT_EQ(tree().topLevelItem(0)->childCount(), 0);
     EXPECT_EQ(tree().currentItem(), tree().topLevelItem(0));
@@ -270,25 +273,43 @@ TEST_F(KeyCommandsTest, NetworkContextMenuReachesBothImports)
     EXPECT_FALSE(view().modified());
 }
 
-TEST(DeleteQuestion, TextsOfEachLevel)
+TEST(DeleteQuestion, TextsOfEachLevelNameTheRecordAndWhatGoesWithIt)
 {
     const NameEncoding encoding;
     NetInfo net;
     net.reset(TERRESTRIAL_SLOT);
-    EXPECT_FALSE(deleteQuestion(PAGE_NETWORK, true, &net, nullptr, nullptr, encoding));
-    EXPECT_FALSE(deleteQuestion(PAGE_EMPTY, false, &net, nullptr, nullptr, encoding));
+    EXPECT_FALSE(deleteQuestion(PAGE_NETWORK, true, &net, nullptr, nullptr, {}, encoding));
+    EXPECT_FALSE(deleteQuestion(PAGE_EMPTY, false, &net, nullptr, nullptr, {}, encoding));
+    NetInfo unnamed;
+    unnamed.reset(1);
     TpInfo tp = TpInfo::create(3, 12188, 3);
     tp.symbolRate = 27500;
-    EXPECT_EQ(deleteQuestion(PAGE_TRANSPONDER, false, nullptr, &tp, nullptr, encoding),
-              " 12188 L  27500\nItem delete?");
     TpInfo terrestrial = TpInfo::create(TERRESTRIAL_SLOT, 474, 0);
     terrestrial.symbolRate = 1;
-    EXPECT_EQ(deleteQuestion(PAGE_TRANSPONDER, true, nullptr, &terrestrial, nullptr, encoding),
-              "   474 (7 Mhz)\nItem delete?");
-    // A program's name as stored, whatever its code-page marker says.
+    // A program marked as ISO 8859-5 is named as the tree shows it.
     ProgInfo prog = ProgInfo::create(0, 1);
     prog.name = "\xC0\xE1";
     prog.nameCodePage = NAME_CODE_PAGE_ISO8859_5;
-    EXPECT_EQ(deleteQuestion(PAGE_PROGRAM, false, nullptr, nullptr, &prog, NameEncoding("WINDOWS-1252")),
-              QString::fromUtf8("\u00C0\u00E1\nItem delete?"));
+    const std::pair<std::optional<QString>, const char*> cases[] = {
+        {deleteQuestion(PAGE_NETWORK, false, &unnamed, nullptr, nullptr, {}, encoding),
+         "Delete the network \"(No name)\"?"},
+        {deleteQuestion(PAGE_NETWORK, false, &unnamed, nullptr, nullptr, {2, 1}, encoding),
+         "Delete the network \"(No name)\" with its 2 transponders and 1 program?"},
+        {deleteQuestion(PAGE_TRANSPONDER, false, nullptr, &tp, nullptr, {0, 3}, encoding),
+         "Delete the transponder \"12.188  (L)  27.500\" and its 3 programs?"},
+        {deleteQuestion(PAGE_TRANSPONDER, true, nullptr, &terrestrial, nullptr, {}, encoding),
+         "Delete the transponder \"0.474 (7 Mhz)\"?"},
+        {deleteQuestion(PAGE_PROGRAM, false, nullptr, nullptr, &prog, {}, NameEncoding("WINDOWS-1252")),
+         "Delete the program \"\u0420\u0441\"?"},
+        {deleteAllTranspondersQuestion(unnamed, {1, 0}, encoding),
+         "Delete the 1 transponder in the network \"(No name)\"?"},
+        {deleteAllTranspondersQuestion(unnamed, {4, 9}, encoding),
+         "Delete all 4 transponders in the network \"(No name)\" and their 9 programs?"},
+        {deleteAllProgramsQuestion(unnamed, 9, encoding),
+         "Delete all 9 programs in the network \"(No name)\"?"},
+        {deleteAllProgramsQuestion(tp, 1),
+         "Delete the 1 program in the transponder \"12.188  (L)  27.500\"?"},
+    };
+    for (const auto& [question, expected] : cases)
+        EXPECT_EQ(question.value_or("none"), QString::fromUtf8(expected));
 }

@@ -209,7 +209,7 @@ TEST_F(LyngSatCommandTest, UpdateMergesThePageIntoTheSelectedNetwork)
     ASSERT_EQ(dialogs.lyngSatDialogs.size(), 1);
     const LyngSatDialogValues& shown = dialogs.lyngSatDialogs[0];
     EXPECT_EQ(shown.satelliteName, "Net 1");
-    EXPECT_EQ(shown.satelliteDegree, "19.2");
+    EXPECT_EQ(shown.satelliteDegree, "19.2E");
     EXPECT_EQ(shown.band, LyngSatBand::Ku);
     EXPECT_EQ(shown.siteAddress, "http://sat.test");
 

@@ -66,7 +66,7 @@ TEST_F(NetworkPageTest, ShowsTheRecordsAndAppliesTheEnablingRules)
     net.skewV = 90;
     show();
     EXPECT_EQ(text(&page, "name"), "Astra 1");
-    EXPECT_EQ(text(&page, "degree"), "19.2");
+    EXPECT_EQ(text(&page, "degree"), "19.2E");
     EXPECT_EQ(text(&page, "lnbType"), "Universal");
     EXPECT_EQ(text(&page, "lnbFreq"), "9750");
     EXPECT_EQ(text(&page, "lnbFreqH"), "10600");
@@ -83,7 +83,7 @@ TEST_F(NetworkPageTest, ShowsTheRecordsAndAppliesTheEnablingRules)
 
     net.degree = 3550;
     show();
-    EXPECT_EQ(text(&page, "degree"), "355.0");
+    EXPECT_EQ(text(&page, "degree"), "5.0W");
 }
 
 TEST_F(NetworkPageTest, UniversalFrequenciesPickTheStandardEntryOrStayCustom)

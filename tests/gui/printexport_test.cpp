@@ -38,7 +38,7 @@ TEST_F(PrintExportTest, PrintWritesTheReportOrTheSelectedNetwork)
     } cases[] = {
         {"Astra 1",
          false,
-         {"commands.kvx", "Modified 2009-04-14", "Page 1 of", "Astra 1", "Position 19.2°", "Hotbird",
+         {"commands.kvx", "Modified 2009-04-14", "Page 1 of", "Astra 1", "Position 19.2E", "Hotbird",
           "LNB Single, 10700 MHz", "Terrestrial", "11037 MHz · Horz · 27500 kS/s · DVB-S · FEC 1/2", "Prog 0",
           "Первый", "Radio", "474 MHz"},
          {}},

@@ -127,7 +127,7 @@ TEST_F(SatcodxCommandTest, ImportFillsTheNetworkRebuildsTheTreeAndMarksTheDocume
     EXPECT_EQ(review.countsText(), "3 added, 0 updated, 0 removed");
     ASSERT_EQ(review.rows.size(), 4);
     EXPECT_EQ(review.rows[0].kind, ReviewRow::Kind::Network);
-    EXPECT_EQ(review.rows[0].note, "Name: Net 0 → Hot Bird 13E; Position (0.1°): 0 → 130");
+    EXPECT_EQ(review.rows[0].note, "Name: Net 0 → Hot Bird 13E; Position: 0.0E → 13.0E");
     EXPECT_EQ(review.rows[3].cells, QStringList({"10971", "V", "29700", "DVB-S", "AUTO", ""}));
 
     EXPECT_EQ(db().networks[0].name, "Hot Bird 13E");

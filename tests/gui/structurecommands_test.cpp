@@ -60,7 +60,7 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
                            "Modification &Date...", "|", "&1 " + pathFor("commands.kvx"), "|", "E&xit"}));
     EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)"})); // nothing done yet
     EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
-                                     "TP Sort by &Frequency in Network", "|"}));
+                                     "TP Sort by &Frequency in Network", "|", "Delete Network"}));
     // A network is selected: what needs a transponder or a program is off.
     EXPECT_EQ(items(4),
               QStringList({"&Add New", "|", "&Delete Selected (off)", "Delete All in &Network", "|"}));
@@ -239,6 +239,13 @@ TEST_F(StructureCommandsTest, DeleteAllProgramsInNetworkKeepsTheShownTransponder
 {
     select("TP1");
     TpInfo* shown = view().currentTp();
+    // The question names how many go; No deletes nothing.
+    const std::vector<std::string> before = programNames();
+    prompter.answerQuestion(PromptAnswer::No);
+    trigger(ID_PROG_DELETE_ALL_IN_NET);
+    EXPECT_EQ(prompter.shown.back(), "Delete all 8 programs in the network \"Astra 1\"?");
+    EXPECT_EQ(programNames(), before);
+    prompter.answerQuestion(PromptAnswer::Yes);
     trigger(ID_PROG_DELETE_ALL_IN_NET);
     QTreeWidgetItem* astra = findItem("Astra 1");
     ASSERT_EQ(astra->childCount(), 3);

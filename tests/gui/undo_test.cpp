@@ -46,13 +46,20 @@ struct Change {
 TEST_F(UndoTest, EachCommandIsOneStepThatUndoesToTheSavedBytes)
 {
     const auto command = [this](CommandId id) { return [this, id] { trigger(id); }; };
+    // A bulk delete asks first.
+    const auto confirmed = [this](CommandId id) {
+        return [this, id] {
+            prompter.answerQuestion(PromptAnswer::Yes);
+            trigger(id);
+        };
+    };
     const Change changes[] = {
         {"TP1", "Delete Transponder", command(ID_TP_DELETE)},
-        {"TP1", "Delete All Transponders in Network", command(ID_TP_DELETE_ALL_IN_NET)},
+        {"TP1", "Delete All Transponders in Network", confirmed(ID_TP_DELETE_ALL_IN_NET)},
         {"TP1", "Add Program", command(ID_PROG_ADD)},
         {"TP1", "Add Transponder", command(ID_TP_ADD)},
         {"Prog 1", "Delete Program", command(ID_PROG_DELETE)},
-        {"TP0", "Delete All Programs in Network", command(ID_PROG_DELETE_ALL_IN_NET)},
+        {"TP0", "Delete All Programs in Network", confirmed(ID_PROG_DELETE_ALL_IN_NET)},
         {"TP0", "Sort by Degree", command(ID_SORT_BY_DEGREE)},
         {"TP0", "Channel List",
          [this] {
