@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include <QPointer>
@@ -174,6 +175,18 @@ private:
         std::vector<int> transponders;
     };
     StepPlace placeOf(const QTreeWidgetItem* item) const;
+    // The selected record by what it holds (selectionmark.cpp), to select it again after a rebuild;
+    // when it is gone, the fallback is selected.
+    struct SelectionMark {
+        StepPlace place;
+        NetInfo network;
+        std::optional<TpInfo> transponder;
+        std::optional<ProgInfo> program;
+    };
+    SelectionMark markSelection() const;
+    void selectNetworkAfterImport(const NetInfo& network);
+    QTreeWidgetItem* markedItem(const SelectionMark& mark) const;
+    void selectMarked(const SelectionMark& mark, QTreeWidgetItem* fallback);
     QTreeWidgetItem* itemAtPlace(const StepPlace& place) const;
     void recordStep(const QString& name);
     void stepThroughHistory(bool back);

@@ -32,17 +32,29 @@ bool CChildView::canImportIntoNetwork() const
            !editBar_->terrestrialMode();
 }
 
+void CChildView::selectNetworkAfterImport(const NetInfo& network)
+{
+    // The rebuild selected the first network; the filled one takes the selection back.
+    if (QTreeWidgetItem* item = CKVXTree::itemOf(network.treeItem)) {
+        tree_->setCurrentItem(item);
+        if (item->childCount() > 0)
+            item->setExpanded(true);
+    }
+}
+
 void CChildView::OnImportSatcodx()
 {
     if (ApplyEdits(1) == 1 || !canImportIntoNetwork())
         return;
     const BusyWindowGuard busy(this);
-    if (ImportSatcodx({services_.prompter, services_.dialogs, this, encoding_}, database_, *currentNet_) !=
+    NetInfo* network = currentNet_;
+    if (ImportSatcodx({services_.prompter, services_.dialogs, this, encoding_}, database_, *network) !=
         StatusOk)
         return;
     // The edit bar takes the imported name and position before the rebuild moves the selection.
     ShowNetworkItem(currentItem_);
     tree_->Build(&database_);
+    selectNetworkAfterImport(*network);
     MarkModified(tr("Import SATCODX"));
 }
 
@@ -58,12 +70,7 @@ void CChildView::OnUpdateFromLyngSat()
         return;
     ShowNetworkItem(currentItem_);
     tree_->Build(&database_);
-    // The rebuild selected the first network; the updated one takes the selection back.
-    if (QTreeWidgetItem* item = CKVXTree::itemOf(network->treeItem)) {
-        tree_->setCurrentItem(item);
-        if (item->childCount() > 0)
-            item->setExpanded(true);
-    }
+    selectNetworkAfterImport(*network);
     MarkModified(tr("Update from LyngSat"));
 }
 

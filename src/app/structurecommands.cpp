@@ -119,8 +119,10 @@ void CChildView::OnSortByDegree()
         return;
     if (!sortNetworksByDegree(database_, kDegreeSortOrigin))
         return;
+    const SelectionMark mark = markSelection();
     ResetSelection();
     tree_->Build(&database_);
+    selectMarked(mark, nullptr);
     MarkModified(tr("Sort by Degree"));
 }
 

@@ -109,6 +109,7 @@ void CChildView::stepThroughHistory(bool back)
     if (settlePendingEdits() == 1 || !(back ? canUndo() : canRedo()))
         return;
     const OpenBranches open = openBranches();
+    const SelectionMark mark = markSelection();
     const EditHistory::Move move = back ? history_.undo() : history_.redo();
     ResetSelection();
     // The snapshot was taken by this history, so only a lack of memory can make it fail to read.
@@ -116,10 +117,7 @@ void CChildView::stepThroughHistory(bool back)
         services_.prompter.showMessage(tr("The change could not be undone."), PromptIcon::Stop);
     tree_->Build(&database_);
     reopenBranches(open);
-    if (QTreeWidgetItem* item = itemAtPlace(move.place)) {
-        tree_->setCurrentItem(item);
-        tree_->scrollToItem(item);
-    }
+    selectMarked(mark, itemAtPlace(move.place));
     modified_ = !history_.isClean();
     UpdateTitle();
     emit documentStateChanged();

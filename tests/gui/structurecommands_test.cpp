@@ -207,8 +207,15 @@ TEST_F(StructureCommandsTest, SortByDegreeOnASortedListChangesNothing)
     EXPECT_EQ(db().networks[0].name, "Hotbird");
     EXPECT_EQ(db().networks[1].name, "Astra 1");
     EXPECT_EQ(tree().topLevelItem(1)->childCount(), 3);
-    EXPECT_EQ(tree().currentItem(), tree().topLevelItem(0));
-    EXPECT_EQ(view().page(), PAGE_NETWORK);
+    // The selection stays on the program, after the sort and after its undo.
+    for (CommandId command : {ID_SORT_BY_DEGREE, ID_EDIT_UNDO}) {
+        if (command == ID_EDIT_UNDO)
+            trigger(ID_EDIT_UNDO);
+        EXPECT_EQ(tree().currentItem(), findItem("Prog 1"));
+        EXPECT_EQ(view().currentItem(), findItem("Prog 1"));
+        EXPECT_EQ(view().page(), PAGE_PROGRAM);
+    }
+    EXPECT_EQ(db().networks[0].name, "Astra 1");
 }
 
 TEST_F(StructureCommandsTest, FrequencySortRebuildsAndKeepsTheNetworkSelected)
