@@ -44,8 +44,8 @@ std::optional<ScriptedPrompter::Step> ScriptedPrompter::take(std::initializer_li
     if (steps_.empty() && improvise) {
         const Kind kind = *kinds.begin();
         if (kind == Kind::Question)
-            return Step{kind, improvise()};
-        return Step{kind == Kind::Message ? kind : Kind::CancelFile};
+            return Step{kind, improvise(), {}, 0};
+        return Step{kind == Kind::Message ? kind : Kind::CancelFile, PromptAnswer::Ok, {}, 0};
     }
     if (steps_.empty()) {
         ADD_FAILURE() << "unexpected prompt, the script has run out: " << what.toStdString();
