@@ -118,7 +118,8 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
         return {};
 
     const bool terrestrial = slot == TERRESTRIAL_SLOT;
-    QString html = QStringLiteral("<h2>%1</h2><p>").arg(escaped(encoding_.toUtf8(net.name)));
+    // The heading is the tree's label, so that an unnamed network does not run on under the one before.
+    QString html = QStringLiteral("<h2>%1</h2><p>").arg(escaped(networkLabelUtf8(net, encoding_)));
     if (terrestrial) {
         html += QObject::tr("Terrestrial network");
     } else {

@@ -61,6 +61,28 @@ TEST_F(PrintExportTest, PrintWritesTheReportOrTheSelectedNetwork)
     }
 }
 
+TEST_F(PrintExportTest, AnUnnamedNetworkIsPrintedUnderTheTreesLabel)
+{
+    ChannelDatabase database = makeVariedDatabase(2, kFlags);
+    database.networks[1].name.clear();
+    reopen(std::move(database));
+    const QString heading = QStringLiteral("(No name)\nPosition 13.0°");
+    for (const char* item : {"Astra 1", "Prog 3"}) {
+        SCOPED_TRACE(item);
+        clickOn(findItem(QString::fromUtf8(item)));
+        const QString pdf = pathFor(QStringLiteral("unnamed.pdf"));
+        dialogs.answerPrint(PrintChoice{QByteArray(item) == "Prog 3"}, pdf);
+        trigger(ID_FILE_PRINT);
+        const QString text = pdfText(pdf);
+        // The network's transponders follow its own heading, not the one of the network before.
+        const qsizetype at = text.indexOf(heading);
+        ASSERT_GE(at, 0) << text.toStdString();
+        EXPECT_LT(at, text.indexOf(QStringLiteral("11111 MHz")));
+        QFile::remove(pdf);
+    }
+    EXPECT_EQ(findItem(QStringLiteral("(No name)")), tree().topLevelItem(1));
+}
+
 TEST_F(PrintExportTest, PreviewPrintsTheWholeReportAndCancelPrintsNothing)
 {
     const QString pdf = pathFor(QStringLiteral("preview.pdf"));
