@@ -117,6 +117,7 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(dates_.empty()) << "a scripted date dialog answer was never asked for";
     EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
     EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
+    EXPECT_TRUE(lyngSatPlays_.empty()) << "a scripted LyngSat dialog play was never used";
     EXPECT_TRUE(reviewAnswers_.empty()) << "a scripted review answer was never asked for";
     EXPECT_TRUE(reviewPlays_.empty()) << "a scripted review play was never used";
     EXPECT_TRUE(prints_.empty()) << "a scripted print dialog answer was never asked for";
@@ -189,11 +190,22 @@ bool ScriptedDialogs::runChannelList(QWidget*, ChannelDatabase& db, const NameEn
     return step(db);
 }
 
-std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget*, const LyngSatDialogValues& values)
+std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget* parent,
+                                                                const LyngSatDialogValues& values)
 {
     lyngSatDialogs << values;
     if (whileLyngSatDialogOpen)
         whileLyngSatDialogOpen();
+    if (!lyngSatPlays_.empty()) {
+        const auto play = std::move(lyngSatPlays_.front());
+        lyngSatPlays_.pop_front();
+        CDlgLyngSat dialog(values, parent);
+        dialog.show();
+        play(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.request();
+    }
     if (lyngSatAnswers_.empty()) {
         ADD_FAILURE() << "unexpected LyngSat dialog";
         return std::nullopt;

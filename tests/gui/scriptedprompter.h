@@ -62,6 +62,11 @@ public:
     void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
     void answerChannelList(ChannelListStep step) { channelLists_.push_back(std::move(step)); }
     void answerLyngSat(std::optional<LyngSatRequest> request) { lyngSatAnswers_.push_back(request); }
+    // Answers on the real dialog: the play acts on it as shown and ends it with Update or Cancel.
+    void answerLyngSatWith(std::function<void(CDlgLyngSat&)> play)
+    {
+        lyngSatPlays_.push_back(std::move(play));
+    }
 
     // The print dialog's answer: the choice with the printer set to write a PDF file at `pdfPath`, as
     // "Print to File (PDF)" does, or none for Cancel.
@@ -105,6 +110,7 @@ private:
     std::deque<std::optional<DateDialogValues>> dates_;
     std::deque<ChannelListStep> channelLists_;
     std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
+    std::deque<std::function<void(CDlgLyngSat&)>> lyngSatPlays_;
     std::deque<bool> reviewAnswers_;
     std::deque<std::function<void(CDlgReview&)>> reviewPlays_;
     struct PrintAnswer {
