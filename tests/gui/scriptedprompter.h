@@ -76,6 +76,9 @@ public:
     }
     // The preview is printed from its window into a PDF file.
     void answerPreview(const QString& pdfPath) { previews_.push_back(pdfPath); }
+    // Printing's progress shows in a real progress dialog, at once; after `steps` steps of the stage
+    // with this text, its Cancel button is clicked.
+    void cancelPrintAfter(const QString& stage, int steps) { printCancel_ = {stage, steps}; }
 
     // The date dialog's answer: values for OK, none for Cancel.
     void answerDate(std::optional<DateDialogValues> values) { dates_.push_back(std::move(values)); }
@@ -95,7 +98,8 @@ public:
     void answerReviewWith(std::function<void(CDlgReview&)> play) { reviewPlays_.push_back(std::move(play)); }
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
-                          const std::function<void(QPrinter&)>& paint) override;
+                          const std::function<bool(QPrinter&)>& paint) override;
+    std::unique_ptr<PrintProgress> printProgress(QWidget* parent) override;
 
     int aboutShown = 0;
     // What the date dialog was opened with, each time.
@@ -104,6 +108,11 @@ public:
     std::function<void()> whileLyngSatDialogOpen;
     QList<ImportReview> reviewsShown;
     QList<bool> selectionOffered; // whether each print dialog offered "Selected network only"
+    // Every stage of printing as "<text>: <steps done>/<steps>", and what was visible and in the dialog
+    // at the scripted Cancel.
+    QStringList printStages;
+    QString progressShownAtCancel;
+    int previewsClosed = 0; // previews whose paint was cancelled
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;
@@ -119,6 +128,8 @@ private:
     };
     std::deque<PrintAnswer> prints_;
     std::deque<QString> previews_;
+    std::optional<std::pair<QString, int>> printCancel_;
+    friend class ScriptedPrintProgress;
 };
 
 } // namespace kvx::test
