@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QSettings>
 
+#include "db/netinfo.h"
 #include "platform/nameencoding.h"
 #include "platform/systemlanguage.h"
 
@@ -16,6 +17,22 @@ const auto kState = QStringLiteral("MainFrame/state");
 const auto kStatusBar = QStringLiteral("MainFrame/statusBar");
 const auto kRecentFiles = QStringLiteral("RecentFiles/paths");
 constexpr int kStateVersion = 1;
+
+const auto kPageName = QStringLiteral("pageName");
+const auto kBand = QStringLiteral("band");
+const auto kIncludeHd = QStringLiteral("includeHd");
+const auto kIncludeDvbS2 = QStringLiteral("includeDvbS2");
+const auto kIncludeFeeds = QStringLiteral("includeFeeds");
+const auto kRemoveOutdated = QStringLiteral("removeOutdated");
+const auto kSortByFrequency = QStringLiteral("sortByFrequency");
+
+// "LyngSatPages/192-Astra%2019.2E": the name's stored bytes, so that the key does not depend on the
+// name encoding chosen, percent-encoded, so that no byte means anything to the settings file.
+QString lyngSatGroup(const NetInfo& net)
+{
+    const QByteArray name = QByteArray::fromStdString(net.name).toPercentEncoding();
+    return QStringLiteral("LyngSatPages/%1-%2").arg(net.degree).arg(QString::fromLatin1(name));
+}
 
 } // namespace
 
@@ -41,6 +58,39 @@ QStringList recentFiles()
 void setRecentFiles(const QStringList& paths)
 {
     QSettings().setValue(kRecentFiles, paths);
+}
+
+std::optional<LyngSatRequest> lastLyngSatRequest(const NetInfo& net)
+{
+    QSettings settings;
+    settings.beginGroup(lyngSatGroup(net));
+    if (!settings.contains(kPageName))
+        return std::nullopt;
+    const LyngSatOptions defaults;
+    LyngSatRequest request;
+    request.pageName = settings.value(kPageName).toString();
+    request.options.band =
+        settings.value(kBand).toString() == QLatin1String("C") ? LyngSatBand::C : LyngSatBand::Ku;
+    request.options.includeHd = settings.value(kIncludeHd, defaults.includeHd).toBool();
+    request.options.includeDvbS2 = settings.value(kIncludeDvbS2, defaults.includeDvbS2).toBool();
+    request.options.includeFeeds = settings.value(kIncludeFeeds, defaults.includeFeeds).toBool();
+    request.options.removeOutdated = settings.value(kRemoveOutdated, defaults.removeOutdated).toBool();
+    request.options.sortByFrequency = settings.value(kSortByFrequency, defaults.sortByFrequency).toBool();
+    return request;
+}
+
+void setLastLyngSatRequest(const NetInfo& net, const LyngSatRequest& request)
+{
+    QSettings settings;
+    settings.beginGroup(lyngSatGroup(net));
+    settings.setValue(kPageName, request.pageName);
+    settings.setValue(kBand,
+                      request.options.band == LyngSatBand::C ? QStringLiteral("C") : QStringLiteral("Ku"));
+    settings.setValue(kIncludeHd, request.options.includeHd);
+    settings.setValue(kIncludeDvbS2, request.options.includeDvbS2);
+    settings.setValue(kIncludeFeeds, request.options.includeFeeds);
+    settings.setValue(kRemoveOutdated, request.options.removeOutdated);
+    settings.setValue(kSortByFrequency, request.options.sortByFrequency);
 }
 
 void saveWindowState(const QMainWindow& frame, bool statusBarVisible)

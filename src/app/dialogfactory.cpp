@@ -72,12 +72,23 @@ std::optional<PrintChoice> QtDialogFactory::askPrint(QWidget* parent, QPrinter& 
 }
 
 void QtDialogFactory::showPrintPreview(QWidget* parent, QPrinter& printer,
-                                       const std::function<void(QPrinter&)>& paint)
+                                       const std::function<bool(QPrinter&)>& paint)
 {
     QPrintPreviewDialog dialog(&printer, parent);
+    // The first paint comes while the dialog is being shown, before it runs: it closes once it runs.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&paint](QPrinter* target) { paint(*target); });
+                     [&dialog, &paint](QPrinter* target) {
+                         if (!paint(*target))
+                             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+                     });
     dialog.exec();
+}
+
+std::unique_ptr<PrintProgress> QtDialogFactory::printProgress(QWidget* parent)
+{
+    // A print that is done in a moment shows no dialog.
+    constexpr int kShowAfterMs = 400;
+    return std::make_unique<PrintProgressDialog>(parent, kShowAfterMs);
 }
 
 } // namespace kvx

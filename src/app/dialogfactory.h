@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include "app/printprogress.h"
 #include "db/fileops.h"
 #include "panels/dlgdate.h"
 #include "panels/dlglyngsat.h"
@@ -50,9 +51,12 @@ public:
     // The print dialog: none when cancelled, else the choice, with the printer set up as chosen.
     virtual std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer,
                                                 bool selectionAvailable) = 0;
-    // The preview of what `paint` prints on the printer; it may print from there.
+    // The preview of what `paint` prints on the printer; it may print from there. A paint that returns
+    // false (cancelled) closes the preview.
     virtual void showPrintPreview(QWidget* parent, QPrinter& printer,
-                                  const std::function<void(QPrinter&)>& paint) = 0;
+                                  const std::function<bool(QPrinter&)>& paint) = 0;
+    // Where printing over the window shows how far it has come.
+    virtual std::unique_ptr<PrintProgress> printProgress(QWidget* parent) = 0;
 };
 
 // The program's factory: runs the dialogs modally.
@@ -68,7 +72,8 @@ public:
     std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) override;
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
-                          const std::function<void(QPrinter&)>& paint) override;
+                          const std::function<bool(QPrinter&)>& paint) override;
+    std::unique_ptr<PrintProgress> printProgress(QWidget* parent) override;
 };
 
 } // namespace kvx

@@ -7,6 +7,7 @@
 
 #include <QUrl>
 
+#include "app/appsettings.h"
 #include "app/dialogfactory.h"
 #include "app/importreview.h"
 #include "app/qthttpfetcher.h"
@@ -138,7 +139,12 @@ std::optional<LyngSatRequest> LyngSatUpdater::askForPage(const ChannelDatabase& 
     const AntInfo* antenna = db.antennas.at(network.netIndex);
     values.band = antenna != nullptr ? defaultBandFor(*antenna) : LyngSatBand::Ku;
     values.siteAddress = context_.siteAddress;
-    return context_.dialogs.askLyngSatUpdate(context_.window, values);
+    values.last = appsettings::lastLyngSatRequest(network);
+    std::optional<LyngSatRequest> request = context_.dialogs.askLyngSatUpdate(context_.window, values);
+    // Kept as soon as it is asked for: a failed download is tried again with the same page.
+    if (request)
+        appsettings::setLastLyngSatRequest(network, *request);
+    return request;
 }
 
 void LyngSatUpdater::waitForConnection(const std::string& url, ProgressSink& progress)

@@ -2,11 +2,13 @@
 // Export Channel List.
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 
 #include "app/childview.h"
 #include "app/dialogfactory.h"
+#include "app/printprogress.h"
 #include "app/printreport.h"
 #include "db/editops.h"
 #include "db/safefile.h"
@@ -54,9 +56,15 @@ void CChildView::OnFilePrint()
     const std::optional<PrintChoice> choice = services_.dialogs.askPrint(window(), printer, slot >= 0);
     if (!choice)
         return;
-    const PrintReport report(database_, encoding_, choice->selectionOnly ? slot : -1);
-    if (!report.print(printer))
+    PrintReport report(database_, encoding_, choice->selectionOnly ? slot : -1);
+    const std::unique_ptr<PrintProgress> progress = services_.dialogs.printProgress(window());
+    const PrintResult result = report.print(printer, *progress);
+    if (result == PrintResult::PrinterFailed)
         services_.prompter.showMessage(tr("The printer could not be opened."), PromptIcon::Stop);
+    // A file is not left with only some of the pages in it.
+    if (result == PrintResult::CutShort && printer.outputFormat() == QPrinter::PdfFormat &&
+        !printer.outputFileName().isEmpty())
+        QFile::remove(printer.outputFileName());
 }
 
 void CChildView::OnFilePrintPreview()
@@ -65,9 +73,13 @@ void CChildView::OnFilePrintPreview()
         return;
     QPrinter printer;
     printer.setDocName(titleText());
-    const PrintReport report(database_, encoding_);
-    services_.dialogs.showPrintPreview(window(), printer,
-                                       [&report](QPrinter& target) { report.print(target); });
+    // Laid out before the preview opens, so that a cancel leaves no empty preview behind.
+    PrintReport report(database_, encoding_);
+    if (!report.layOut(printer, *services_.dialogs.printProgress(window())))
+        return;
+    services_.dialogs.showPrintPreview(window(), printer, [this, &report](QPrinter& target) {
+        return report.print(target, *services_.dialogs.printProgress(window())) == PrintResult::Printed;
+    });
 }
 
 void CChildView::OnFileExport()

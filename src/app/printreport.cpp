@@ -1,6 +1,7 @@
 #include "app/printreport.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include <QAbstractTextDocumentLayout>
@@ -8,8 +9,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextCursor>
 #include <QTextDocument>
 
+#include "app/printprogress.h"
 #include "db/channeldatabase.h"
 #include "db/stamp.h"
 #include "export/channelorder.h"
@@ -58,6 +61,63 @@ QString transponderText(const TpInfo& tp)
         .arg(fec < kFecNames.size() ? latin(kFecNames[fec]) : QStringLiteral("?"));
 }
 
+// Where the parts of every page go, in the printer's device pixels.
+struct PageFrame {
+    QFont font;
+    QRectF area;
+    qreal line = 0; // the height of a line of the header or footer
+    qreal band = 0; // what the header and the footer each take, with a gap to the body
+    QSizeF body;    // what the report's text fills
+};
+
+PageFrame pageFrameOf(QPrinter& printer)
+{
+    PageFrame frame;
+    frame.font.setPointSizeF(9);
+    frame.area = QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+    frame.line = QFontMetricsF(frame.font, &printer).height();
+    frame.band = 2 * frame.line;
+    frame.body = QSizeF(frame.area.width(), frame.area.height() - 2 * frame.band);
+    return frame;
+}
+
+// What the header and the footer of every page say.
+struct PageTexts {
+    QString title;
+    QString stamp;
+    int pageCount = 0;
+};
+
+// The first and last page of the printer's range, all pages without one.
+std::pair<int, int> pagesToPrint(const QPrinter& printer, int pageCount)
+{
+    if (printer.printRange() != QPrinter::PageRange || printer.fromPage() <= 0)
+        return {1, pageCount};
+    const int first = std::max(1, printer.fromPage());
+    return {first, std::min(pageCount, std::max(first, printer.toPage()))};
+}
+
+void drawPage(QPainter& painter, const PageFrame& frame, QTextDocument& document, const PageTexts& texts,
+              int page)
+{
+    const qreal width = frame.area.width();
+    const QRectF headerLine(0, 0, width, frame.line);
+    painter.drawText(headerLine, Qt::AlignLeft | Qt::AlignVCenter, texts.title);
+    painter.drawText(headerLine, Qt::AlignRight | Qt::AlignVCenter, texts.stamp);
+    painter.drawLine(QPointF(0, frame.line * 1.25), QPointF(width, frame.line * 1.25));
+    painter.drawText(QRectF(0, frame.area.height() - frame.line, width, frame.line), Qt::AlignCenter,
+                     QObject::tr("Page %1 of %2").arg(page).arg(texts.pageCount));
+
+    painter.save();
+    const qreal top = (page - 1) * frame.body.height();
+    painter.translate(0, frame.band - top);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, top, frame.body.width(), frame.body.height());
+    painter.setClipRect(context.clip);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+}
+
 } // namespace
 
 PrintReport::PrintReport(const ChannelDatabase& db, const NameEncoding& encoding, int network)
@@ -65,6 +125,8 @@ PrintReport::PrintReport(const ChannelDatabase& db, const NameEncoding& encoding
         , encoding_(encoding)
         , network_(network)
 {}
+
+PrintReport::~PrintReport() = default;
 
 QString PrintReport::fileTitle() const
 {
@@ -84,7 +146,7 @@ QString PrintReport::stampText() const
     return {};
 }
 
-QString PrintReport::html() const
+QStringList PrintReport::sections() const
 {
     // Each transponder's programs in program-list order, with their channel numbers.
     const std::vector<ChannelListEntry> order = channelListOrder(db_);
@@ -97,13 +159,14 @@ QString PrintReport::html() const
         if (tp < programsOf.size())
             programsOf[tp].push_back(entry);
     }
-    QString html;
+    QStringList sections;
     for (std::size_t slot = 0; slot < db_.networks.size(); ++slot)
         if (network_ < 0 || static_cast<int>(slot) == network_)
-            html += networkSection(static_cast<int>(slot), programsOf);
-    if (html.isEmpty())
-        html = QStringLiteral("<p>%1</p>").arg(QObject::tr("The database holds no networks."));
-    return html;
+            if (QString section = networkSection(static_cast<int>(slot), programsOf); !section.isEmpty())
+                sections << section;
+    if (sections.isEmpty())
+        sections << QStringLiteral("<p>%1</p>").arg(QObject::tr("The database holds no networks."));
+    return sections;
 }
 
 QString PrintReport::networkSection(int slot, const ProgramsByTransponder& programsOf) const
@@ -118,7 +181,8 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
         return {};
 
     const bool terrestrial = slot == TERRESTRIAL_SLOT;
-    QString html = QStringLiteral("<h2>%1</h2><p>").arg(escaped(encoding_.toUtf8(net.name)));
+    // The heading is the tree's label, so that an unnamed network does not run on under the one before.
+    QString html = QStringLiteral("<h2>%1</h2><p>").arg(escaped(networkLabelUtf8(net, encoding_)));
     if (terrestrial) {
         html += QObject::tr("Terrestrial network");
     } else {
@@ -155,55 +219,56 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
     return html + QStringLiteral("</table>");
 }
 
-bool PrintReport::print(QPrinter& printer) const
+bool PrintReport::layOut(QPrinter& printer, PrintProgress& progress)
 {
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&printer);
-    QFont font = document.defaultFont();
-    font.setPointSizeF(9);
-    document.setDefaultFont(font);
-    document.setHtml(html());
+    const PageFrame frame = pageFrameOf(printer);
+    if (document_ && laidOutFor_ == frame.body && document_->documentLayout()->paintDevice() == &printer)
+        return true;
+    document_.reset();
+    auto document = std::make_unique<QTextDocument>();
+    document->documentLayout()->setPaintDevice(&printer);
+    document->setDefaultFont(frame.font);
+    document->setPageSize(frame.body);
+    // Section by section, each laid out before the next comes: a layout of the whole text at once
+    // would hold the window for as long as it takes.
+    const QStringList texts = sections();
+    progress.begin(QObject::tr("Laying out the report"), static_cast<int>(texts.size()));
+    QTextCursor end(document.get());
+    for (const QString& section : texts) {
+        end.movePosition(QTextCursor::End);
+        end.insertHtml(section);
+        document->pageCount();
+        if (!progress.advance())
+            return false;
+    }
+    document_ = std::move(document);
+    laidOutFor_ = frame.body;
+    return true;
+}
 
+PrintResult PrintReport::print(QPrinter& printer, PrintProgress& progress)
+{
+    if (!layOut(printer, progress))
+        return PrintResult::Cancelled;
     QPainter painter;
     if (!painter.begin(&printer))
-        return false;
-    const QRectF area(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    painter.setFont(font);
-    const qreal line = QFontMetricsF(font, &printer).height();
-    // The header's line and the footer take this much of each page, with a gap to the body.
-    const qreal band = 2 * line;
-    const QSizeF body(area.width(), area.height() - 2 * band);
-    document.setPageSize(body);
-
-    const int pageCount = document.pageCount();
-    int first = 1;
-    int last = pageCount;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = std::max(1, printer.fromPage());
-        last = std::min(pageCount, std::max(first, printer.toPage()));
-    }
-    const QString title = fileTitle();
-    const QString stamp = stampText();
+        return PrintResult::PrinterFailed;
+    const PageFrame frame = pageFrameOf(printer);
+    painter.setFont(frame.font);
+    const PageTexts texts{fileTitle(), stampText(), document_->pageCount()};
+    const auto [first, last] = pagesToPrint(printer, texts.pageCount);
+    progress.begin(QObject::tr("Drawing the pages"), last - first + 1);
     for (int page = first; page <= last; ++page) {
         if (page > first)
             printer.newPage();
-        const QRectF headerLine(0, 0, area.width(), line);
-        painter.drawText(headerLine, Qt::AlignLeft | Qt::AlignVCenter, title);
-        painter.drawText(headerLine, Qt::AlignRight | Qt::AlignVCenter, stamp);
-        painter.drawLine(QPointF(0, line * 1.25), QPointF(area.width(), line * 1.25));
-        painter.drawText(QRectF(0, area.height() - line, area.width(), line), Qt::AlignCenter,
-                         QObject::tr("Page %1 of %2").arg(page).arg(pageCount));
-
-        painter.save();
-        const qreal top = (page - 1) * body.height();
-        painter.translate(0, band - top);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, top, body.width(), body.height());
-        painter.setClipRect(context.clip);
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
+        drawPage(painter, frame, *document_, texts, page);
+        // The printer cannot take back what it was given: the job ends with the pages drawn.
+        if (!progress.advance()) {
+            painter.end();
+            return PrintResult::CutShort;
+        }
     }
-    return painter.end();
+    return painter.end() ? PrintResult::Printed : PrintResult::PrinterFailed;
 }
 
 } // namespace kvx

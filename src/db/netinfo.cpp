@@ -2,6 +2,7 @@
 
 #include "db/fieldtext.h"
 #include "db/tables.h"
+#include "platform/nameencoding.h"
 
 namespace kvx {
 
@@ -32,6 +33,12 @@ bool NetInfo::differs(const NetInfo& other, bool comparePositioner, bool compare
     if (comparePositioner && positionerId != other.positionerId)
         return true;
     return compareSkew && (skewV != other.skewV || skewH != other.skewH);
+}
+
+std::string networkLabelUtf8(const NetInfo& net, const NameEncoding& encoding)
+{
+    const std::string name = encoding.toUtf8(net.name);
+    return name.empty() ? std::string(kNoNameLabel) : name;
 }
 
 } // namespace kvx

@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kvx {
+
+class NameEncoding;
 
 // One network slot: a satellite, or the terrestrial network of a combo receiver.
 struct NetInfo {
@@ -30,5 +33,12 @@ struct NetInfo {
     // Every member, tree item included.
     bool operator==(const NetInfo&) const = default;
 };
+
+// Stands in for an empty name wherever a network or program is shown: the tree, the printed report
+// and the exported channel list.
+inline constexpr std::string_view kNoNameLabel = "(No name)";
+
+// The network's name as UTF-8, or kNoNameLabel when it has none.
+std::string networkLabelUtf8(const NetInfo& net, const NameEncoding& encoding);
 
 } // namespace kvx

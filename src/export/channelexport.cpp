@@ -156,7 +156,7 @@ std::vector<std::vector<std::string>> exportRows(const ChannelDatabase& db, cons
             std::to_string(entry.number),
             entry.radio ? "Radio" : "TV",
             programNameUtf8(prog, encoding),
-            net != nullptr ? encoding.toUtf8(net->name) : std::string(),
+            net != nullptr ? networkLabelUtf8(*net, encoding) : std::string(),
             tp != nullptr ? std::to_string(tp->frequency) : std::string(),
             satellite ? std::string(kPolarityLetters[static_cast<std::size_t>(tp->polarity())])
                       : std::string(),

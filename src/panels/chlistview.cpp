@@ -1,7 +1,9 @@
 #include "panels/chlistview.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -168,6 +170,55 @@ void CChListView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QTreeView::mouseReleaseEvent(event);
+}
+
+void CChListView::moveSelectedRow(int step)
+{
+    const int row = selectedRow();
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= model()->rowCount())
+        return;
+    emit rowMoveRequested(row, target);
+}
+
+void CChListView::requestMenuAtSelectedRow()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QModelIndex index = model()->index(row, 0);
+    scrollTo(index);
+    emit customContextMenuRequested(visualRect(index).center());
+}
+
+void CChListView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        moveSelectedRow(key == Qt::Key_Up ? -1 : 1);
+        event->accept();
+        return;
+    }
+    if ((key == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+        (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        requestMenuAtSelectedRow();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+bool CChListView::event(QEvent* event)
+{
+    // The menu key comes as a menu event of its own from the window system, placed at the pointer or
+    // the text cursor; the menu belongs at the selected row, as for Shift+F10.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        requestMenuAtSelectedRow();
+        return true;
+    }
+    return QTreeView::event(event);
 }
 
 } // namespace kvx

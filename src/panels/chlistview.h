@@ -10,8 +10,9 @@ class QLabel;
 namespace kvx {
 
 // The channel list's table: one selected row, fixed-height rows, and a row moved by dragging it onto
-// another. While a drag runs, a picture of the row follows the pointer and the list scrolls when the
-// pointer leaves it above or below. Positions are viewport coordinates.
+// another or one place up or down with Ctrl+Up and Ctrl+Down. While a drag runs, a picture of the row
+// follows the pointer and the list scrolls when the pointer leaves it above or below. Shift+F10 and the
+// menu key ask for the right-click menu at the selected row. Positions are viewport coordinates.
 class CChListView : public QTreeView {
     Q_OBJECT
 public:
@@ -32,8 +33,12 @@ public:
 signals:
     // A drag ended on another row.
     void rowDropped(int source, int drop);
+    // Ctrl+Up or Ctrl+Down asks for the selected row to move to the next row that way.
+    void rowMoveRequested(int source, int target);
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -42,6 +47,8 @@ private:
     std::unique_ptr<QLabel> CreateDragImage(int row) const;
     void scrollWhileDragging(QPoint pos);
     void releaseDrag();
+    void moveSelectedRow(int step);
+    void requestMenuAtSelectedRow();
 
     bool dragging_ = false;
     int pressedRow_ = -1;

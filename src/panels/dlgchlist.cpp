@@ -142,6 +142,7 @@ void CDlgChList::buildControls()
     connect(tabs_, &QTabBar::currentChanged, this, &CDlgChList::OnTabChanged);
     connect(list_->header(), &QHeaderView::sectionClicked, this, &CDlgChList::OnColumnClicked);
     connect(list_, &CChListView::rowDropped, this, &CDlgChList::OnRowDropped);
+    connect(list_, &CChListView::rowMoveRequested, this, &CDlgChList::OnRowDropped);
     connect(list_, &QWidget::customContextMenuRequested, this, &CDlgChList::onContextMenu);
     connect(rename_, &QPushButton::clicked, this, &CDlgChList::OnRename);
     connect(search_, &QPushButton::clicked, this, &CDlgChList::OnSearch);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,17 +34,22 @@ CDlgLyngSat::CDlgLyngSat(const LyngSatDialogValues& values, QWidget* parent)
         , pageName_(new QLineEdit)
 {
     setWindowTitle(tr("Satellite Information"));
-    const LyngSatOptions defaults;
+    LyngSatOptions start;
+    start.band = values.band;
+    if (values.last)
+        start = values.last->options;
 
     band_->setObjectName(QStringLiteral("band"));
     band_->addItems({tr("C-Band"), tr("Ku-Band")});
-    band_->setCurrentIndex(values.band == LyngSatBand::C ? kCBand : kKuBand);
-    includeHd_ = addCheckBox("includeHd", tr("Include HD"), defaults.includeHd);
-    includeDvbS2_ = addCheckBox("includeDvbS2", tr("Include DVB-S2"), defaults.includeDvbS2);
-    includeFeeds_ = addCheckBox("includeFeeds", tr("Include Feeds"), defaults.includeFeeds);
-    removeOutdated_ = addCheckBox("removeOutdated", tr("Remove outdated TPs"), defaults.removeOutdated);
-    sortByFrequency_ = addCheckBox("sortByFrequency", tr("Sort by frequency"), defaults.sortByFrequency);
+    band_->setCurrentIndex(start.band == LyngSatBand::C ? kCBand : kKuBand);
+    includeHd_ = addCheckBox("includeHd", tr("Include HD"), start.includeHd);
+    includeDvbS2_ = addCheckBox("includeDvbS2", tr("Include DVB-S2"), start.includeDvbS2);
+    includeFeeds_ = addCheckBox("includeFeeds", tr("Include Feeds"), start.includeFeeds);
+    removeOutdated_ = addCheckBox("removeOutdated", tr("Remove outdated TPs"), start.removeOutdated);
+    sortByFrequency_ = addCheckBox("sortByFrequency", tr("Sort by frequency"), start.sortByFrequency);
     pageName_->setObjectName(QStringLiteral("pageName"));
+    if (values.last)
+        pageName_->setText(values.last->pageName);
 
     auto* group = new QGroupBox(tr("Satellite Information"));
     auto* grid = new QGridLayout(group);
@@ -66,10 +72,18 @@ CDlgLyngSat::CDlgLyngSat(const LyngSatDialogValues& values, QWidget* parent)
     update->setObjectName(QStringLiteral("update"));
     update->setDefault(true);
     connect(update, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancel = new QPushButton(tr("Cancel"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(update);
+    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addWidget(update, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
     pageName_->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QDialog>
 #include <QString>
 
@@ -11,22 +13,25 @@ class QLineEdit;
 
 namespace kvx {
 
-// What the LyngSat dialog shows of the network to update.
-struct LyngSatDialogValues {
-    QString satelliteName;   // decoded for display
-    QString satelliteDegree; // "%d.%d"
-    LyngSatBand band = LyngSatBand::Ku;
-    QString siteAddress; // shown followed by "/"
-};
-
 // What the user asked for: the page below the site address and the update options.
 struct LyngSatRequest {
     QString pageName;
     LyngSatOptions options;
 };
 
-// Asks for the satellite's page on the LyngSat site and the update options. A fresh dialog starts from
-// the defaults every time; "Update" (or Enter) accepts, Esc and the close box cancel.
+// What the LyngSat dialog shows of the network to update.
+struct LyngSatDialogValues {
+    QString satelliteName;   // decoded for display
+    QString satelliteDegree; // "%d.%d"
+    LyngSatBand band = LyngSatBand::Ku;
+    QString siteAddress; // shown followed by "/"
+    // The network's last request, shown in place of the defaults and `band`; none before the first.
+    std::optional<LyngSatRequest> last;
+};
+
+// Asks for the satellite's page on the LyngSat site and the update options. The dialog starts from the
+// network's last request, or from the defaults; "Update" (or Enter) accepts, Cancel, Esc and the close
+// box cancel.
 class CDlgLyngSat : public QDialog {
     Q_OBJECT
 public:

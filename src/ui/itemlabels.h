@@ -4,9 +4,10 @@
 
 #include <QString>
 
+#include "db/netinfo.h"
+
 namespace kvx {
 
-struct NetInfo;
 struct TpInfo;
 struct ProgInfo;
 class NameEncoding;
@@ -14,7 +15,7 @@ class NameEncoding;
 // Shown for a network or program without a name.
 inline QString noNameLabel()
 {
-    return QStringLiteral("(No name)");
+    return QString::fromLatin1(kNoNameLabel.data(), static_cast<qsizetype>(kNoNameLabel.size()));
 }
 
 // The labels the satellite tree shows for its records. Names are bytes in the name encoding (or

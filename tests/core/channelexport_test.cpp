@@ -97,6 +97,24 @@ TEST(ChannelExport, CsvAndHtmlQuoteWhatTheirSyntaxNeeds)
     EXPECT_NE(html.find("<td>Первый</td>"), std::string::npos);
 }
 
+TEST(ChannelExport, AnUnnamedNetworkIsCalledWhatTheTreeCallsIt)
+{
+    ChannelDatabase db = exportSample();
+    db.networks[1].name.clear();
+    const NameEncoding encoding("WINDOWS-1251");
+    const struct {
+        ExportFormat format;
+        std::string expected;
+    } cases[] = {
+        {ExportFormat::Csv, "\r\n1,Radio,Prog 3,(No name),11111,L,"},
+        {ExportFormat::Html, "<td>Prog 3</td><td>(No name)</td><td>11111</td>"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = exportChannelList(db, encoding, c.format, "db.kvx");
+        EXPECT_NE(text.find(c.expected), std::string::npos) << text;
+    }
+}
+
 TEST(ChannelExport, FormatNames)
 {
     EXPECT_EQ(exportFormatNamed("csv"), ExportFormat::Csv);

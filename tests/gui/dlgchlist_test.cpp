@@ -452,6 +452,44 @@ TEST_F(DlgChListTest, ARowDraggedByTheMouseStaysSelectedAtItsNewPlace)
     EXPECT_EQ(dialog->list()->selectedRow(), 2);
 }
 
+TEST_F(DlgChListTest, CtrlUpAndDownMoveTheSelectedChannelAndTheMenuKeysOpenItsMenu)
+{
+    dialog->show();
+    CChListView* list = dialog->list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centerOfRow(rowOf("bravo")));
+    const struct {
+        Qt::Key key;
+        QStringList names; // bravo stays selected wherever it goes
+    } moves[] = {
+        {Qt::Key_Down, {"Alpha", "Charlie", "bravo", "delta"}},
+        {Qt::Key_Down, {"Alpha", "Charlie", "delta", "bravo"}},
+        {Qt::Key_Down, {"Alpha", "Charlie", "delta", "bravo"}}, // already last
+        {Qt::Key_Up, {"Alpha", "Charlie", "bravo", "delta"}},
+    };
+    for (const auto& move : moves) {
+        QTest::keyClick(list, move.key, Qt::ControlModifier);
+        EXPECT_EQ(names(), move.names);
+        EXPECT_EQ(list->selectedRow(), rowOf("bravo"));
+    }
+    EXPECT_EQ(dialog->windowTitle(), "Channel List (Modified)");
+
+    int menus = 0;
+    dialog->setMenuRunner([&](QMenu& menu, QPoint globalPos) {
+        ++menus;
+        EXPECT_EQ(list->indexAt(list->viewport()->mapFromGlobal(globalPos)).row(), rowOf("bravo"));
+        if (QAction* add = menuEntry(menu, "Add to Movies"); add != nullptr && menus == 1)
+            add->trigger();
+    });
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Menu);
+    EXPECT_EQ(menus, 2);
+    EXPECT_TRUE(dialog->work().inFavourite(rowOf("bravo"), 1));
+    // Plain arrows still only move the selection.
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(names(), moves[3].names);
+    EXPECT_EQ(list->selectedRow(), rowOf("Charlie"));
+}
+
 TEST(DlgFavNameTest, OkTakesTheFieldsAsTypedAndCancelKeepsTheNames)
 {
     CDlgFavName::Names names;

@@ -255,6 +255,56 @@ TEST_F(LyngSatCommandTest, CancelledDialogChangesNothing)
     expectUnchanged();
 }
 
+namespace {
+
+// The dialog's controls as "page|band|the ticked options".
+QString dialogState(const CDlgLyngSat& dialog)
+{
+    QStringList ticked;
+    for (const char* box : {"includeHd", "includeDvbS2", "includeFeeds", "removeOutdated", "sortByFrequency"})
+        if (checked(&dialog, box))
+            ticked << QLatin1String(box);
+    return QStringLiteral("%1|%2|%3").arg(text(&dialog, "pageName"), text(&dialog, "band"), ticked.join(' '));
+}
+
+} // namespace
+
+TEST_F(LyngSatCommandTest, TheDialogStartsFromTheNetworksLastPageAndCancelKeepsIt)
+{
+    frame->show();
+    fake.page = "<html><body>No table today.</body></html>";
+    const QString defaults = "|Ku-Band|removeOutdated sortByFrequency";
+    const QString asked = "europe/Net1.html|C-Band|includeHd removeOutdated";
+    const struct {
+        int network;
+        QString shown;
+        bool update; // else the play changes every control and cancels
+    } cases[] = {
+        {1, defaults, true}, // the play asks for `asked`
+        {1, asked, false},
+        {0, defaults, false},
+        {1, asked, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "network " << c.network << ", " << c.shown.toStdString());
+        clickOn(tree().topLevelItem(c.network));
+        dialogs.answerLyngSatWith([&](CDlgLyngSat& dialog) {
+            EXPECT_EQ(dialogState(dialog), c.shown);
+            type(&dialog, "pageName", c.update ? "europe/Net1.html" : "other.html");
+            pick(&dialog, "band", "C-Band");
+            click(&dialog, "includeHd");
+            click(&dialog, "sortByFrequency");
+            QTest::mouseClick(control<QPushButton>(&dialog, c.update ? "update" : "cancel"), Qt::LeftButton);
+        });
+        if (c.update)
+            prompter.acknowledgeMessage(); // the page has no transponder
+        const std::size_t checks = fake.checkedUrls.size();
+        trigger(ID_UPDATE_LYNGSAT);
+        EXPECT_EQ(fake.checkedUrls.size(), checks + (c.update ? 1 : 0));
+        expectUnchanged();
+    }
+}
+
 TEST_F(LyngSatCommandTest, SingleLnbStartsTheDialogOnTheCBand)
 {
     db().antennas[1].lnbType = 0x01;                // kind "Single"

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "panels/dlglyngsat.h"
@@ -46,8 +47,13 @@ TEST(LyngSatDialog, ShowsTheNetworkAndStartsFromTheDefaults)
     auto* update = control<QPushButton>(&dialog, "update");
     EXPECT_EQ(update->text(), "Update");
     EXPECT_TRUE(update->isDefault());
-    // There is no Cancel button: Esc and the close box cancel.
-    EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 1);
+    auto* cancel = control<QPushButton>(&dialog, "cancel");
+    EXPECT_EQ(cancel->text(), "Cancel");
+    EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 2);
+    dialog.show();
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
 
     CDlgLyngSat single(astra(LyngSatBand::C));
     EXPECT_EQ(text(&single, "band"), "C-Band");

@@ -1,11 +1,14 @@
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include "commandsfixture.h"
 #include "support/sampledatabase.h"
@@ -61,6 +64,28 @@ TEST_F(PrintExportTest, PrintWritesTheReportOrTheSelectedNetwork)
     }
 }
 
+TEST_F(PrintExportTest, AnUnnamedNetworkIsPrintedUnderTheTreesLabel)
+{
+    ChannelDatabase database = makeVariedDatabase(2, kFlags);
+    database.networks[1].name.clear();
+    reopen(std::move(database));
+    const QString heading = QStringLiteral("(No name)\nPosition 13.0°");
+    for (const char* item : {"Astra 1", "Prog 3"}) {
+        SCOPED_TRACE(item);
+        clickOn(findItem(QString::fromUtf8(item)));
+        const QString pdf = pathFor(QStringLiteral("unnamed.pdf"));
+        dialogs.answerPrint(PrintChoice{QByteArray(item) == "Prog 3"}, pdf);
+        trigger(ID_FILE_PRINT);
+        const QString text = pdfText(pdf);
+        // The network's transponders follow its own heading, not the one of the network before.
+        const qsizetype at = text.indexOf(heading);
+        ASSERT_GE(at, 0) << text.toStdString();
+        EXPECT_LT(at, text.indexOf(QStringLiteral("11111 MHz")));
+        QFile::remove(pdf);
+    }
+    EXPECT_EQ(findItem(QStringLiteral("(No name)")), tree().topLevelItem(1));
+}
+
 TEST_F(PrintExportTest, PreviewPrintsTheWholeReportAndCancelPrintsNothing)
 {
     const QString pdf = pathFor(QStringLiteral("preview.pdf"));
@@ -71,6 +96,62 @@ TEST_F(PrintExportTest, PreviewPrintsTheWholeReportAndCancelPrintsNothing)
     dialogs.answerPrint(std::nullopt, pathFor(QStringLiteral("cancelled.pdf")));
     trigger(ID_FILE_PRINT);
     EXPECT_FALSE(QFile::exists(pathFor(QStringLiteral("cancelled.pdf"))));
+}
+
+TEST_F(PrintExportTest, PrintingShowsItsProgressAndCancelStopsIt)
+{
+    reopen(makeLargeDatabase({4, 40, 600, 10}));
+    const QString layout = QStringLiteral("Laying out the report");
+    const QString drawing = QStringLiteral("Drawing the pages");
+    const struct {
+        CommandId command;
+        QString cancelStage; // none: the run is not cancelled
+        int cancelAfter;
+        QStringList stages; // %1: the report's pages
+        int previewsClosed;
+    } cases[] = {
+        {ID_FILE_PRINT_PREVIEW, {}, 0, {layout + ": 4/4", drawing + ": %1/%1"}, 0},
+        // Cancelled before the preview opens, or while it draws its pages, which closes it.
+        {ID_FILE_PRINT_PREVIEW, layout, 2, {layout + ": 3/4"}, 0},
+        {ID_FILE_PRINT_PREVIEW, drawing, 2, {layout + ": 4/4", drawing + ": 3/%1"}, 1},
+        // A print cancelled on its way to a file leaves no file.
+        {ID_FILE_PRINT, drawing, 1, {layout + ": 4/4", drawing + ": 2/%1"}, 0},
+    };
+    int pages = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.command << " " << c.cancelStage.toStdString());
+        const QString pdf = pathFor(QStringLiteral("large.pdf"));
+        if (c.command == ID_FILE_PRINT)
+            dialogs.answerPrint(PrintChoice{false}, pdf);
+        else if (c.cancelStage != layout)
+            dialogs.answerPreview(pdf);
+        if (!c.cancelStage.isEmpty())
+            dialogs.cancelPrintAfter(c.cancelStage, c.cancelAfter);
+        dialogs.printStages.clear();
+        dialogs.previewsClosed = 0;
+        // The window's events keep coming while the pages are laid out.
+        QStringList stagesWhenEventsCame;
+        QTimer::singleShot(0, frame.get(), [&] { stagesWhenEventsCame = dialogs.printStages; });
+        trigger(c.command);
+
+        if (pages == 0) {
+            const QRegularExpressionMatch match =
+                QRegularExpression(QStringLiteral("Page 1 of (\\d+)")).match(pdfText(pdf));
+            pages = match.captured(1).toInt();
+            ASSERT_GT(pages, 5);
+        }
+        QStringList stages = c.stages;
+        for (QString& stage : stages)
+            stage.replace(QStringLiteral("%1"), QString::number(pages));
+        EXPECT_EQ(dialogs.printStages, stages);
+        EXPECT_EQ(dialogs.previewsClosed, c.previewsClosed);
+        EXPECT_EQ(stagesWhenEventsCame, QStringList({layout + ": 2/4"}));
+        if (!c.cancelStage.isEmpty())
+            EXPECT_EQ(dialogs.progressShownAtCancel, "1 " + c.cancelStage);
+        if (c.command == ID_FILE_PRINT)
+            EXPECT_FALSE(QFile::exists(pdf));
+        QFile::remove(pdf);
+    }
 }
 
 TEST_F(PrintExportTest, ExportWritesTheFormatOfTheSuffixOrElseOfTheFilter)
@@ -121,6 +202,25 @@ TEST(PrintDialogTest, OffersTheSelectionOnlyWhenThereIsOne)
         EXPECT_EQ(dialog->testOption(QAbstractPrintDialog::PrintSelection), selection);
         EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
     }
+}
+
+TEST(PrintPreviewTest, APaintThatWasCancelledClosesThePreview)
+{
+    QPrinter printer;
+    QtDialogFactory factory;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        ADD_FAILURE() << "the preview stayed open";
+        QApplication::activeModalWidget()->close();
+    });
+    guard.start(10000);
+    int paints = 0;
+    factory.showPrintPreview(nullptr, printer, [&paints](QPrinter&) {
+        ++paints;
+        return false;
+    });
+    EXPECT_EQ(paints, 1);
 }
 
 } // namespace

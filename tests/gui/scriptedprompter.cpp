@@ -1,6 +1,9 @@
 #include "scriptedprompter.h"
 
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -117,10 +120,12 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(dates_.empty()) << "a scripted date dialog answer was never asked for";
     EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
     EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
+    EXPECT_TRUE(lyngSatPlays_.empty()) << "a scripted LyngSat dialog play was never used";
     EXPECT_TRUE(reviewAnswers_.empty()) << "a scripted review answer was never asked for";
     EXPECT_TRUE(reviewPlays_.empty()) << "a scripted review play was never used";
     EXPECT_TRUE(prints_.empty()) << "a scripted print dialog answer was never asked for";
     EXPECT_TRUE(previews_.empty()) << "a scripted print preview was never shown";
+    EXPECT_FALSE(printCancel_) << "a scripted print cancel was never clicked";
 }
 
 std::optional<PrintChoice> ScriptedDialogs::askPrint(QWidget*, QPrinter& printer, bool selectionAvailable)
@@ -138,7 +143,7 @@ std::optional<PrintChoice> ScriptedDialogs::askPrint(QWidget*, QPrinter& printer
 }
 
 void ScriptedDialogs::showPrintPreview(QWidget*, QPrinter& printer,
-                                       const std::function<void(QPrinter&)>& paint)
+                                       const std::function<bool(QPrinter&)>& paint)
 {
     if (previews_.empty()) {
         ADD_FAILURE() << "unexpected print preview";
@@ -147,7 +152,56 @@ void ScriptedDialogs::showPrintPreview(QWidget*, QPrinter& printer,
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(previews_.front());
     previews_.pop_front();
-    paint(printer);
+    if (!paint(printer))
+        ++previewsClosed;
+}
+
+// The program's progress dialog, shown at once, with the stages recorded and the scripted Cancel
+// clicked on it.
+class ScriptedPrintProgress final : public PrintProgress {
+public:
+    ScriptedPrintProgress(ScriptedDialogs& owner, QWidget* parent)
+            : owner_(owner)
+            , real_(parent, 0)
+    {}
+
+    void begin(const QString& text, int steps) override
+    {
+        text_ = text;
+        steps_ = steps;
+        done_ = 0;
+        owner_.printStages << stageText();
+        real_.begin(text, steps);
+    }
+
+    bool advance() override
+    {
+        const auto& cancel = owner_.printCancel_;
+        if (cancel && cancel->first == text_ && cancel->second == done_) {
+            QProgressDialog* dialog = real_.dialog();
+            owner_.progressShownAtCancel =
+                QStringLiteral("%1 %2").arg(dialog->isVisible()).arg(dialog->labelText());
+            QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+            owner_.printCancel_.reset();
+        }
+        ++done_;
+        owner_.printStages.last() = stageText();
+        return real_.advance();
+    }
+
+private:
+    QString stageText() const { return QStringLiteral("%1: %2/%3").arg(text_).arg(done_).arg(steps_); }
+
+    ScriptedDialogs& owner_;
+    PrintProgressDialog real_;
+    QString text_;
+    int steps_ = 0;
+    int done_ = 0;
+};
+
+std::unique_ptr<PrintProgress> ScriptedDialogs::printProgress(QWidget* parent)
+{
+    return std::make_unique<ScriptedPrintProgress>(*this, parent);
 }
 
 std::optional<ReceiverModel> ScriptedDialogs::selectModel(QWidget*)
@@ -189,11 +243,22 @@ bool ScriptedDialogs::runChannelList(QWidget*, ChannelDatabase& db, const NameEn
     return step(db);
 }
 
-std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget*, const LyngSatDialogValues& values)
+std::optional<LyngSatRequest> ScriptedDialogs::askLyngSatUpdate(QWidget* parent,
+                                                                const LyngSatDialogValues& values)
 {
     lyngSatDialogs << values;
     if (whileLyngSatDialogOpen)
         whileLyngSatDialogOpen();
+    if (!lyngSatPlays_.empty()) {
+        const auto play = std::move(lyngSatPlays_.front());
+        lyngSatPlays_.pop_front();
+        CDlgLyngSat dialog(values, parent);
+        dialog.show();
+        play(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.request();
+    }
     if (lyngSatAnswers_.empty()) {
         ADD_FAILURE() << "unexpected LyngSat dialog";
         return std::nullopt;

@@ -62,6 +62,11 @@ public:
     void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
     void answerChannelList(ChannelListStep step) { channelLists_.push_back(std::move(step)); }
     void answerLyngSat(std::optional<LyngSatRequest> request) { lyngSatAnswers_.push_back(request); }
+    // Answers on the real dialog: the play acts on it as shown and ends it with Update or Cancel.
+    void answerLyngSatWith(std::function<void(CDlgLyngSat&)> play)
+    {
+        lyngSatPlays_.push_back(std::move(play));
+    }
 
     // The print dialog's answer: the choice with the printer set to write a PDF file at `pdfPath`, as
     // "Print to File (PDF)" does, or none for Cancel.
@@ -71,6 +76,9 @@ public:
     }
     // The preview is printed from its window into a PDF file.
     void answerPreview(const QString& pdfPath) { previews_.push_back(pdfPath); }
+    // Printing's progress shows in a real progress dialog, at once; after `steps` steps of the stage
+    // with this text, its Cancel button is clicked.
+    void cancelPrintAfter(const QString& stage, int steps) { printCancel_ = {stage, steps}; }
 
     // The date dialog's answer: values for OK, none for Cancel.
     void answerDate(std::optional<DateDialogValues> values) { dates_.push_back(std::move(values)); }
@@ -90,7 +98,8 @@ public:
     void answerReviewWith(std::function<void(CDlgReview&)> play) { reviewPlays_.push_back(std::move(play)); }
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
-                          const std::function<void(QPrinter&)>& paint) override;
+                          const std::function<bool(QPrinter&)>& paint) override;
+    std::unique_ptr<PrintProgress> printProgress(QWidget* parent) override;
 
     int aboutShown = 0;
     // What the date dialog was opened with, each time.
@@ -99,12 +108,18 @@ public:
     std::function<void()> whileLyngSatDialogOpen;
     QList<ImportReview> reviewsShown;
     QList<bool> selectionOffered; // whether each print dialog offered "Selected network only"
+    // Every stage of printing as "<text>: <steps done>/<steps>", and what was visible and in the dialog
+    // at the scripted Cancel.
+    QStringList printStages;
+    QString progressShownAtCancel;
+    int previewsClosed = 0; // previews whose paint was cancelled
 
 private:
     std::deque<std::optional<ReceiverModel>> models_;
     std::deque<std::optional<DateDialogValues>> dates_;
     std::deque<ChannelListStep> channelLists_;
     std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
+    std::deque<std::function<void(CDlgLyngSat&)>> lyngSatPlays_;
     std::deque<bool> reviewAnswers_;
     std::deque<std::function<void(CDlgReview&)>> reviewPlays_;
     struct PrintAnswer {
@@ -113,6 +128,8 @@ private:
     };
     std::deque<PrintAnswer> prints_;
     std::deque<QString> previews_;
+    std::optional<std::pair<QString, int>> printCancel_;
+    friend class ScriptedPrintProgress;
 };
 
 } // namespace kvx::test

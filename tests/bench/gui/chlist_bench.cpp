@@ -139,7 +139,11 @@ public:
         return std::nullopt;
     }
     std::optional<PrintChoice> askPrint(QWidget*, QPrinter&, bool) override { return std::nullopt; }
-    void showPrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
+    void showPrintPreview(QWidget*, QPrinter&, const std::function<bool(QPrinter&)>&) override {}
+    std::unique_ptr<PrintProgress> printProgress(QWidget* parent) override
+    {
+        return std::make_unique<PrintProgressDialog>(parent, 0);
+    }
 
 private:
     bool descending_ = true;
