@@ -69,7 +69,7 @@ TEST_F(PrintExportTest, AnUnnamedNetworkIsPrintedUnderTheTreesLabel)
     ChannelDatabase database = makeVariedDatabase(2, kFlags);
     database.networks[1].name.clear();
     reopen(std::move(database));
-    const QString heading = QStringLiteral("(No name)\nPosition 13.0°");
+    const QString heading = QStringLiteral("(No name)\nPosition 13.0E");
     for (const char* item : {"Astra 1", "Prog 3"}) {
         SCOPED_TRACE(item);
         clickOn(findItem(QString::fromUtf8(item)));
