@@ -56,11 +56,11 @@ QString shortFileName(const std::string& fileName)
 
 // Reads and validates the file's image; a file whose compressed data fails its checksum is read only
 // when the user wants it anyway (StatusCanceled when not).
-Status readImage(ChannelDatabase& db, Prompter& prompter, const QString& path, std::vector<uint8_t>& image)
+Outcome readImage(ChannelDatabase& db, Prompter& prompter, const QString& path, std::vector<uint8_t>& image)
 {
-    const Status status = openDatabaseImage(db, path.toStdString(), image);
-    if (status != StatusDamagedData)
-        return status;
+    const Outcome outcome = openDatabaseImage(db, path.toStdString(), image);
+    if (outcome != StatusDamagedData)
+        return outcome;
     const QString question = QCoreApplication::translate(
         "CChildView", "The file's compressed data is damaged (checksum mismatch). "
                       "Open it anyway?");
@@ -157,11 +157,11 @@ void CChildView::MarkModified(const QString& step)
 
 // --- Saving and replacing the document
 
-void CChildView::reportStatus(int status, const QString& fileName)
+void CChildView::reportStatus(const Outcome& outcome, const QString& fileName)
 {
-    if (status <= kLastSilentStatus)
+    if (outcome.status() <= kLastSilentStatus)
         return;
-    const QString message = QString::fromStdString(statusMessage(status));
+    const QString message = QString::fromStdString(outcomeMessage(outcome));
     services_.prompter.showMessage(fileName.isEmpty() ? message : fileName + QStringLiteral(": ") + message,
                                    PromptIcon::Stop);
 }
@@ -179,10 +179,10 @@ int CChildView::SaveDocument(bool saveAs)
         path = choice->path.toStdString();
         compressedForm = choice->filterIndex == kCompressedFilter;
     }
-    const Status status = saveDatabase(database_, path, compressedForm, services_.clock);
-    if (status != StatusOk) {
-        reportStatus(status);
-        return status;
+    const Outcome outcome = saveDatabase(database_, path, compressedForm, services_.clock);
+    if (outcome != StatusOk) {
+        reportStatus(outcome);
+        return outcome.status();
     }
     history_.markClean();
     // A name chosen in the dialog changes the title even when nothing was modified.
@@ -193,7 +193,7 @@ int CChildView::SaveDocument(bool saveAs)
     }
     if (askName)
         emit fileUsed(QString::fromStdString(database_.fileName));
-    return status;
+    return StatusOk;
 }
 
 int CChildView::SaveModified()
@@ -381,7 +381,7 @@ int CChildView::openPath(const QString& path)
     const bool oldCompressed = database_.compressed;
     const std::string oldPending = database_.pendingFileName;
     std::vector<uint8_t> image;
-    Status status = readImage(database_, services_.prompter, path, image);
+    Outcome status = readImage(database_, services_.prompter, path, image);
     if (status == StatusOk) {
         ResetSelection();
         try {

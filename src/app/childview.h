@@ -9,6 +9,7 @@
 
 #include "app/appservices.h"
 #include "app/kvxtree.h"
+#include "base/status.h"
 #include "db/channeldatabase.h"
 #include "db/edithistory.h"
 #include "panels/editbar.h"
@@ -177,7 +178,7 @@ private:
     OpenBranches openBranches() const;
     void reopenBranches(const OpenBranches& open);
     int openPath(const QString& path);
-    void reportStatus(int status, const QString& fileName = {});
+    void reportStatus(const Outcome& outcome, const QString& fileName = {});
     std::unique_ptr<QLabel> CreateDragImage(QTreeWidgetItem* item) const;
     void setTreeCursor(Qt::CursorShape shape);
 

@@ -82,13 +82,13 @@ Status imageFromFileBytes(std::vector<uint8_t>& raw, bool& compressed, OpenOptio
 
 } // namespace
 
-Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
-                         OpenOptions options)
+Outcome openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
+                          OpenOptions options)
 {
     try {
         std::vector<uint8_t> raw;
-        if (const Status status = readFileBytes(path, raw); status != StatusOk)
-            return status;
+        if (const Outcome read = readFileBytes(path, raw); read != StatusOk)
+            return read;
         bool compressed = false;
         if (const Status status = imageFromFileBytes(raw, compressed, options); status != StatusOk)
             return status;
@@ -135,14 +135,14 @@ Status databaseFileBytes(ChannelDatabase& db, std::optional<bool> compressedForm
     return status;
 }
 
-Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options)
+Outcome openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options)
 {
     const bool previousForm = db.compressed;
     std::string previousPending = db.pendingFileName;
     std::vector<uint8_t> image;
-    Status status = openDatabaseImage(db, path, image, options);
-    if (status != StatusOk)
-        return status;
+    if (const Outcome opened = openDatabaseImage(db, path, image, options); opened != StatusOk)
+        return opened;
+    Status status = StatusOk;
     try {
         status = LoadImage(db, image);
     } catch (const std::bad_alloc&) {
@@ -156,26 +156,26 @@ Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions op
     return status;
 }
 
-Status saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
-                    const Clock& clock)
+Outcome saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
+                     const Clock& clock)
 {
     // A failed save leaves the database as it was, its form included, so that a later plain Save
     // does not silently change the form of the file it was opened from.
     const SavedForm before(db);
     if (compressedForm)
         chooseForm(db, *compressedForm);
-    Status status = StatusOk;
+    Outcome outcome = StatusOk;
     try {
         std::vector<uint8_t> content;
-        status = fileContent(db, clock, content);
-        if (status == StatusOk)
-            status = replaceFileContent(path, content);
+        outcome = fileContent(db, clock, content);
+        if (outcome == StatusOk)
+            outcome = replaceFileContent(path, content);
     } catch (const std::bad_alloc&) {
-        status = StatusNoMemory;
+        outcome = StatusNoMemory;
     }
-    if (status != StatusOk) {
+    if (outcome != StatusOk) {
         before.restore(db);
-        return status;
+        return outcome;
     }
     db.fileName = path;
     return StatusOk;
