@@ -5,6 +5,7 @@
 
 #include "codec/ckvx.h"
 #include "db/filebytes.h"
+#include "db/fileidentity.h"
 #include "db/kvximage.h"
 #include "db/safefile.h"
 
@@ -83,18 +84,21 @@ Status imageFromFileBytes(std::vector<uint8_t>& raw, bool& compressed, OpenOptio
 } // namespace
 
 Outcome openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
-                          OpenOptions options)
+                          OpenOptions options, FileIdentity* readIdentity)
 {
     try {
         std::vector<uint8_t> raw;
         if (const Outcome read = readFileBytes(path, raw); read != StatusOk)
             return read;
+        const FileIdentity identity = identityOf(raw);
         bool compressed = false;
         if (const Status status = imageFromFileBytes(raw, compressed, options); status != StatusOk)
             return status;
         db.compressed = compressed;
         db.pendingFileName = path;
         image = std::move(raw);
+        if (readIdentity != nullptr)
+            *readIdentity = identity;
         return StatusOk;
     } catch (const std::bad_alloc&) {
         return StatusNoMemory;
@@ -157,7 +161,7 @@ Outcome openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions o
 }
 
 Outcome saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
-                     const Clock& clock)
+                     const Clock& clock, FileIdentity* writtenIdentity)
 {
     // A failed save leaves the database as it was, its form included, so that a later plain Save
     // does not silently change the form of the file it was opened from.
@@ -165,11 +169,14 @@ Outcome saveDatabase(ChannelDatabase& db, const std::string& path, std::optional
     if (compressedForm)
         chooseForm(db, *compressedForm);
     Outcome outcome = StatusOk;
+    FileIdentity identity;
     try {
         std::vector<uint8_t> content;
         outcome = fileContent(db, clock, content);
-        if (outcome == StatusOk)
+        if (outcome == StatusOk) {
+            identity = identityOf(content);
             outcome = replaceFileContent(path, content);
+        }
     } catch (const std::bad_alloc&) {
         outcome = StatusNoMemory;
     }
@@ -178,6 +185,8 @@ Outcome saveDatabase(ChannelDatabase& db, const std::string& path, std::optional
         return outcome;
     }
     db.fileName = path;
+    if (writtenIdentity != nullptr)
+        *writtenIdentity = identity;
     return StatusOk;
 }
 

@@ -11,6 +11,7 @@
 namespace kvx {
 
 class Clock;
+struct FileIdentity;
 
 enum class ReceiverModel { SatelliteOnly, Combo };
 
@@ -24,9 +25,10 @@ struct OpenOptions {
 // database changed; the caller loads the image (LoadImage). On failure the database is untouched.
 // A valid image whose compressed data fails its CRC gives StatusDamagedData unless the options accept
 // it; the checks of the image itself come first, so that the question is only asked when the answer
-// matters. A file that cannot be read gives its status with the system's reason (readFileBytes).
+// matters. A file that cannot be read gives its status with the system's reason (readFileBytes). On
+// StatusOk `readIdentity`, when given, describes the bytes read.
 Outcome openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
-                          OpenOptions options = {});
+                          OpenOptions options = {}, FileIdentity* readIdentity = nullptr);
 
 // openDatabaseImage followed by LoadImage.
 Outcome openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options = {});
@@ -46,9 +48,10 @@ Status databaseFileBytes(ChannelDatabase& db, std::optional<bool> compressedForm
 // old file exactly as it was. Failures: StatusNoMemory, StatusTooLarge (the image does not fit a KVX
 // file), StatusCreateFailed (cannot create or write, disk full, read-only file or folder, packing
 // failed), with the system's reason where it gave one. On failure fileName, the form (compressed,
-// layoutFlags) and the stamp are unchanged.
+// layoutFlags) and the stamp are unchanged. On success `writtenIdentity`, when given, describes the
+// bytes written.
 Outcome saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
-                     const Clock& clock);
+                     const Clock& clock, FileIdentity* writtenIdentity = nullptr);
 
 // Empties the database (lists, fileName, keepStamp).
 void closeDatabase(ChannelDatabase& db);

@@ -3,12 +3,14 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "db/filebytes.h"
+#include "db/fileidentity.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
 #include "db/safefile.h"
@@ -493,4 +495,46 @@ TEST(SaveFailures, DiskFullLeavesTheOldFile)
     // The write's own reason is told, not one guessed before writing.
     EXPECT_EQ(outcomeMessage(outcome), "Creating file failed: File too large");
     s.expectUntouched(before);
+}
+
+TEST(ChangedOnDisk, TheContentDecidesNotTheTime)
+{
+    Folder folder;
+    const std::string path = folder.file("db.kvx");
+    ChannelDatabase db = sample();
+    FileIdentity saved;
+    ASSERT_EQ(saveDatabase(db, path, false, kToday, &saved), StatusOk);
+    const std::vector<uint8_t> original = contentOf(path);
+    const fs::file_time_type savedTime = fs::last_write_time(path);
+    ChannelDatabase reopened;
+    std::vector<uint8_t> image;
+    FileIdentity read;
+    ASSERT_EQ(openDatabaseImage(reopened, path, image, {}, &read), StatusOk);
+    EXPECT_EQ(read, saved);
+
+    std::vector<uint8_t> oneByteOther = original;
+    oneByteOther[20] ^= 1;
+    std::vector<uint8_t> longer = original;
+    longer.push_back(0);
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        bool changed;
+    } cases[] = {
+        {"written again with the same bytes", [&] { writeBytes(path, original); }, false},
+        {"one byte other, its time set back",
+         [&] {
+             writeBytes(path, oneByteOther);
+             fs::last_write_time(path, savedTime);
+         },
+         true},
+        {"longer", [&] { writeBytes(path, longer); }, true},
+        {"removed", [&] { fs::remove(path); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(path, original);
+        c.change();
+        EXPECT_EQ(fileChangedSince(path, saved), c.changed);
+    }
 }
