@@ -13,7 +13,9 @@
 
 #include "app/dialogfactory.h"
 #include "app/promptedapplyhost.h"
+#include "app/savetarget.h"
 #include "db/editops.h"
+#include "db/fileidentity.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
 #include "panels/editapplier.h"
@@ -36,17 +38,6 @@ FileDialogSpec openDialogSpec(const std::string& fileName)
             QString::fromStdString(fileName)};
 }
 
-FileDialogSpec saveDialogSpec(const std::string& fileName)
-{
-    return {{QStringLiteral("Network Database File (*.KVX)"),
-             QStringLiteral("Compressed Network Database File (*.CKVX)"), QStringLiteral("All file (*)")},
-            QStringLiteral("KVX"),
-            QString::fromStdString(fileName)};
-}
-
-// Filter position of the compressed form in the save dialog.
-constexpr int kCompressedFilter = 1;
-
 // The name shown in the title: what follows the last path separator.
 QString shortFileName(const std::string& fileName)
 {
@@ -56,17 +47,18 @@ QString shortFileName(const std::string& fileName)
 
 // Reads and validates the file's image; a file whose compressed data fails its checksum is read only
 // when the user wants it anyway (StatusCanceled when not).
-Status readImage(ChannelDatabase& db, Prompter& prompter, const QString& path, std::vector<uint8_t>& image)
+Outcome readImage(ChannelDatabase& db, Prompter& prompter, const QString& path, std::vector<uint8_t>& image,
+                  FileIdentity& identity)
 {
-    const Status status = openDatabaseImage(db, path.toStdString(), image);
-    if (status != StatusDamagedData)
-        return status;
+    const Outcome outcome = openDatabaseImage(db, path.toStdString(), image, {}, &identity);
+    if (outcome != StatusDamagedData)
+        return outcome;
     const QString question = QCoreApplication::translate(
         "CChildView", "The file's compressed data is damaged (checksum mismatch). "
                       "Open it anyway?");
     if (prompter.askYesNo(question, PromptIcon::Warning) != PromptAnswer::Yes)
         return StatusCanceled;
-    return openDatabaseImage(db, path.toStdString(), image, {.acceptDamagedData = true});
+    return openDatabaseImage(db, path.toStdString(), image, {.acceptDamagedData = true}, &identity);
 }
 
 } // namespace
@@ -157,13 +149,22 @@ void CChildView::MarkModified(const QString& step)
 
 // --- Saving and replacing the document
 
-void CChildView::reportStatus(int status, const QString& fileName)
+void CChildView::reportStatus(const Outcome& outcome, const QString& fileName)
 {
-    if (status <= kLastSilentStatus)
+    if (outcome.status() <= kLastSilentStatus)
         return;
-    const QString message = QString::fromStdString(statusMessage(status));
+    const QString message = QString::fromStdString(outcomeMessage(outcome));
     services_.prompter.showMessage(fileName.isEmpty() ? message : fileName + QStringLiteral(": ") + message,
                                    PromptIcon::Stop);
+}
+
+bool CChildView::mayOverwrite(const std::string& path)
+{
+    // Only the file the document was read from or last written to is known as it was.
+    if (!diskIdentity_ || path != database_.fileName || !fileChangedSince(path, *diskIdentity_))
+        return true;
+    const QString question = tr("The file was changed by another program. Overwrite it?");
+    return services_.prompter.askYesNo(question, PromptIcon::Warning) == PromptAnswer::Yes;
 }
 
 int CChildView::SaveDocument(bool saveAs)
@@ -176,14 +177,19 @@ int CChildView::SaveDocument(bool saveAs)
             services_.prompter.chooseSaveFile(saveDialogSpec(database_.fileName));
         if (!choice)
             return StatusCanceled;
-        path = choice->path.toStdString();
-        compressedForm = choice->filterIndex == kCompressedFilter;
+        const SaveTarget target = saveTargetOf(choice->path, choice->filterIndex);
+        path = target.path.toStdString();
+        compressedForm = target.compressed;
     }
-    const Status status = saveDatabase(database_, path, compressedForm, services_.clock);
-    if (status != StatusOk) {
-        reportStatus(status);
-        return status;
+    if (!mayOverwrite(path))
+        return StatusCanceled;
+    FileIdentity written;
+    const Outcome outcome = saveDatabase(database_, path, compressedForm, services_.clock, &written);
+    if (outcome != StatusOk) {
+        reportStatus(outcome);
+        return outcome.status();
     }
+    diskIdentity_ = written;
     history_.markClean();
     // A name chosen in the dialog changes the title even when nothing was modified.
     if (askName || modified_) {
@@ -193,7 +199,7 @@ int CChildView::SaveDocument(bool saveAs)
     }
     if (askName)
         emit fileUsed(QString::fromStdString(database_.fileName));
-    return status;
+    return StatusOk;
 }
 
 int CChildView::SaveModified()
@@ -364,6 +370,7 @@ void CChildView::OnFileNew()
         return;
     ResetSelection();
     newDatabase(database_, *model);
+    diskIdentity_.reset();
     tree_->Build(&database_);
     history_.reset(database_);
     modified_ = false;
@@ -394,7 +401,8 @@ int CChildView::openPath(const QString& path)
     const bool oldCompressed = database_.compressed;
     const std::string oldPending = database_.pendingFileName;
     std::vector<uint8_t> image;
-    Status status = readImage(database_, services_.prompter, path, image);
+    FileIdentity identity;
+    Outcome status = readImage(database_, services_.prompter, path, image, identity);
     if (status == StatusOk) {
         ResetSelection();
         try {
@@ -417,6 +425,7 @@ int CChildView::openPath(const QString& path)
         reportStatus(status, QFileInfo(path).fileName());
         return status;
     }
+    diskIdentity_ = identity;
     history_.reset(database_);
     modified_ = false;
     UpdateTitle();
@@ -432,6 +441,7 @@ void CChildView::OnFileClose()
     suppressSelChange_ = true;
     tree_->Clear();
     closeDatabase(database_);
+    diskIdentity_.reset();
     history_.reset(database_);
     suppressSelChange_ = false;
     if (editBar_ != nullptr)

@@ -10,8 +10,10 @@
 
 #include "app/appservices.h"
 #include "app/kvxtree.h"
+#include "base/status.h"
 #include "db/channeldatabase.h"
 #include "db/edithistory.h"
+#include "db/fileidentity.h"
 #include "panels/editbar.h"
 #include "platform/nameencoding.h"
 #include "res/commandids.h"
@@ -194,7 +196,10 @@ private:
     OpenBranches openBranches() const;
     void reopenBranches(const OpenBranches& open);
     int openPath(const QString& path);
-    void reportStatus(int status, const QString& fileName = {});
+    // Whether the save may write `path`: asked when another program changed the document's file since
+    // it was read or written.
+    bool mayOverwrite(const std::string& path);
+    void reportStatus(const Outcome& outcome, const QString& fileName = {});
     std::unique_ptr<QLabel> CreateDragImage(QTreeWidgetItem* item) const;
     void setTreeCursor(Qt::CursorShape shape);
 
@@ -212,6 +217,8 @@ private:
     bool modified_ = false;
     bool channelListOpen_ = false;
     bool suppressSelChange_ = false;
+    // What the document's file held when it was last read or written; none for a new database.
+    std::optional<FileIdentity> diskIdentity_;
     EditHistory history_;
 
     std::unique_ptr<QLabel> dragImage_;

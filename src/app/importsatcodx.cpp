@@ -30,11 +30,11 @@ FileDialogSpec satcodxDialogSpec()
         {QStringLiteral("SATCODX File (*.SDX)"), QStringLiteral("All file (*)")}, QStringLiteral("SDX"), {}};
 }
 
-QString readFailureText(Status status)
+QString readFailureText(const Outcome& outcome)
 {
-    if (status == StatusBadFormat) // the only refusal of a file that could be opened
+    if (outcome == StatusBadFormat) // the only refusal of a file that could be opened
         return QObject::tr("The file is too large to be a SATCODX file.");
-    return QString::fromStdString(statusMessage(status));
+    return QString::fromStdString(outcomeMessage(outcome));
 }
 
 } // namespace
@@ -50,11 +50,11 @@ int ImportSatcodx(const ImportQuestions& questions, ChannelDatabase& db, NetInfo
     if (!path)
         return StatusCanceled;
     std::vector<uint8_t> bytes;
-    if (const Status status =
+    if (const Outcome read =
             readFileBytes(QFile::encodeName(*path).toStdString(), bytes, kMaxSatcodxFileSize);
-        status != StatusOk) {
-        prompter.showMessage(readFailureText(status), PromptIcon::Stop);
-        return status;
+        read != StatusOk) {
+        prompter.showMessage(readFailureText(read), PromptIcon::Stop);
+        return read.status();
     }
     const std::string text(bytes.begin(), bytes.end());
     const std::ptrdiff_t slot = db.networks.indexOf(&network);

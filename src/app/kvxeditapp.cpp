@@ -1,5 +1,6 @@
 #include "app/kvxeditapp.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -10,6 +11,27 @@
 #include "ui/appnames.h"
 
 namespace kvx {
+
+namespace {
+
+// The FILE argument, or none. --help and --version print their text and end the program, and so does
+// a wrong command line with its error on standard error (status 1), as QCommandLineParser does. Qt's
+// own options (-platform, -style, ...) were taken out of the arguments by QApplication already.
+QString fileArgument(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CKVXEditApp", "Edit the channel databases of digital TV receivers: KVX and CKVX files."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("CKVXEditApp", "The KVX or CKVX file to open."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);
+    return parser.positionalArguments().value(0);
+}
+
+} // namespace
 
 CKVXEditApp::CKVXEditApp(int& argc, char** argv)
         : QApplication(argc, argv)
@@ -27,13 +49,13 @@ CKVXEditApp::~CKVXEditApp() = default;
 
 bool CKVXEditApp::InitInstance()
 {
+    const QString file = fileArgument(*this);
     frame_ = std::make_unique<CMainFrame>(AppServices{prompter_, dialogs_, SystemClock::instance()});
     prompter_.setParentWidget(frame_.get());
     frame_->show();
     // A file manager's "Open with" passes the file as the one argument.
-    const QStringList args = arguments();
-    if (args.size() > 1)
-        frame_->view()->OpenFile(QFileInfo(args.at(1)).absoluteFilePath());
+    if (!file.isEmpty())
+        frame_->view()->OpenFile(QFileInfo(file).absoluteFilePath());
     return true;
 }
 

@@ -18,7 +18,8 @@ public:
     CKVXEditApp(int& argc, char** argv);
     ~CKVXEditApp() override;
 
-    // Creates and shows the main window; a file named on the command line is opened at once.
+    // Reads the command line, creates and shows the main window; a file named on the command line is
+    // opened at once. --help, --version and a wrong command line end the program instead.
     bool InitInstance();
     CMainFrame* mainFrame() const { return frame_.get(); }
 

@@ -105,9 +105,9 @@ void CChildView::OnFileExport()
             : QFileInfo(QString::fromStdString(database_.fileName)).fileName().toStdString();
     const std::string text = exportChannelList(database_, encoding_, *format, title);
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    const Status status = replaceFileContent(path.toStdString(), {bytes, text.size()});
-    if (status != StatusOk)
-        reportStatus(status);
+    if (const Outcome written = replaceFileContent(path.toStdString(), {bytes, text.size()});
+        written != StatusOk)
+        reportStatus(written);
 }
 
 } // namespace kvx

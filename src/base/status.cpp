@@ -1,5 +1,8 @@
 #include "base/status.h"
 
+#include <cerrno>
+#include <system_error>
+
 namespace kvx {
 
 std::string statusMessage(int status)
@@ -20,10 +23,22 @@ std::string statusMessage(int status)
     case StatusIsDevice: return "This is a device, not a file";
     case StatusIsSocket: return "This is a socket, not a file";
     case StatusDamagedData: return "The file's compressed data is damaged (checksum mismatch)";
+    case StatusBrokenCompressedData: return "The file's compressed data is damaged or truncated";
     case StatusChangesOutdated:
         return "The database has changed since its changes were listed; nothing was changed";
     default: return "Unknown error";
     }
+}
+
+std::string outcomeMessage(const Outcome& outcome)
+{
+    const int error = outcome.systemError();
+    if (error == 0)
+        return statusMessage(outcome.status());
+    const std::string reason = std::generic_category().message(error);
+    if (outcome.status() == StatusNoFile)
+        return error == ENOENT || error == ENOTDIR ? statusMessage(StatusNoFile) : reason;
+    return statusMessage(outcome.status()) + ": " + reason;
 }
 
 } // namespace kvx

@@ -27,10 +27,35 @@ enum Status : int {
     StatusDamagedData = 18,
     // A list of changes names records the database no longer holds as listed; nothing was changed.
     StatusChangesOutdated = 19,
+    // A CKVX file whose compressed stream is cut short or cannot be decoded to the length it states.
+    StatusBrokenCompressedData = 20,
 };
 
 // The text shown to the user for a status code; "Unknown error" for codes without one.
 std::string statusMessage(int status);
+
+// A status with the system's reason for it: the errno value of the call that failed, or 0 where the
+// failure is not the system's (a bad format) or the system gave no reason. It converts to its status,
+// so callers that only branch on the status read it as before.
+class Outcome {
+public:
+    constexpr Outcome(Status status = StatusOk, int systemError = 0)
+            : status_(status)
+            , systemError_(status == StatusOk ? 0 : systemError)
+    {}
+    constexpr operator Status() const { return status_; }
+    constexpr Status status() const { return status_; }
+    constexpr int systemError() const { return systemError_; }
+
+private:
+    Status status_;
+    int systemError_;
+};
+
+// The text shown to the user: the status message followed by the system's reason ("Creating file
+// failed: No space left on device"). A file that is there but cannot be opened is named by the reason
+// alone ("Permission denied"), as "No file found" would be wrong.
+std::string outcomeMessage(const Outcome& outcome);
 
 // Statuses above this are shown to the user as errors; the ones up to it are silent.
 constexpr int kLastSilentStatus = 4;

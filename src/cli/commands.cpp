@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,43 +24,7 @@ std::string systemReason(int error)
     return std::strerror(error);
 }
 
-// Why a path cannot be opened for reading, as the system says it; empty when it can.
-std::string openReason(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return systemReason(errno);
-    ::close(fd);
-    return {};
-}
-
-// Why a file cannot be created or replaced at `path`, as far as the system tells; empty when nothing
-// stands in the way that can be seen beforehand (a full disk shows only while writing).
-std::string createReason(const std::string& path)
-{
-    const std::filesystem::path target = std::filesystem::path(path);
-    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0)
-        return systemReason(errno);
-    if (!S_ISDIR(info.st_mode))
-        return systemReason(ENOTDIR);
-    if (::stat(path.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return systemReason(EISDIR);
-        if (!S_ISREG(info.st_mode))
-            return "Not a regular file";
-        if (::access(path.c_str(), W_OK) != 0)
-            return systemReason(errno);
-        if ((info.st_mode & 0222) == 0)
-            return systemReason(EACCES);
-    }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return systemReason(errno);
-    return {};
-}
-
-Status readStream(int fd, std::vector<uint8_t>& bytes, std::size_t maxSize)
+Outcome readStream(int fd, std::vector<uint8_t>& bytes, std::size_t maxSize)
 {
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
@@ -77,7 +40,7 @@ Status readStream(int fd, std::vector<uint8_t>& bytes, std::size_t maxSize)
             continue;
         }
         if (n < 0)
-            return StatusReadFailed;
+            return {StatusReadFailed, errno};
         data.resize(done + static_cast<std::size_t>(n));
         if (data.size() > maxSize)
             return StatusBadFormat;
@@ -113,6 +76,7 @@ std::string exitStatusHelp()
            "  13     the database is too large for a KVX file\n"
            "  14,16,17  the path is a folder, device or socket, not a file\n"
            "  18     damaged data: a CKVX file (see --ignore-checksum) or an LH5 stream\n"
+           "  20     a CKVX file's compressed data is damaged or truncated\n"
            "  64     usage error (unknown command or option, value out of range, ...)\n"
            "  65     the file has no such network slot, transponder or program\n"
            "  73     the output file exists (see --force)\n"
@@ -142,29 +106,20 @@ int report(const std::string& message, int exit)
     return exit;
 }
 
-int failInput(const std::string& path, int status)
+int failInput(const std::string& path, const Outcome& outcome)
 {
-    std::string message = statusMessage(status);
-    if ((status == StatusNoFile || status == StatusReadFailed) && path != "-") {
-        if (const std::string reason = openReason(path); !reason.empty())
-            message += " (" + reason + ")";
-    }
-    if (status == StatusDamagedData)
+    std::string message = outcomeMessage(outcome);
+    if (outcome == StatusDamagedData)
         message += "; use --ignore-checksum to read it as it expands anyway";
-    return report(inputName(path), message, status);
+    return report(inputName(path), message, outcome.status());
 }
 
-int failOutput(const std::string& path, int status)
+int failOutput(const std::string& path, const Outcome& outcome)
 {
-    std::string message = statusMessage(status);
-    if (status == StatusCreateFailed) {
-        if (const std::string reason = createReason(path); !reason.empty())
-            message += " (" + reason + ")";
-    }
-    return report(outputName(path), message, status);
+    return report(outputName(path), outcomeMessage(outcome), outcome.status());
 }
 
-Status readInput(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxSize)
+Outcome readInput(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxSize)
 {
     if (path == "-")
         return readStream(STDIN_FILENO, bytes, maxSize);
@@ -173,10 +128,10 @@ Status readInput(const std::string& path, std::vector<uint8_t>& bytes, std::size
         // A pipe has no size to check beforehand: it is read to its end, up to the limit.
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0)
-            return StatusNoFile;
-        const Status status = readStream(fd, bytes, maxSize);
+            return {StatusNoFile, errno};
+        const Outcome read = readStream(fd, bytes, maxSize);
         ::close(fd);
-        return status;
+        return read;
     }
     return readFileBytes(path, bytes, maxSize);
 }
@@ -191,8 +146,8 @@ int writeOutput(const std::string& path, std::span<const uint8_t> bytes, bool fo
     struct stat info {};
     if (!force && ::lstat(path.c_str(), &info) == 0)
         return report(path, "The file exists; use --force to replace it", ExitOutputExists);
-    if (const Status status = replaceFileContent(path, bytes); status != StatusOk)
-        return failOutput(path, status);
+    if (const Outcome written = replaceFileContent(path, bytes); written != StatusOk)
+        return failOutput(path, written);
     return ExitOk;
 }
 

@@ -44,16 +44,15 @@ int report(const std::string& name, const std::string& message, int exit);
 // Prints "kvxtool: message" on standard error and returns `exit`.
 int report(const std::string& message, int exit);
 
-// A failure to read the input `path` (a file or "-"): the status message, with the system's reason
-// where the file could not be opened. Returns the status.
-int failInput(const std::string& path, int status);
-// A failure to create or replace `path`: the status message with the system's reason where one can
-// be found. Returns the status.
-int failOutput(const std::string& path, int status);
+// A failure to read the input `path` (a file or "-"): the outcome's message, which gives the system's
+// reason where it had one. Returns the status.
+int failInput(const std::string& path, const Outcome& outcome);
+// A failure to create or replace `path`: the outcome's message, likewise. Returns the status.
+int failOutput(const std::string& path, const Outcome& outcome);
 
 // Reads an input file whole: "-" is standard input; a pipe is read to its end, with the same limit as
 // a file (StatusBadFormat above `maxSize`); folders, devices and sockets are refused for what they are.
-Status readInput(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxSize);
+Outcome readInput(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxSize);
 
 // Writes OUT: "-" is standard output (ExitWriteFailed when it cannot be written); a file is replaced
 // only with `force` (else ExitOutputExists) and written beside and renamed into place, so that nothing

@@ -53,9 +53,9 @@ int editInPlace(const InPlace& file, const std::function<int(ChannelDatabase&)>&
     if (const int result = edit(db); result != 0)
         return result;
     if (!file.dryRun) {
-        if (const Status status = saveDatabase(db, file.path, std::nullopt, SystemClock::instance());
-            status != StatusOk)
-            return failOutput(file.path, status);
+        if (const Outcome saved = saveDatabase(db, file.path, std::nullopt, SystemClock::instance());
+            saved != StatusOk)
+            return failOutput(file.path, saved);
     }
     if (after)
         after();

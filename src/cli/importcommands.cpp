@@ -61,10 +61,10 @@ std::optional<int> openBoth(const std::string& databasePath, bool ignoreChecksum
     if (!checkSatelliteSlot(databasePath, db, slot))
         return ExitNoRecord;
     std::vector<uint8_t> bytes;
-    if (const Status status = readInput(importPath, bytes, kMaxImportFileSize); status != StatusOk) {
-        if (status != StatusBadFormat) // the only refusal of a file that could be opened
-            return failInput(importPath, status);
-        return report(inputName(importPath), tooLargeText, status);
+    if (const Outcome read = readInput(importPath, bytes, kMaxImportFileSize); read != StatusOk) {
+        if (read != StatusBadFormat) // the only refusal of a file that could be opened
+            return failInput(importPath, read);
+        return report(inputName(importPath), tooLargeText, read.status());
     }
     text.assign(bytes.begin(), bytes.end());
     return std::nullopt;
@@ -139,10 +139,10 @@ int finishImport(const ImportTarget& target, const ChannelDatabase& before, cons
         summary["changes"] = changesJson(changes, selection, encoding);
         summary["comparison"] = diffJson(compareDatabases(before, after), encoding);
     } else if (!(after == before)) {
-        if (const Status status =
+        if (const Outcome saved =
                 saveDatabase(after, target.databasePath, std::nullopt, SystemClock::instance());
-            status != StatusOk)
-            return failOutput(target.databasePath, status);
+            saved != StatusOk)
+            return failOutput(target.databasePath, saved);
     }
     std::cout << summary.dump() << '\n';
     return fits ? exit : tooLarge();

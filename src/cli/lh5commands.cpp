@@ -35,13 +35,13 @@ int runCompress(const Lh5Arguments& args)
     LargeBuffer input;
     std::size_t inputSize = 0;
     if (isRegularFile(args.in)) {
-        if (const Status status = readFileBytes(args.in, input, inputSize, MAX_LH5_INPUT_SIZE);
-            status != StatusOk)
-            return failInput(args.in, status);
+        if (const Outcome read = readFileBytes(args.in, input, inputSize, MAX_LH5_INPUT_SIZE);
+            read != StatusOk)
+            return failInput(args.in, read);
     } else {
         std::vector<uint8_t> bytes;
-        if (const Status status = readInput(args.in, bytes, MAX_LH5_INPUT_SIZE); status != StatusOk)
-            return failInput(args.in, status);
+        if (const Outcome read = readInput(args.in, bytes, MAX_LH5_INPUT_SIZE); read != StatusOk)
+            return failInput(args.in, read);
         inputSize = bytes.size();
         input = LargeBuffer(inputSize);
         if (inputSize > 0 && input.empty())
@@ -62,8 +62,8 @@ int runCompress(const Lh5Arguments& args)
 int runExpand(const Lh5Arguments& args)
 {
     std::vector<uint8_t> stream;
-    if (const Status status = readInput(args.in, stream, MAX_LH5_INPUT_SIZE); status != StatusOk)
-        return failInput(args.in, status);
+    if (const Outcome read = readInput(args.in, stream, MAX_LH5_INPUT_SIZE); read != StatusOk)
+        return failInput(args.in, read);
     const std::string name = inputName(args.in);
     const auto header = ReadLh5Header(stream);
     if (!header || header->uncompressedSize == 0)

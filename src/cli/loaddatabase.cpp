@@ -9,10 +9,10 @@ namespace kvx {
 int loadDatabaseFile(const std::string& path, ChannelDatabase& db, bool ignoreChecksum)
 {
     std::vector<uint8_t> bytes;
-    Status status = cli::readInput(path, bytes, MAX_DATABASE_FILE_SIZE);
-    if (status == StatusOk)
-        status = loadDatabaseBytes(db, std::move(bytes), {.acceptDamagedData = ignoreChecksum});
-    return status == StatusOk ? 0 : cli::failInput(path, status);
+    Outcome outcome = cli::readInput(path, bytes, MAX_DATABASE_FILE_SIZE);
+    if (outcome == StatusOk)
+        outcome = loadDatabaseBytes(db, std::move(bytes), {.acceptDamagedData = ignoreChecksum});
+    return outcome == StatusOk ? 0 : cli::failInput(path, outcome);
 }
 
 } // namespace kvx

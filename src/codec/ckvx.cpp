@@ -226,14 +226,15 @@ Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image
     }
     std::memcpy(out.data(), file.data(), kHeaderSize);
     std::size_t o = kHeaderSize;
+    // The marker at offset 16 begins the first chunk: a file that ends within its header is cut short.
+    bool broken = file.size() < kHeaderSize + CKVX_CHUNK_HEADER_SIZE;
     bool crcMismatch = false;
     walkBody(
         file,
         [&](std::span<const uint8_t> chunk, std::size_t& chunkLength) {
-            // A chunk that does not expand to its stated length is not acted on here: the short image
-            // it leaves fails validation.
             std::size_t expanded = 0;
-            UnpackCompChunk(chunk, chunkLength, std::span(out).subspan(o), expanded);
+            const bool whole = UnpackCompChunk(chunk, chunkLength, std::span(out).subspan(o), expanded) == 0;
+            broken = broken || !whole || chunkLength > chunk.size();
             crcMismatch = crcMismatch || !matchesStreamCrc(chunk, std::span(out).subspan(o, expanded));
             o += expanded;
             return true;
@@ -244,6 +245,8 @@ Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image
         });
     out.resize(o);
     image = std::move(out);
+    if (broken)
+        return StatusBrokenCompressedData;
     return crcMismatch ? StatusDamagedData : StatusOk;
 }
 

@@ -22,12 +22,12 @@ int CheckCompFile(std::span<const uint8_t> file);
 // Expands a CKVX file into the KVX image it holds (at most CKVX_EXPAND_BUFFER_SIZE bytes). The image
 // still has to be validated.
 //
-// After the 16 header bytes any sequence of chunks and plain bytes is accepted. A chunk that does not
-// expand to its stated length leaves a short image that validation rejects; an image that would not
-// fit the buffer gives StatusBadFormat. When a chunk's data does not match the CRC in its stream
-// header the result is StatusDamagedData, with `image` holding the data as it expanded, so that the
-// caller can still validate it and let the user decide. A file that CheckCompFile does not report as
-// compressed is left alone: StatusOk, image unchanged.
+// After the 16 header bytes any sequence of chunks and plain bytes is accepted. A file cut short within
+// a chunk (its header or its stream) and a chunk that does not expand to its stated length give
+// StatusBrokenCompressedData; an image that would not fit the buffer gives StatusBadFormat. When a
+// chunk's data does not match the CRC in its stream header the result is StatusDamagedData, with `image`
+// holding the data as it expanded, so that the caller can still validate it and let the user decide. A file
+// that CheckCompFile does not report as compressed is left alone: StatusOk, image unchanged.
 Status ExpandCompFile(std::span<const uint8_t> file, std::vector<uint8_t>& image);
 
 // The CKVX form of a KVX image, built in memory: header, one chunk holding the body, trailer. An image

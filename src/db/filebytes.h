@@ -14,14 +14,14 @@ namespace kvx {
 constexpr std::size_t MAX_DATABASE_FILE_SIZE = 4 * 1024 * 1024;
 
 // Reads a whole file: StatusNoFile when it cannot be opened, StatusReadFailed when it cannot be read
-// completely, StatusBadFormat when it is larger than maxSize. A path that names a folder, FIFO, device
-// or socket gives StatusIsFolder, StatusIsFifo, StatusIsDevice or StatusIsSocket without waiting for
-// a writer or touching the device.
-Status readFileBytes(const std::string& path, std::vector<uint8_t>& bytes,
-                     std::size_t maxSize = MAX_DATABASE_FILE_SIZE);
+// completely, both with the system's reason where it gave one, StatusBadFormat when it is larger than
+// maxSize. A path that names a folder, FIFO, device or socket gives StatusIsFolder, StatusIsFifo,
+// StatusIsDevice or StatusIsSocket without waiting for a writer or touching the device.
+Outcome readFileBytes(const std::string& path, std::vector<uint8_t>& bytes,
+                      std::size_t maxSize = MAX_DATABASE_FILE_SIZE);
 
 // The same into a buffer of its own (`size` becomes the file's length), for large inputs: its memory is
 // not cleared before the file is read into it.
-Status readFileBytes(const std::string& path, LargeBuffer& bytes, std::size_t& size, std::size_t maxSize);
+Outcome readFileBytes(const std::string& path, LargeBuffer& bytes, std::size_t& size, std::size_t maxSize);
 
 } // namespace kvx

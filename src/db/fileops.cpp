@@ -5,6 +5,7 @@
 
 #include "codec/ckvx.h"
 #include "db/filebytes.h"
+#include "db/fileidentity.h"
 #include "db/kvximage.h"
 #include "db/safefile.h"
 
@@ -82,19 +83,22 @@ Status imageFromFileBytes(std::vector<uint8_t>& raw, bool& compressed, OpenOptio
 
 } // namespace
 
-Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
-                         OpenOptions options)
+Outcome openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
+                          OpenOptions options, FileIdentity* readIdentity)
 {
     try {
         std::vector<uint8_t> raw;
-        if (const Status status = readFileBytes(path, raw); status != StatusOk)
-            return status;
+        if (const Outcome read = readFileBytes(path, raw); read != StatusOk)
+            return read;
+        const FileIdentity identity = identityOf(raw);
         bool compressed = false;
         if (const Status status = imageFromFileBytes(raw, compressed, options); status != StatusOk)
             return status;
         db.compressed = compressed;
         db.pendingFileName = path;
         image = std::move(raw);
+        if (readIdentity != nullptr)
+            *readIdentity = identity;
         return StatusOk;
     } catch (const std::bad_alloc&) {
         return StatusNoMemory;
@@ -135,14 +139,14 @@ Status databaseFileBytes(ChannelDatabase& db, std::optional<bool> compressedForm
     return status;
 }
 
-Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options)
+Outcome openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options)
 {
     const bool previousForm = db.compressed;
     std::string previousPending = db.pendingFileName;
     std::vector<uint8_t> image;
-    Status status = openDatabaseImage(db, path, image, options);
-    if (status != StatusOk)
-        return status;
+    if (const Outcome opened = openDatabaseImage(db, path, image, options); opened != StatusOk)
+        return opened;
+    Status status = StatusOk;
     try {
         status = LoadImage(db, image);
     } catch (const std::bad_alloc&) {
@@ -156,28 +160,33 @@ Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions op
     return status;
 }
 
-Status saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
-                    const Clock& clock)
+Outcome saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
+                     const Clock& clock, FileIdentity* writtenIdentity)
 {
     // A failed save leaves the database as it was, its form included, so that a later plain Save
     // does not silently change the form of the file it was opened from.
     const SavedForm before(db);
     if (compressedForm)
         chooseForm(db, *compressedForm);
-    Status status = StatusOk;
+    Outcome outcome = StatusOk;
+    FileIdentity identity;
     try {
         std::vector<uint8_t> content;
-        status = fileContent(db, clock, content);
-        if (status == StatusOk)
-            status = replaceFileContent(path, content);
+        outcome = fileContent(db, clock, content);
+        if (outcome == StatusOk) {
+            identity = identityOf(content);
+            outcome = replaceFileContent(path, content);
+        }
     } catch (const std::bad_alloc&) {
-        status = StatusNoMemory;
+        outcome = StatusNoMemory;
     }
-    if (status != StatusOk) {
+    if (outcome != StatusOk) {
         before.restore(db);
-        return status;
+        return outcome;
     }
     db.fileName = path;
+    if (writtenIdentity != nullptr)
+        *writtenIdentity = identity;
     return StatusOk;
 }
 

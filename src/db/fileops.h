@@ -11,6 +11,7 @@
 namespace kvx {
 
 class Clock;
+struct FileIdentity;
 
 enum class ReceiverModel { SatelliteOnly, Combo };
 
@@ -24,12 +25,13 @@ struct OpenOptions {
 // database changed; the caller loads the image (LoadImage). On failure the database is untouched.
 // A valid image whose compressed data fails its CRC gives StatusDamagedData unless the options accept
 // it; the checks of the image itself come first, so that the question is only asked when the answer
-// matters.
-Status openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
-                         OpenOptions options = {});
+// matters. A file that cannot be read gives its status with the system's reason (readFileBytes). On
+// StatusOk `readIdentity`, when given, describes the bytes read.
+Outcome openDatabaseImage(ChannelDatabase& db, const std::string& path, std::vector<uint8_t>& image,
+                          OpenOptions options = {}, FileIdentity* readIdentity = nullptr);
 
 // openDatabaseImage followed by LoadImage.
-Status openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options = {});
+Outcome openDatabase(ChannelDatabase& db, const std::string& path, OpenOptions options = {});
 
 // openDatabase for the bytes of a file that is not a path of its own (standard input, a pipe); the
 // database is replaced only on StatusOk.
@@ -45,9 +47,11 @@ Status databaseFileBytes(ChannelDatabase& db, std::optional<bool> compressedForm
 // file is written completely beside the old one and renamed into place, so a failed save leaves the
 // old file exactly as it was. Failures: StatusNoMemory, StatusTooLarge (the image does not fit a KVX
 // file), StatusCreateFailed (cannot create or write, disk full, read-only file or folder, packing
-// failed). On failure fileName, the form (compressed, layoutFlags) and the stamp are unchanged.
-Status saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
-                    const Clock& clock);
+// failed), with the system's reason where it gave one. On failure fileName, the form (compressed,
+// layoutFlags) and the stamp are unchanged. On success `writtenIdentity`, when given, describes the
+// bytes written.
+Outcome saveDatabase(ChannelDatabase& db, const std::string& path, std::optional<bool> compressedForm,
+                     const Clock& clock, FileIdentity* writtenIdentity = nullptr);
 
 // Empties the database (lists, fileName, keepStamp).
 void closeDatabase(ChannelDatabase& db);

@@ -35,28 +35,40 @@ fs::path resolveTarget(const std::string& path)
     return current;
 }
 
-bool writeAll(int fd, std::span<const uint8_t> bytes)
+// The errno value of the write that failed, 0 when everything was written.
+int writeAll(int fd, std::span<const uint8_t> bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n < 0)
+            return errno;
+        // A regular file that takes nothing more has no room left.
+        if (n == 0)
+            return ENOSPC;
         done += static_cast<std::size_t>(n);
     }
-    return true;
+    return 0;
 }
 
-// A file the user may not write, or something that is not a file, is not replaced.
-bool mayReplace(const fs::path& target, struct stat& existing, bool& exists)
+// A file the user may not write, or something that is not a file, is not replaced: the errno value
+// that says why, 0 when it may be.
+int replaceRefusal(const fs::path& target, struct stat& existing, bool& exists)
 {
     exists = ::stat(target.c_str(), &existing) == 0;
     if (!exists)
-        return errno == ENOENT;
+        return errno == ENOENT ? 0 : errno;
+    if (S_ISDIR(existing.st_mode))
+        return EISDIR;
+    // A device, FIFO or socket is not written through: a save is not one of the things it supports.
+    if (!S_ISREG(existing.st_mode))
+        return ENOTSUP;
+    if (::access(target.c_str(), W_OK) != 0)
+        return errno;
     // The mode bits count even for the superuser: a file marked read-only stays as it is.
-    return S_ISREG(existing.st_mode) && ::access(target.c_str(), W_OK) == 0 && (existing.st_mode & 0222) != 0;
+    return (existing.st_mode & 0222) != 0 ? 0 : EACCES;
 }
 
 void syncFolder(const fs::path& target)
@@ -71,30 +83,35 @@ void syncFolder(const fs::path& target)
 
 } // namespace
 
-Status replaceFileContent(const std::string& path, std::span<const uint8_t> bytes, bool allowUnnamedTemporary)
+Outcome replaceFileContent(const std::string& path, std::span<const uint8_t> bytes,
+                           bool allowUnnamedTemporary)
 {
     if (path.empty())
-        return StatusCreateFailed;
+        return {StatusCreateFailed, ENOENT};
     const fs::path target = resolveTarget(path);
     struct stat existing {};
     bool exists = false;
-    if (!mayReplace(target, existing, exists))
-        return StatusCreateFailed;
+    if (const int refusal = replaceRefusal(target, existing, exists); refusal != 0)
+        return {StatusCreateFailed, refusal};
 
     removeStaleSaveTemporaries(target);
     SaveTemporary temporary;
     if (!temporary.create(target, allowUnnamedTemporary))
-        return StatusCreateFailed;
+        return {StatusCreateFailed, temporary.error()};
     const int fd = temporary.fd();
-    bool written = true;
     if (exists) {
-        written = ::fchmod(fd, existing.st_mode & 07777) == 0;
+        if (::fchmod(fd, existing.st_mode & 07777) != 0)
+            return {StatusCreateFailed, errno};
         // Keeping the owner only works for the superuser; others keep their own.
         [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
-    written = written && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (!written || !temporary.replace(target))
-        return StatusCreateFailed;
+    if (const int error = writeAll(fd, bytes); error != 0)
+        return {StatusCreateFailed, error};
+    // A full disk may only show when the data reaches it.
+    if (::fsync(fd) != 0)
+        return {StatusCreateFailed, errno};
+    if (!temporary.replace(target))
+        return {StatusCreateFailed, temporary.error()};
     syncFolder(target);
     return StatusOk;
 }

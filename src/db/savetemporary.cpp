@@ -87,10 +87,15 @@ bool SaveTemporary::create(const fs::path& target, bool allowUnnamed)
         }
         // Only a file system without unnamed files calls for a named one; other failures (no right
         // to write the folder, ...) would befall it alike.
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            error_ = errno;
             return false;
+        }
     }
-    return createNamed(target);
+    if (createNamed(target))
+        return true;
+    error_ = errno;
+    return false;
 }
 
 bool SaveTemporary::createNamed(const fs::path& target)
@@ -124,12 +129,16 @@ bool SaveTemporary::giveName(const fs::path& target)
 
 bool SaveTemporary::replace(const fs::path& target)
 {
-    if (unnamed_ && !giveName(target))
+    if (unnamed_ && !giveName(target)) {
+        error_ = errno;
         return false;
+    }
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
-    if (!closed || ::rename(name_.c_str(), target.c_str()) != 0)
+    if (!closed || ::rename(name_.c_str(), target.c_str()) != 0) {
+        error_ = errno;
         return false;
+    }
     name_.clear();
     return true;
 }

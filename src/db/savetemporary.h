@@ -22,11 +22,15 @@ public:
     // Closes the complete file and renames it over the target. On failure the file is removed.
     bool replace(const std::filesystem::path& target);
 
+    // The errno value of the call that made create or replace fail.
+    int error() const { return error_; }
+
 private:
     bool createNamed(const std::filesystem::path& target);
     bool giveName(const std::filesystem::path& target);
 
     int fd_ = -1;
+    int error_ = 0;
     bool unnamed_ = false;
     std::filesystem::path name_; // empty while the file has no name
 };

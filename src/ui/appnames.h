@@ -23,9 +23,10 @@ inline QString applicationId()
     return QStringLiteral("org.quellor.KVXEdit");
 }
 
+// The project's version, given by the build.
 inline QString applicationVersion()
 {
-    return QStringLiteral("1.6.2");
+    return QStringLiteral(KVX_VERSION);
 }
 
 } // namespace kvx

@@ -53,6 +53,9 @@ TEST(KvxtoolConventions, EveryFailureHasItsStatusAndNamesWhatFailed)
     const std::string sdx = dir.file("list.sdx");
     test::writeFile(sdx, "x", 1);
     ASSERT_EQ(test::runKvxtool("lh5 compress " + q(db) + " " + q(dir.file("s.lzh"))).exitCode, 0);
+    const std::string cut = dir.file("cut.ckvx");
+    ASSERT_EQ(test::runKvxtool("convert " + q(db) + " " + q(cut) + " --compressed").exitCode, 0);
+    std::filesystem::resize_file(cut, std::filesystem::file_size(cut) * 2 / 3);
     const std::string before = contentOf(db);
     const struct {
         std::string arguments;
@@ -71,11 +74,13 @@ TEST(KvxtoolConventions, EveryFailureHasItsStatusAndNamesWhatFailed)
         {"stamp " + q(db) + " --date 2009-02-30", 64, "kvxtool: --date: .*"},
         {"sort-networks -", 64, "kvxtool: \\(standard input\\): A file changed in place must be named.*"},
         {"diff - -", 64, "kvxtool: \\(standard input\\): Only one of A and B .*"},
-        {"info " + q(dir.file("missing.kvx")), 6,
-         "kvxtool: .*/missing.kvx: No file found \\(No such file or directory\\)"},
+        {"info " + q(dir.file("missing.kvx")), 6, "kvxtool: .*/missing.kvx: No file found"},
         {"new " + q(dir.file("no/dir.kvx")) + " --model sat", 8,
-         "kvxtool: .*/no/dir.kvx: Creating file failed \\(No such file or directory\\)"},
+         "kvxtool: .*/no/dir.kvx: Creating file failed: No such file or directory"},
+        {"new " + q(db + "/x.kvx") + " --model sat", 8,
+         "kvxtool: .*/db.kvx/x.kvx: Creating file failed: Not a directory"},
         {"info " + q(sdx), 9, "kvxtool: .*/list.sdx: Invalid KVX format"},
+        {"info " + q(cut), 20, "kvxtool: .*/cut.ckvx: The file's compressed data is damaged or truncated"},
         {"info - < /dev/zero", 9, "kvxtool: \\(standard input\\): Invalid KVX format"}, // the size limit
         {"info " + q(dir.path().string()), 14, "kvxtool: .*: This is a folder, not a file"},
         {"dump /dev/null", 16, "kvxtool: /dev/null: This is a device, not a file"},

@@ -176,13 +176,15 @@ TEST(CkvxExpand, DamagedChunksEndInAValidationFailure)
             ++undetected;
     }
     EXPECT_EQ(undetected, 0);
-    // A chunk whose stream length runs past the end of the file.
-    Bytes truncated(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(packed.size() / 2));
-    EXPECT_NE(ValidateImage(expandFile(truncated, StatusDamagedData)), StatusOk);
-    // A chunk whose stream is no LH5 stream at all.
+    // A file cut within the first chunk's header or its stream, and a chunk whose stream is no LH5
+    // stream at all, are told apart from an image that fails its own checks.
+    for (const std::size_t cut : {std::size_t{20}, std::size_t{27}, packed.size() / 2, packed.size() - 5}) {
+        const Bytes truncated(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(cut));
+        EXPECT_NE(ValidateImage(expandFile(truncated, StatusBrokenCompressedData)), StatusOk) << cut;
+    }
     Bytes noStream = packed;
     noStream[30] = 'x';
-    EXPECT_NE(ValidateImage(expandFile(noStream)), StatusOk);
+    EXPECT_NE(ValidateImage(expandFile(noStream, StatusBrokenCompressedData)), StatusOk);
 }
 
 TEST(CkvxExpand, ChecksTheCrcOfLevelZeroMembers)

@@ -3,18 +3,21 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "db/filebytes.h"
+#include "db/fileidentity.h"
 #include "db/fileops.h"
 #include "db/kvximage.h"
 #include "db/safefile.h"
 #include "platform/clock.h"
 #include "support/damagedckvx.h"
 #include "support/sampledatabase.h"
+#include "support/unreadablefile.h"
 
 using namespace kvx;
 namespace fs = std::filesystem;
@@ -330,8 +333,18 @@ TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
         EXPECT_EQ(db.fileName, "current.kvx");
     };
 
-    EXPECT_EQ(openDatabase(db, folder.file("missing.kvx")), StatusNoFile);
+    EXPECT_EQ(outcomeMessage(openDatabase(db, folder.file("missing.kvx"))), "No file found");
     EXPECT_EQ(openDatabase(db, folder.path().string()), StatusIsFolder);
+    expectUntouched();
+    // A file that is there but may not be read is not called missing.
+    ChannelDatabase other = test::makeVariedDatabase(1, FLAG_PROG_CA);
+    ASSERT_EQ(saveDatabase(other, folder.file("secret.kvx"), false, kToday), StatusOk);
+    {
+        const test::UnreadableFile unreadable(folder.file("secret.kvx"));
+        const Outcome outcome = openDatabase(db, folder.file("secret.kvx"));
+        EXPECT_EQ(outcome, StatusNoFile);
+        EXPECT_EQ(outcomeMessage(outcome), "Permission denied");
+    }
     expectUntouched();
 
     std::vector<uint8_t> shortImage = {'K', 'V', 'X', 0, 20, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -354,15 +367,21 @@ TEST(OpenFailures, StatusesAndTheDatabaseUntouched)
     EXPECT_EQ(openDatabase(db, folder.file("broken.kvx")), StatusBadFormat);
     expectUntouched();
 
-    // A CKVX file whose chunk is damaged fails validation after expansion.
+    // A CKVX file whose stream header is damaged, or that is cut short, is told by its compressed
+    // data, not as an invalid image.
     ChannelDatabase packedDb = sample();
     ASSERT_EQ(saveDatabase(packedDb, folder.file("p.ckvx"), true, kToday), StatusOk);
-    std::vector<uint8_t> packed = contentOf(folder.file("p.ckvx"));
-    packed[40] ^= 0x5A;
-    writeBytes(folder.file("p.ckvx"), packed);
-    const Status damaged = openDatabase(db, folder.file("p.ckvx"));
-    EXPECT_TRUE(damaged == StatusBadFormat || damaged == StatusBadChecksum) << damaged;
-    expectUntouched();
+    const std::vector<uint8_t> packed = contentOf(folder.file("p.ckvx"));
+    std::vector<uint8_t> badHeader = packed;
+    badHeader[40] ^= 0x5A;
+    const std::vector<uint8_t> cut(packed.begin(),
+                                   packed.begin() + static_cast<std::ptrdiff_t>(packed.size() * 2 / 3));
+    for (const auto& bytes : {badHeader, cut}) {
+        writeBytes(folder.file("p.ckvx"), bytes);
+        EXPECT_EQ(outcomeMessage(openDatabase(db, folder.file("p.ckvx"))),
+                  "The file's compressed data is damaged or truncated");
+        expectUntouched();
+    }
 
     // Far larger than any image: rejected without being read whole.
     {
@@ -401,10 +420,18 @@ TEST(SaveFailures, MissingFolderOrTargetThatIsNoFile)
 {
     SaveOverOldFile s;
     const ChannelDatabase before = s.db;
-    EXPECT_EQ(saveDatabase(s.db, s.folder.file("nowhere/db.kvx"), true, kToday), StatusCreateFailed);
+    const auto expectFailure = [&](const std::string& path, const std::string& message) {
+        const Outcome outcome = saveDatabase(s.db, path, true, kToday);
+        EXPECT_EQ(outcome, StatusCreateFailed) << path;
+        EXPECT_EQ(outcomeMessage(outcome), message) << path;
+    };
+    expectFailure(s.folder.file("nowhere/db.kvx"), "Creating file failed: No such file or directory");
+    s.expectUntouched(before);
+    // A folder in the path that is a file.
+    expectFailure(s.path + "/db.kvx", "Creating file failed: Not a directory");
     s.expectUntouched(before);
     fs::create_directory(s.folder.file("sub.kvx"));
-    EXPECT_EQ(saveDatabase(s.db, s.folder.file("sub.kvx"), true, kToday), StatusCreateFailed);
+    expectFailure(s.folder.file("sub.kvx"), "Creating file failed: Is a directory");
     EXPECT_TRUE(fs::is_directory(s.folder.file("sub.kvx")));
     fs::remove(s.folder.file("sub.kvx"));
     s.expectUntouched(before);
@@ -415,7 +442,8 @@ TEST(SaveFailures, ReadOnlyTargetIsNotReplaced)
     SaveOverOldFile s;
     const ChannelDatabase before = s.db;
     ASSERT_EQ(chmod(s.path.c_str(), 0444), 0);
-    EXPECT_EQ(saveDatabase(s.db, s.path, std::nullopt, kToday), StatusCreateFailed);
+    EXPECT_EQ(outcomeMessage(saveDatabase(s.db, s.path, std::nullopt, kToday)),
+              "Creating file failed: Permission denied");
     s.expectUntouched(before);
 }
 
@@ -461,9 +489,52 @@ TEST(SaveFailures, DiskFullLeavesTheOldFile)
     rlimit limited = saved;
     limited.rlim_cur = 100;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const Status status = saveDatabase(s.db, s.path, false, kToday);
+    const Outcome outcome = saveDatabase(s.db, s.path, false, kToday);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(status, StatusCreateFailed);
+    // The write's own reason is told, not one guessed before writing.
+    EXPECT_EQ(outcomeMessage(outcome), "Creating file failed: File too large");
     s.expectUntouched(before);
+}
+
+TEST(ChangedOnDisk, TheContentDecidesNotTheTime)
+{
+    Folder folder;
+    const std::string path = folder.file("db.kvx");
+    ChannelDatabase db = sample();
+    FileIdentity saved;
+    ASSERT_EQ(saveDatabase(db, path, false, kToday, &saved), StatusOk);
+    const std::vector<uint8_t> original = contentOf(path);
+    const fs::file_time_type savedTime = fs::last_write_time(path);
+    ChannelDatabase reopened;
+    std::vector<uint8_t> image;
+    FileIdentity read;
+    ASSERT_EQ(openDatabaseImage(reopened, path, image, {}, &read), StatusOk);
+    EXPECT_EQ(read, saved);
+
+    std::vector<uint8_t> oneByteOther = original;
+    oneByteOther[20] ^= 1;
+    std::vector<uint8_t> longer = original;
+    longer.push_back(0);
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        bool changed;
+    } cases[] = {
+        {"written again with the same bytes", [&] { writeBytes(path, original); }, false},
+        {"one byte other, its time set back",
+         [&] {
+             writeBytes(path, oneByteOther);
+             fs::last_write_time(path, savedTime);
+         },
+         true},
+        {"longer", [&] { writeBytes(path, longer); }, true},
+        {"removed", [&] { fs::remove(path); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(path, original);
+        c.change();
+        EXPECT_EQ(fileChangedSince(path, saved), c.changed);
+    }
 }

@@ -237,7 +237,7 @@ TEST_F(FileCommandsTest, FailedSaveReportsAndKeepsTheModifiedFlag)
     prompter.chooseSaveFile(pathFor("no/such/folder/list.kvx"), 0);
     prompter.acknowledgeMessage();
     trigger(ID_FILE_SAVE_AS);
-    EXPECT_EQ(prompter.shown.value(0), "Creating file failed");
+    EXPECT_EQ(prompter.shown.value(0), "Creating file failed: No such file or directory");
     EXPECT_TRUE(view().modified());
     EXPECT_EQ(db().fileName, pathFor("list.kvx").toStdString());
 }

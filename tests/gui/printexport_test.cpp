@@ -182,7 +182,7 @@ TEST_F(PrintExportTest, ExportWritesTheFormatOfTheSuffixOrElseOfTheFilter)
     prompter.chooseSaveFile(pathFor("missing/list.csv"), 0);
     prompter.acknowledgeMessage();
     trigger(ID_FILE_EXPORT);
-    EXPECT_EQ(prompter.shown.last(), "Creating file failed");
+    EXPECT_EQ(prompter.shown.last(), "Creating file failed: No such file or directory");
 }
 
 TEST_F(PrintExportTest, CommandsNeedAnOpenDatabase)

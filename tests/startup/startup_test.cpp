@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 #include <QAbstractButton>
@@ -127,6 +128,8 @@ TEST(StartUpTest, AFileNamedOnTheCommandLineIsOpened)
 TEST(StartUpTest, TheWindowTheEncodingAndTheRecentFilesComeBack)
 {
     auto first = std::make_unique<StartedProgram>(std::vector<std::string>{"kvxedit"});
+    // The tests of one run share the settings file: what the others left there does not count here.
+    QSettings().clear();
     ASSERT_TRUE(first->app().InitInstance());
     kvx::CMainFrame* frame = first->app().mainFrame();
     const std::string path = configHome + "/recent.kvx";
@@ -152,6 +155,42 @@ TEST(StartUpTest, TheWindowTheEncodingAndTheRecentFilesComeBack)
     EXPECT_EQ(frame->encodingActions()->checkedAction()->text(), chosen);
     ASSERT_EQ(frame->recentFileActions().size(), 1);
     EXPECT_EQ(frame->recentFileActions()[0]->text(), "&1 " + QString::fromStdString(path));
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// The real executable with the arguments, its output kept.
+ProgramRun runKvxedit(const std::string& arguments)
+{
+    const std::string out = configHome + "/out";
+    const std::string err = configHome + "/err";
+    const std::string command =
+        std::string("'") + KVXEDIT_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
+}
+
+// The options of the manual page end the program before it opens a window.
+TEST(StartUpTest, HelpVersionAndAWrongOptionAnswerOnTheTerminal)
+{
+    const ProgramRun version = runKvxedit("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "KVXEdit " KVX_VERSION "\n");
+
+    const ProgramRun help = runKvxedit("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* part :
+         {"Usage: ", " [options] [FILE]", "-h, --help", "-v, --version", "The KVX or CKVX file to open."})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part << " in " << help.out;
+
+    const ProgramRun wrong = runKvxedit("--bogus");
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_NE(wrong.err.find("Unknown option 'bogus'"), std::string::npos) << wrong.err;
 }
 
 } // namespace
