@@ -171,8 +171,9 @@ TEST(KvxtoolConventions, ForceReplacesAndKeepStampKeeps)
     const json stamp = json::parse(test::runKvxtool("info " + q(db)).out)["stamp"];
     ASSERT_EQ(stamp["form"], "date");
 
-    for (const std::string command : {"sort-networks " + q(db), "sort-transponders " + q(db) + " --network 0",
-                                      "delete " + q(db) + " --program 0"}) {
+    for (const std::string& command :
+         {"sort-networks " + q(db), "sort-transponders " + q(db) + " --network 0",
+          "delete " + q(db) + " --program 0"}) {
         SCOPED_TRACE(command);
         ASSERT_EQ(test::runKvxtool(command + " --keep-stamp").exitCode, 0);
         EXPECT_EQ(json::parse(test::runKvxtool("info " + q(db)).out)["stamp"], stamp);

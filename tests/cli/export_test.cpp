@@ -47,8 +47,9 @@ TEST(KvxtoolExport, WritesTheChosenFormatToStandardOutputOrTheOutputFile)
         ASSERT_EQ(result.exitCode, 0) << c.arguments << ": " << result.err;
         const std::string text = c.output.empty() ? result.out : readText(c.output);
         EXPECT_NE(text.find(c.expected), std::string::npos) << c.arguments << ":\n" << text;
-        if (!c.output.empty())
+        if (!c.output.empty()) {
             EXPECT_TRUE(result.out.empty());
+        }
     }
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 LyngSatDialogValues astra(LyngSatBand band)
 {
-    return {"Astra 19.2E", "19.2", band, "http://www.lyngsat.test"};
+    return {"Astra 19.2E", "19.2", band, "http://www.lyngsat.test", std::nullopt};
 }
 
 QString label(const QWidget* dialog, const char* name)

@@ -146,10 +146,12 @@ TEST_F(PrintExportTest, PrintingShowsItsProgressAndCancelStopsIt)
         EXPECT_EQ(dialogs.printStages, stages);
         EXPECT_EQ(dialogs.previewsClosed, c.previewsClosed);
         EXPECT_EQ(stagesWhenEventsCame, QStringList({layout + ": 2/4"}));
-        if (!c.cancelStage.isEmpty())
+        if (!c.cancelStage.isEmpty()) {
             EXPECT_EQ(dialogs.progressShownAtCancel, "1 " + c.cancelStage);
-        if (c.command == ID_FILE_PRINT)
+        }
+        if (c.command == ID_FILE_PRINT) {
             EXPECT_FALSE(QFile::exists(pdf));
+        }
         QFile::remove(pdf);
     }
 }
