@@ -12,6 +12,7 @@
 #include "db/editops.h"
 #include "db/favinfo.h"
 #include "db/fileops.h"
+#include "db/positionlist.h"
 #include "db/stamp.h"
 #include "platform/clock.h"
 
@@ -96,6 +97,14 @@ const CLI::Validator kVersionText(
     },
     "VERSION");
 
+const CLI::Validator kPositionList(
+    [](std::string& text) {
+        return parsePositionList(text)
+                   ? std::string()
+                   : "positions from 0 to 65534, as 3 or 3,7 or 3-9,12 (ranges ascending)";
+    },
+    "POS[,POS...]");
+
 struct EditOptions {
     std::string file;
     std::string out;
@@ -109,8 +118,8 @@ struct EditOptions {
     std::string date;
     std::string version;
     int network = -1;
-    int transponder = -1;
-    int program = -1;
+    std::string transponders; // position lists: "3", "3,7", "3-9,12"
+    std::string programs;
 };
 
 InPlace inPlace(const EditOptions& o)
@@ -173,14 +182,16 @@ int deleteRecord(ChannelDatabase& db, const EditOptions& o)
         if (static_cast<std::size_t>(o.network) >= db.networks.size())
             return noRecord(o.file, "No network slot " + std::to_string(o.network));
         emptyNetworkSlot(db, static_cast<uint8_t>(o.network));
-    } else if (o.transponder >= 0) {
-        if (static_cast<std::size_t>(o.transponder) >= db.transponders.size())
-            return noRecord(o.file, "No transponder at position " + std::to_string(o.transponder));
-        deleteTransponder(db, static_cast<uint16_t>(o.transponder));
+    } else if (!o.transponders.empty()) {
+        const auto positions = *parsePositionList(o.transponders);
+        if (positions.back() >= db.transponders.size())
+            return noRecord(o.file, "No transponder at position " + std::to_string(positions.back()));
+        deleteTranspondersAt(db, positions);
     } else {
-        if (static_cast<std::size_t>(o.program) >= db.programs.size())
-            return noRecord(o.file, "No program at position " + std::to_string(o.program));
-        deleteProgram(db, static_cast<uint16_t>(o.program));
+        const auto positions = *parsePositionList(o.programs);
+        if (positions.back() >= db.programs.size())
+            return noRecord(o.file, "No program at position " + std::to_string(positions.back()));
+        deleteProgramsAt(db, positions);
     }
     return 0;
 }
@@ -277,8 +288,10 @@ void addDelete(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCo
     cmd->add_option("FILE", o->file, "Database file to change")->required();
     auto* what = cmd->add_option_group("record", "What to delete");
     what->add_option("--network", o->network, "Network slot to empty")->check(CLI::Range(0, 254));
-    what->add_option("--transponder", o->transponder, "Transponder position")->check(CLI::Range(0, 65534));
-    what->add_option("--program", o->program, "Program position")->check(CLI::Range(0, 65534));
+    what->add_option("--transponder", o->transponders, "Transponder positions: POS[,POS...], ranges as 3-9")
+        ->check(kPositionList);
+    what->add_option("--program", o->programs, "Program positions: POS[,POS...], ranges as 3-9")
+        ->check(kPositionList);
     what->require_option(1);
     cmd->add_flag("--dry-run", o->dryRun, "Print what would be removed; change nothing");
     addKeepStampFlag(*cmd, o->keepStamp);

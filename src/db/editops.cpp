@@ -295,6 +295,29 @@ void deleteProgram(ChannelDatabase& db, uint16_t position)
     removePrograms(db, gone);
 }
 
+namespace {
+
+std::vector<bool> flagPositions(std::size_t size, const std::vector<uint16_t>& positions)
+{
+    std::vector<bool> flags(size);
+    for (uint16_t position : positions)
+        if (position < size)
+            flags[position] = true;
+    return flags;
+}
+
+} // namespace
+
+void deleteProgramsAt(ChannelDatabase& db, const std::vector<uint16_t>& positions)
+{
+    removePrograms(db, flagPositions(db.programs.size(), positions));
+}
+
+void deleteTranspondersAt(ChannelDatabase& db, const std::vector<uint16_t>& positions)
+{
+    removeTransponders(db, flagPositions(db.transponders.size(), positions));
+}
+
 void deleteProgramsOfTransponder(ChannelDatabase& db, uint16_t tpIndex)
 {
     std::vector<bool> gone(db.programs.size());

@@ -39,6 +39,10 @@ ProgInfo* addProgram(ChannelDatabase& db, uint16_t tpIndex, uint16_t position);
 
 // --- Deleting (programs go with their transponders, favourite entries with their programs)
 void deleteProgram(ChannelDatabase& db, uint16_t position);
+// Deletes the programs (or transponders, with their programs) at the positions in one pass; positions
+// past the list's end are left out.
+void deleteProgramsAt(ChannelDatabase& db, const std::vector<uint16_t>& positions);
+void deleteTranspondersAt(ChannelDatabase& db, const std::vector<uint16_t>& positions);
 void deleteProgramsOfTransponder(ChannelDatabase& db, uint16_t tpIndex);
 void deleteProgramsOfNetwork(ChannelDatabase& db, uint8_t slot);
 void deleteTransponder(ChannelDatabase& db, uint16_t position);

@@ -213,6 +213,32 @@ TEST(KvxtoolDelete, RecordsWithEverythingThatHangsOnThem)
     EXPECT_EQ(contentOf(path), before);
 }
 
+TEST(KvxtoolDelete, ListsAndRangesGoInOnePass)
+{
+    test::TempDir dir;
+    const std::string path =
+        writeSample(dir, test::makeVariedDatabase(2, FLAG_PROG_CA | FLAG_TP_EXTRA | FLAG_PROG_EXTRA));
+    const std::string before = contentOf(path);
+    // Group 0 holds tv 0, 1, 2 and radio 3, 7; programs 0, 2 and 3 go.
+    auto result = test::runKvxtool("delete " + quoted(path) + " --program '3, 0,2-3' --dry-run");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(json::parse(result.out)["programs"], 3);
+    EXPECT_EQ(contentOf(path), before);
+    ASSERT_EQ(test::runKvxtool("delete " + quoted(path) + " --program 0,2-3").exitCode, 0);
+    const json db = dump(path);
+    EXPECT_EQ(db["programs"].size(), 9u);
+    EXPECT_EQ(db["favourites"][0]["tvList"], json::parse("[0]"));
+    EXPECT_EQ(db["favourites"][0]["radioList"], json::parse("[4]"));
+
+    const std::string after = contentOf(path);
+    test::expectFailure(test::runKvxtool("delete " + quoted(path) + " --transponder 0,99"), 65,
+                        "kvxtool: .*/db.kvx: No transponder at position 99");
+    for (const char* list : {"3-1", "1,,2", "x", "-4", "70000"})
+        EXPECT_NE(test::runKvxtool("delete " + quoted(path) + " --program '" + list + "'").exitCode, 0)
+            << list;
+    EXPECT_EQ(contentOf(path), after);
+}
+
 TEST(KvxtoolEdit, FailuresExitWithStatusAndLeaveFiles)
 {
     test::TempDir dir;
