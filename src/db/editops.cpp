@@ -412,6 +412,40 @@ void moveProgram(ChannelDatabase& db, const ProgInfo& moved, const ProgInfo& tar
     });
 }
 
+std::vector<uint16_t> stepPrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, int step)
+{
+    const std::size_t count = db.programs.size();
+    std::vector<bool> chosen = flagPositions(count, positions);
+    std::vector<std::size_t> order = identityOrder(count);
+    bool moved = false;
+    // Swaps the chosen program at `at` with its neighbour when that one stays and shares the transponder.
+    const auto passNeighbour = [&](std::size_t at, std::size_t neighbour) {
+        if (!chosen[at] || chosen[neighbour] ||
+            db.programs[order[at]].tpIndex != db.programs[order[neighbour]].tpIndex)
+            return;
+        std::swap(order[at], order[neighbour]);
+        chosen[at] = false;
+        chosen[neighbour] = true;
+        moved = true;
+    };
+    if (step < 0) {
+        for (std::size_t i = 1; i < count; ++i)
+            passNeighbour(i, i - 1);
+    } else {
+        for (std::size_t i = count; i-- > 1;)
+            passNeighbour(i - 1, i);
+    }
+    if (!moved)
+        return {};
+    db.programs.reorder(order);
+    remapFavourites(db, PositionMap::reordering(order));
+    std::vector<uint16_t> now;
+    for (std::size_t i = 0; i < count; ++i)
+        if (chosen[i])
+            now.push_back(static_cast<uint16_t>(i));
+    return now;
+}
+
 bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin)
 {
     if (db.antennas.size() != db.networks.size())

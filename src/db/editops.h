@@ -56,6 +56,11 @@ void emptyNetworkSlot(ChannelDatabase& db, uint8_t slot);
 void moveNetwork(ChannelDatabase& db, const NetInfo& moved, const NetInfo& target);
 void moveTransponder(ChannelDatabase& db, const TpInfo& moved, const TpInfo& target);
 void moveProgram(ChannelDatabase& db, const ProgInfo& moved, const ProgInfo& target);
+// Moves each program at the positions one place up (step < 0) or down within its transponder, past its
+// unselected neighbour, so that a block keeps its order and a program at its transponder's edge stays.
+// The favourite entries follow. Returns the programs' new positions, ascending, or none when nothing
+// moved.
+std::vector<uint16_t> stepPrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, int step);
 // Orders slots 0..63 by (degree + origin) mod 3600; returns whether anything moved.
 bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin);
 // Orders the slot's transponders by frequency, V before H; returns whether anything moved.

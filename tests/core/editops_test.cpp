@@ -199,6 +199,39 @@ TEST(EditMove, ProgramWithinItsTransponderRenumbersFavourites)
     EXPECT_EQ(db.favourites[0].tvList, (CChList{0, 3, 4, 5, 6, 7, 2}));
 }
 
+TEST(EditMove, ASelectionOfProgramsStepsAsABlockWithinItsTransponder)
+{
+    struct Case {
+        std::vector<uint16_t> selected;
+        int step;
+        std::vector<int> order; // the programs' old positions, in their new order
+        std::vector<uint16_t> now;
+    };
+    const Case cases[] = {
+        {{2, 3}, -1, {0, 2, 3, 1, 4, 5}, {1, 2}},
+        {{0, 2}, -1, {0, 2, 1, 3, 4, 5}, {0, 1}}, // the first stays at the top
+        {{1, 2}, +1, {0, 3, 1, 2, 4, 5}, {2, 3}},
+        {{3}, +1, {0, 1, 2, 3, 4, 5}, {}}, // the transponder's last does not cross into the next
+        {{4}, -1, {0, 1, 2, 3, 4, 5}, {}},
+        {{2, 3, 5}, +1, {0, 1, 2, 3, 4, 5}, {}},
+    };
+    for (const Case& c : cases) {
+        ChannelDatabase db = makeDatabase({{0, 1, 0}, {0, 2, 0}});
+        addPrograms(db, {0, 0, 0, 0, 1, 1});
+        for (std::size_t i = 0; i < db.programs.size(); ++i)
+            db.programs[i].serviceId = static_cast<uint16_t>(i);
+        db.favourites[0].tvList = {1, 2, 3};
+        EXPECT_EQ(stepPrograms(db, c.selected, c.step), c.now);
+        std::vector<int> order;
+        for (const ProgInfo& prog : db.programs)
+            order.push_back(prog.serviceId);
+        EXPECT_EQ(order, c.order);
+        // Each entry still names the program it named.
+        for (std::size_t k = 0; k < 3; ++k)
+            EXPECT_EQ(db.programs[db.favourites[0].tvList[k]].serviceId, k + 1);
+    }
+}
+
 TEST(EditMove, TransponderOnlyWithinItsNetwork)
 {
     ChannelDatabase db = makeDatabase({{0, 1, 0}, {0, 2, 0}, {0, 3, 0}, {1, 4, 0}});
