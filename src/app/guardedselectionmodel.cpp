@@ -22,7 +22,33 @@ void GuardedSelectionModel::select(const QItemSelection& selection,
     const bool selects = command.testFlag(QItemSelectionModel::Select) && !selection.isEmpty();
     if (selects && !selection.contains(currentIndex()))
         return;
-    QItemSelectionModel::select(selection, command);
+    QItemSelectionModel::select(sameLevelAsCurrent(selection), command);
+}
+
+namespace {
+
+int depthOf(QModelIndex index)
+{
+    int depth = 0;
+    for (; index.isValid(); index = index.parent())
+        ++depth;
+    return depth;
+}
+
+} // namespace
+
+QItemSelection GuardedSelectionModel::sameLevelAsCurrent(const QItemSelection& selection) const
+{
+    // Records of different levels are never selected together: only rows of the current row's level
+    // stay in a selection (a Shift range across a tree level keeps its programs, say).
+    if (!currentIndex().isValid())
+        return selection;
+    const int depth = depthOf(currentIndex());
+    QItemSelection kept;
+    for (const QItemSelectionRange& range : selection)
+        if (depthOf(range.topLeft()) == depth)
+            kept.append(range);
+    return kept;
 }
 
 } // namespace kvx

@@ -6,10 +6,11 @@
 
 namespace kvx {
 
-// The tree's selection model. The current index moves only when the guard lets it, and the single
-// selection never leaves the current index. Every way of moving (mouse press, drag, keys, keyboard
+// The tree's selection model. The current index moves only when the guard lets it, and a selection
+// always holds the current index. Every way of moving (mouse press, drag, keys, keyboard
 // search, code) passes through here before anything changes, so a refused move leaves the current
-// item, the highlight and whatever shows the current item exactly as they were.
+// item, the highlight and whatever shows the current item exactly as they were. Rows of several records
+// may be selected together, all of the current row's level.
 class GuardedSelectionModel final : public QItemSelectionModel {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
     void select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) override;
 
 private:
+    QItemSelection sameLevelAsCurrent(const QItemSelection& selection) const;
+
     Guard guard_;
 };
 

@@ -138,7 +138,7 @@ CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
     setUniformRowHeights(true);
     setItemDelegate(new AccentRoomDelegate(this));
     setSortingEnabled(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::StyledPanel);
     // A widget does not own the style it is given; the tree keeps it as a child.
