@@ -111,6 +111,8 @@ public:
     void OnDeleteKey();
     // Asks the delete question with Yes and No; none asks nothing and deletes nothing.
     bool confirmDelete(const std::optional<QString>& question);
+    // Delete with several transponders or programs selected: one question naming the count, one step.
+    void deleteSelectedRecords();
     struct CommandHandler {
         CommandId id;
         void (CChildView::*run)();

@@ -22,6 +22,10 @@ void GuardedSelectionModel::select(const QItemSelection& selection,
     const bool selects = command.testFlag(QItemSelectionModel::Select) && !selection.isEmpty();
     if (selects && !selection.contains(currentIndex()))
         return;
+    // A Ctrl+click on another level starts a new selection there.
+    if (selects && !command.testFlag(QItemSelectionModel::Clear) &&
+        sameLevelAsCurrent(this->selection()) != this->selection())
+        command |= QItemSelectionModel::Clear;
     QItemSelectionModel::select(sameLevelAsCurrent(selection), command);
 }
 

@@ -1,11 +1,14 @@
 // Insert and Delete (with or without Shift): on the tree they add or delete the record of the current
 // level.
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QKeyEvent>
 
 #include "app/childview.h"
 #include "app/deletequestion.h"
+#include "db/editops.h"
 #include "panels/editbar.h"
 #include "ui/prompter.h"
 
@@ -36,6 +39,10 @@ void CChildView::OnDeleteKey()
     QWidget* focus = QApplication::focusWidget();
     if (dragging_ || focus == nullptr || (focus != tree_ && !tree_->isAncestorOf(focus)))
         return;
+    if (tree_->selectedItems().size() > 1 && page() != PAGE_NETWORK) {
+        deleteSelectedRecords();
+        return;
+    }
     switch (page()) {
     case PAGE_NETWORK: OnDeleteNetwork(); break; // which asks itself, as from the menus
     case PAGE_TRANSPONDER:
@@ -49,6 +56,31 @@ void CChildView::OnDeleteKey()
         break;
     default: break;
     }
+}
+
+void CChildView::deleteSelectedRecords()
+{
+    const QList<QTreeWidgetItem*> items = tree_->selectedItems();
+    const bool programs = page() == PAGE_PROGRAM;
+    std::vector<uint16_t> positions;
+    for (const QTreeWidgetItem* item : items)
+        positions.push_back(programs ? positionOfProgram(database_, CKVXTree::programOf(item))
+                                     : positionOfTransponder(database_, CKVXTree::transponderOf(item)));
+    const QString question = programs ? tr("Delete %1 programs?").arg(items.size())
+                                      : tr("Delete %1 transponders and their programs?").arg(items.size());
+    if (!confirmDelete(question))
+        return;
+    std::sort(positions.begin(), positions.end());
+    editBar_->SwitchPage(PAGE_EMPTY);
+    removeItemsThenRecords(
+        programs ? tr("Delete Programs") : tr("Delete Transponders"),
+        [&] {
+            for (QTreeWidgetItem* item : items)
+                programs ? tree_->DeleteItem(item) : tree_->DeleteItemAndChildren(item);
+        },
+        [&] {
+            programs ? deleteProgramsAt(database_, positions) : deleteTranspondersAt(database_, positions);
+        });
 }
 
 bool CChildView::confirmDelete(const std::optional<QString>& question)

@@ -196,8 +196,15 @@ void CChildView::OnAddTransponder()
 void CChildView::removeItemsThenRecords(const QString& step, const std::function<void()>& fromTree,
                                         const std::function<void()>& fromDatabase)
 {
+    // Networks are emptied, never removed: the current row's network outlives the deletion, and takes
+    // the selection when the view leaves none (as with several rows selected).
+    QTreeWidgetItem* network = currentItem_;
+    while (network != nullptr && network->parent() != nullptr)
+        network = network->parent();
     suppressSelChange_ = true;
     fromTree();
+    if (tree_->currentItem() == nullptr && network != nullptr)
+        tree_->setCurrentItem(network);
     suppressSelChange_ = false;
     fromDatabase();
     showSelectionAfterDelete();
