@@ -1,5 +1,7 @@
 #include "db/editops.h"
 
+#include "db/siblingorder.h"
+
 #include <algorithm>
 #include <new>
 #include <numeric>
@@ -412,38 +414,63 @@ void moveProgram(ChannelDatabase& db, const ProgInfo& moved, const ProgInfo& tar
     });
 }
 
+namespace {
+
+std::vector<uint32_t> transponderOfEachProgram(const ChannelDatabase& db)
+{
+    std::vector<uint32_t> groups(db.programs.size());
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        groups[i] = db.programs[i].tpIndex;
+    return groups;
+}
+
+std::vector<uint32_t> networkOfEachTransponder(const ChannelDatabase& db)
+{
+    std::vector<uint32_t> groups(db.transponders.size());
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        groups[i] = db.transponders[i].netIndex;
+    return groups;
+}
+
+std::vector<uint16_t> takeProgramOrder(ChannelDatabase& db, SiblingOrder&& moved)
+{
+    if (moved.order.empty())
+        return {};
+    db.programs.reorder(moved.order);
+    remapFavourites(db, PositionMap::reordering(moved.order));
+    return std::move(moved.now);
+}
+
+std::vector<uint16_t> takeTransponderOrder(ChannelDatabase& db, SiblingOrder&& moved)
+{
+    if (moved.order.empty())
+        return {};
+    applyTransponderOrder(db, moved.order);
+    return std::move(moved.now);
+}
+
+} // namespace
+
 std::vector<uint16_t> stepPrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, int step)
 {
-    const std::size_t count = db.programs.size();
-    std::vector<bool> chosen = flagPositions(count, positions);
-    std::vector<std::size_t> order = identityOrder(count);
-    bool moved = false;
-    // Swaps the chosen program at `at` with its neighbour when that one stays and shares the transponder.
-    const auto passNeighbour = [&](std::size_t at, std::size_t neighbour) {
-        if (!chosen[at] || chosen[neighbour] ||
-            db.programs[order[at]].tpIndex != db.programs[order[neighbour]].tpIndex)
-            return;
-        std::swap(order[at], order[neighbour]);
-        chosen[at] = false;
-        chosen[neighbour] = true;
-        moved = true;
-    };
-    if (step < 0) {
-        for (std::size_t i = 1; i < count; ++i)
-            passNeighbour(i, i - 1);
-    } else {
-        for (std::size_t i = count; i-- > 1;)
-            passNeighbour(i - 1, i);
-    }
-    if (!moved)
-        return {};
-    db.programs.reorder(order);
-    remapFavourites(db, PositionMap::reordering(order));
-    std::vector<uint16_t> now;
-    for (std::size_t i = 0; i < count; ++i)
-        if (chosen[i])
-            now.push_back(static_cast<uint16_t>(i));
-    return now;
+    return takeProgramOrder(db, stepWithinGroups(transponderOfEachProgram(db), positions, step));
+}
+
+std::vector<uint16_t> stepTransponders(ChannelDatabase& db, const std::vector<uint16_t>& positions, int step)
+{
+    return takeTransponderOrder(db, stepWithinGroups(networkOfEachTransponder(db), positions, step));
+}
+
+std::vector<uint16_t> placePrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions,
+                                    uint16_t target)
+{
+    return takeProgramOrder(db, placeWithinGroup(transponderOfEachProgram(db), positions, target));
+}
+
+std::vector<uint16_t> placeTransponders(ChannelDatabase& db, const std::vector<uint16_t>& positions,
+                                        uint16_t target)
+{
+    return takeTransponderOrder(db, placeWithinGroup(networkOfEachTransponder(db), positions, target));
 }
 
 bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin)

@@ -56,11 +56,19 @@ void emptyNetworkSlot(ChannelDatabase& db, uint8_t slot);
 void moveNetwork(ChannelDatabase& db, const NetInfo& moved, const NetInfo& target);
 void moveTransponder(ChannelDatabase& db, const TpInfo& moved, const TpInfo& target);
 void moveProgram(ChannelDatabase& db, const ProgInfo& moved, const ProgInfo& target);
-// Moves each program at the positions one place up (step < 0) or down within its transponder, past its
-// unselected neighbour, so that a block keeps its order and a program at its transponder's edge stays.
-// The favourite entries follow. Returns the programs' new positions, ascending, or none when nothing
-// moved.
+// Blocks of programs within their transponder and of transponders within their network. The moved
+// records change places only with others of their group, so every other record keeps its position; the
+// favourite entries follow. Each returns the moved records' new positions, ascending, or none when
+// nothing moved.
+// Each record at the positions steps one place up (step < 0) or down, past an unselected neighbour, so a
+// block keeps its order and a record at its group's edge stays.
 std::vector<uint16_t> stepPrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, int step);
+std::vector<uint16_t> stepTransponders(ChannelDatabase& db, const std::vector<uint16_t>& positions, int step);
+// The records at the positions, all of the target's group, take the target's place in their order.
+std::vector<uint16_t> placePrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions,
+                                    uint16_t target);
+std::vector<uint16_t> placeTransponders(ChannelDatabase& db, const std::vector<uint16_t>& positions,
+                                        uint16_t target);
 // Orders slots 0..63 by (degree + origin) mod 3600; returns whether anything moved.
 bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin);
 // Orders the slot's transponders by frequency, V before H; returns whether anything moved.

@@ -199,29 +199,39 @@ TEST(EditMove, ProgramWithinItsTransponderRenumbersFavourites)
     EXPECT_EQ(db.favourites[0].tvList, (CChList{0, 3, 4, 5, 6, 7, 2}));
 }
 
-TEST(EditMove, ASelectionOfProgramsStepsAsABlockWithinItsTransponder)
+TEST(EditMove, ASelectionOfProgramsMovesAsABlockWithinItsTransponder)
 {
     struct Case {
+        std::initializer_list<int> tps; // each program's transponder
         std::vector<uint16_t> selected;
-        int step;
+        int step; // 0: the selection takes the place of `target`
+        uint16_t target;
         std::vector<int> order; // the programs' old positions, in their new order
         std::vector<uint16_t> now;
     };
     const Case cases[] = {
-        {{2, 3}, -1, {0, 2, 3, 1, 4, 5}, {1, 2}},
-        {{0, 2}, -1, {0, 2, 1, 3, 4, 5}, {0, 1}}, // the first stays at the top
-        {{1, 2}, +1, {0, 3, 1, 2, 4, 5}, {2, 3}},
-        {{3}, +1, {0, 1, 2, 3, 4, 5}, {}}, // the transponder's last does not cross into the next
-        {{4}, -1, {0, 1, 2, 3, 4, 5}, {}},
-        {{2, 3, 5}, +1, {0, 1, 2, 3, 4, 5}, {}},
+        {{0, 0, 0, 0, 1, 1}, {2, 3}, -1, 0, {0, 2, 3, 1, 4, 5}, {1, 2}},
+        {{0, 0, 0, 0, 1, 1}, {0, 2}, -1, 0, {0, 2, 1, 3, 4, 5}, {0, 1}}, // the first stays at the top
+        {{0, 0, 0, 0, 1, 1}, {1, 2}, +1, 0, {0, 3, 1, 2, 4, 5}, {2, 3}},
+        {{0, 0, 0, 0, 1, 1}, {3}, +1, 0, {0, 1, 2, 3, 4, 5}, {}}, // the transponder's last stays
+        {{0, 0, 0, 0, 1, 1}, {2, 3, 5}, +1, 0, {0, 1, 2, 3, 4, 5}, {}},
+        // Siblings apart in the list change places; the other transponder's programs keep theirs.
+        {{0, 1, 0, 1, 0, 1}, {4}, -1, 0, {0, 1, 4, 3, 2, 5}, {2}},
+        {{0, 1, 0, 1, 0, 1}, {2, 3}, -1, 0, {2, 3, 0, 1, 4, 5}, {0, 1}},
+        {{0, 0, 0, 0, 1, 1}, {2, 3}, 0, 0, {2, 3, 0, 1, 4, 5}, {0, 1}}, // dropped on the first
+        {{0, 0, 0, 0, 1, 1}, {0, 2}, 0, 3, {1, 3, 0, 2, 4, 5}, {2, 3}}, // dropped on the last
+        {{0, 1, 0, 1, 0, 1}, {0, 2}, 0, 4, {4, 1, 0, 3, 2, 5}, {2, 4}},
+        {{0, 0, 0, 0, 1, 1}, {1, 4}, 0, 0, {0, 1, 2, 3, 4, 5}, {}}, // another transponder's program
     };
     for (const Case& c : cases) {
         ChannelDatabase db = makeDatabase({{0, 1, 0}, {0, 2, 0}});
-        addPrograms(db, {0, 0, 0, 0, 1, 1});
+        addPrograms(db, c.tps);
         for (std::size_t i = 0; i < db.programs.size(); ++i)
             db.programs[i].serviceId = static_cast<uint16_t>(i);
         db.favourites[0].tvList = {1, 2, 3};
-        EXPECT_EQ(stepPrograms(db, c.selected, c.step), c.now);
+        const auto now =
+            c.step != 0 ? stepPrograms(db, c.selected, c.step) : placePrograms(db, c.selected, c.target);
+        EXPECT_EQ(now, c.now);
         std::vector<int> order;
         for (const ProgInfo& prog : db.programs)
             order.push_back(prog.serviceId);
@@ -230,6 +240,18 @@ TEST(EditMove, ASelectionOfProgramsStepsAsABlockWithinItsTransponder)
         for (std::size_t k = 0; k < 3; ++k)
             EXPECT_EQ(db.programs[db.favourites[0].tvList[k]].serviceId, k + 1);
     }
+}
+
+TEST(EditMove, ASelectionOfTranspondersMovesWithItsPrograms)
+{
+    ChannelDatabase db = makeDatabase({{0, 1, 0}, {1, 2, 0}, {0, 3, 0}, {0, 4, 0}});
+    addPrograms(db, {0, 1, 2, 3});
+    EXPECT_EQ(stepTransponders(db, {2, 3}, -1), (std::vector<uint16_t>{0, 2}));
+    EXPECT_EQ(frequencies(db), (std::vector<int>{3, 2, 4, 1}));
+    EXPECT_EQ(tpIndices(db), (std::vector<int>{3, 1, 0, 2}));
+    EXPECT_EQ(placeTransponders(db, {0, 2}, 3), (std::vector<uint16_t>{2, 3}));
+    EXPECT_EQ(frequencies(db), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_TRUE(stepTransponders(db, {1}, -1).empty()); // alone in its network
 }
 
 TEST(EditMove, TransponderOnlyWithinItsNetwork)
