@@ -49,6 +49,8 @@ constexpr uint16_t TP_EXTRA_PILOT = 0x100;
 
 // Bit of caSystems that stands for an unknown CA system.
 constexpr int CA_UNKNOWN_BIT = 30;
+// The bits of caSystems that name a CA system (0-13 and the unknown one); bits 16-29 are not CA systems.
+constexpr uint32_t CA_SYSTEM_BITS = 0x40003FFFu;
 
 constexpr std::array<std::string_view, 10> kFecNames = {"AUTO", "1/2", "2/3", "3/4", "5/6",
                                                         "7/8",  "8/9", "3/5", "4/5", "9/10"};

@@ -26,8 +26,8 @@ namespace kvx {
 
 namespace {
 
-constexpr uint32_t kCaEditableBits = 0x40003FFFu; // bits 0-13 and 30
-constexpr uint32_t kCaKeptBits = 0x3FFF0000u;     // bits 16-29 are not the page's
+constexpr uint32_t kCaEditableBits = CA_SYSTEM_BITS;
+constexpr uint32_t kCaKeptBits = 0x3FFF0000u; // bits 16-29 are not the page's
 // A name field holds a short string of at most 254 bytes; a code-page marker takes two of them.
 constexpr int kMaxNameLength = 254;
 constexpr int kMaxMarkedNameLength = 253;
