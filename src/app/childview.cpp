@@ -521,7 +521,13 @@ void CChildView::BeginDrag(QTreeWidgetItem* item, QPoint pos)
         return;
     dragSource_ = item;
     dropTarget_ = nullptr;
+    draggingBlock_ =
+        tree_->isRowSelected(item) && severalRowsSelected() && CKVXTree::levelOf(item) != TreeLevel::Network;
     dragImage_ = CreateDragImage(item);
+    if (dragImage_ && draggingBlock_) {
+        dragImage_->setText(tr("%1 (and %2 more)").arg(item->text(0)).arg(tree_->selectedItems().size() - 1));
+        dragImage_->adjustSize();
+    }
     if (!dragImage_)
         return;
     dragging_ = true;
@@ -565,8 +571,12 @@ void CChildView::EndDrag(QPoint pos)
     dropTarget_ = item;
     if (item == dragSource_)
         return;
-    if (dragSource_->parent() == dropTarget_->parent())
+    if (dragSource_->parent() != dropTarget_->parent())
+        return;
+    if (!draggingBlock_)
         MoveItem(dragSource_, dropTarget_);
+    else if (!tree_->isRowSelected(item))
+        dropSelectedBlock(item);
 }
 
 void CChildView::MoveItem(QTreeWidgetItem* a, QTreeWidgetItem* b)

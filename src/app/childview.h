@@ -113,6 +113,16 @@ public:
     bool confirmDelete(const std::optional<QString>& question);
     // Delete with several transponders or programs selected: one question naming the count, one step.
     void deleteSelectedRecords();
+    // The selected programs join or leave a favourite group, or take or lose the scrambled mark, as one
+    // step (selectioncommands.cpp).
+    void OnAddToFavouriteGroup(int group);
+    void OnRemoveFromFavouriteGroup(int group);
+    void OnMarkScrambled();
+    void OnClearScrambled();
+    // The names of the groups the favourite submenus offer, as the channel list shows them.
+    QStringList favouriteGroupNames() const;
+    // The selected rows in the tree's order; the current row when none is selected.
+    QList<QTreeWidgetItem*> selectedRows() const;
     struct CommandHandler {
         CommandId id;
         void (CChildView::*run)();
@@ -122,6 +132,8 @@ public:
 
     // The tree's context menu for the current page, none on the empty page (treecontextmenu.cpp).
     std::unique_ptr<QMenu> CreateContextMenu();
+    // The program page's entries for the selected programs: favourite groups and the scrambled mark.
+    void addProgramSelectionItems(QMenu& menu);
     // Opens the menu at the screen position; the chosen item's command is requested from the frame.
     void OnContextMenu(QPoint globalPos);
     // Runs the menu and returns the chosen item; tests choose without opening a popup.
@@ -171,6 +183,25 @@ private:
     TpInfo* commandTransponder();
     NetInfo* commandNetwork();
     void moveBySibling(int step);
+    // Several selected rows (selectioncommands.cpp).
+    bool severalRowsSelected() const;
+    // The selected programs' or transponders' positions, ascending.
+    std::vector<uint16_t> selectedPositions() const;
+    std::vector<uint8_t> selectedNetworkSlots() const;
+    // Selects the rows of the records again after a rebuild, given where each keeps its item.
+    void reselectRows(void* const* current, const std::vector<void* const*>& rows);
+    // Moves the selected programs (true) or transponders at the positions; returns their new positions,
+    // none when nothing moved.
+    using BlockMove = std::function<std::vector<uint16_t>(bool programs, const std::vector<uint16_t>&)>;
+    void moveSelectedRows(const BlockMove& move);
+    void moveSelectedBlock(int step);
+    void dropSelectedBlock(QTreeWidgetItem* target);
+    // Changes the selected programs at the positions; returns how many changed.
+    using ProgramChange = std::function<std::size_t(const std::vector<uint16_t>&)>;
+    void changeSelectedPrograms(const QString& step, const ProgramChange& change);
+    // The network commands for each selected network, as one step.
+    void sortSelectedNetworks();
+    void deleteInSelectedNetworks(bool programsOnly);
     void forgetCurrentRecords();
 
     // Branches of the tree that are open, by record position, so that they outlive a rebuild.
@@ -226,6 +257,7 @@ private:
     std::unique_ptr<QLabel> dragImage_;
     bool dragging_ = false;
     QTreeWidgetItem* dragSource_ = nullptr;
+    bool draggingBlock_ = false; // the drag carries every selected row
     QTreeWidgetItem* dropTarget_ = nullptr;
     MenuRunner menuRunner_;
 };

@@ -17,7 +17,9 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_TP_DELETE:
     case ID_PROG_ADD:
     case ID_PROG_DELETE_ALL_IN_TP: return {tpOrProg};
-    case ID_PROG_DELETE: return {s.page == PAGE_PROGRAM};
+    case ID_PROG_DELETE:
+    case ID_PROG_MARK_SCRAMBLED:
+    case ID_PROG_CLEAR_SCRAMBLED: return {s.page == PAGE_PROGRAM};
     case ID_MOVE_UP:
     case ID_MOVE_DOWN: return {!s.terrestrialMode && selected};
     case ID_IMPORT_SATCODX:
@@ -36,7 +38,7 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_VIEW_EDITBAR: return {true, true, s.editBarVisible};
     case ID_VIEW_TOOLBAR: return {true, true, s.toolBarVisible};
     case ID_VIEW_STATUS_BAR: return {true, true, s.statusBarVisible};
-    default: return {};
+    default: return {!(isFavouriteAddCommand(id) || isFavouriteRemoveCommand(id)) || s.page == PAGE_PROGRAM};
     }
 }
 

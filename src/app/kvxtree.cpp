@@ -139,6 +139,9 @@ CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
     setItemDelegate(new AccentRoomDelegate(this));
     setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A press on a row of a selection keeps the selection, which a drag may then carry; the drag itself
+    // is the view's own, never Qt's.
+    setDragEnabled(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::StyledPanel);
     // A widget does not own the style it is given; the tree keeps it as a child.

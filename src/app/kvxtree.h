@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QTreeWidget>
 
@@ -71,6 +72,15 @@ public:
     static QTreeWidgetItem* itemOf(const void* treeItemField);
     bool IsTerrestrialNetworkItem(const QTreeWidgetItem* item) const;
 
+    // Selections of several rows, all of one level (treeselection.cpp). Makes `current` current, as far
+    // as the guard lets it, and selects the items with it.
+    void selectItems(QTreeWidgetItem* current, const QList<QTreeWidgetItem*>& items);
+    bool isRowSelected(const QTreeWidgetItem* item) const;
+    // The selected rows in the tree's order.
+    QList<QTreeWidgetItem*> selectedRows() const;
+    // Ctrl+A: every sibling of the current row.
+    void selectAll() override;
+
     // The item shown as the target of a drag, or none.
     void setDropHighlight(QTreeWidgetItem* item);
     QTreeWidgetItem* dropHighlight() const { return dropHighlight_; }
@@ -84,6 +94,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     QTreeWidgetItem* makeNetworkItem(NetInfo& net) const;
@@ -91,6 +104,9 @@ private:
     QTreeWidgetItem* makeProgramItem(ProgInfo& prog) const;
     void insertChild(QTreeWidgetItem* parent, QTreeWidgetItem* child, QTreeWidgetItem* before);
     void relabel(QTreeWidgetItem* item);
+    // Ctrl+Shift+Up and Down: the current row moves to its sibling and the selection spans the rows from
+    // the anchor to it (Shift+Up and Down are the move commands).
+    void extendSelection(int step);
 
     const NameEncoding* encoding_;
     GuardedSelectionModel* selection_;
@@ -99,6 +115,7 @@ private:
     QTreeWidgetItem* dropHighlight_ = nullptr;
     QTreeWidgetItem* pressedItem_ = nullptr;
     QPoint pressPos_;
+    QPersistentModelIndex selectionAnchor_;
 };
 
 } // namespace kvx

@@ -197,6 +197,8 @@ void CMainFrame::connectCommands()
     on(ID_EDIT_UNDO, [this] { view_->OnEditUndo(); });
     on(ID_EDIT_REDO, [this] { view_->OnEditRedo(); });
     on(ID_IMPORT_SATCODX, [this] { view_->OnImportSatcodx(); });
+    on(ID_PROG_MARK_SCRAMBLED, [this] { view_->OnMarkScrambled(); });
+    on(ID_PROG_CLEAR_SCRAMBLED, [this] { view_->OnClearScrambled(); });
     on(ID_UPDATE_LYNGSAT, [this] { view_->OnUpdateFromLyngSat(); });
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
@@ -247,7 +249,9 @@ void CMainFrame::createMenus()
     viewMenu->addMenu(createEncodingMenu());
     fill(menuBar()->addMenu(tr("&Satellite")), satelliteMenuLayout());
     fill(menuBar()->addMenu(tr("&Transponder")), transponderMenuLayout());
-    fill(menuBar()->addMenu(tr("&Program")), programMenuLayout());
+    QMenu* programMenu = menuBar()->addMenu(tr("&Program"));
+    fill(programMenu, programMenuLayout());
+    createFavouriteMenus(programMenu);
     fill(menuBar()->addMenu(tr("&Help")), helpMenuLayout());
 }
 

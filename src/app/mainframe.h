@@ -69,6 +69,9 @@ private:
     void createMenus();
     void createToolBar();
     QMenu* createEncodingMenu();
+    // The Program menu's submenus of favourite groups (favouritemenus.cpp).
+    void createFavouriteMenus(QMenu* programMenu);
+    QMenu* createFavouriteMenu(const QString& title, CommandId first, void (CChildView::*run)(int));
     void onEncodingChosen(QAction* action);
     void checkEncoding(const QString& codePage);
     void restoreSettings();

@@ -128,6 +128,10 @@ void CChildView::OnSortByDegree()
 
 void CChildView::OnTpSortByFrequency()
 {
+    if (page() == PAGE_NETWORK && severalRowsSelected()) {
+        sortSelectedNetworks();
+        return;
+    }
     if (ApplyEdits(1) == 1 || page() != PAGE_NETWORK || currentNet_ == nullptr)
         return;
     NetInfo* net = currentNet_;
@@ -213,6 +217,10 @@ void CChildView::removeItemsThenRecords(const QString& step, const std::function
 
 void CChildView::OnDeleteTransponder()
 {
+    if (page() == PAGE_TRANSPONDER && severalRowsSelected()) {
+        deleteSelectedRecords();
+        return;
+    }
     TpInfo* tp = commandTransponder();
     if (tp == nullptr)
         return;
@@ -227,6 +235,10 @@ void CChildView::OnDeleteTransponder()
 
 void CChildView::OnDeleteAllTranspondersInNetwork()
 {
+    if (page() == PAGE_NETWORK && severalRowsSelected()) {
+        deleteInSelectedNetworks(false);
+        return;
+    }
     NetInfo* net = commandNetwork();
     if (net == nullptr)
         return;
@@ -268,6 +280,10 @@ void CChildView::OnAddProgram()
 
 void CChildView::OnDeleteProgram()
 {
+    if (page() == PAGE_PROGRAM && severalRowsSelected()) {
+        deleteSelectedRecords();
+        return;
+    }
     if (page() != PAGE_PROGRAM || currentProg_ == nullptr)
         return;
     const uint16_t position = positionOfProgram(database_, currentProg_);
@@ -299,6 +315,10 @@ void CChildView::OnDeleteAllProgramsInTransponder()
 
 void CChildView::OnDeleteAllProgramsInNetwork()
 {
+    if (page() == PAGE_NETWORK && severalRowsSelected()) {
+        deleteInSelectedNetworks(true);
+        return;
+    }
     NetInfo* net = commandNetwork();
     if (net == nullptr)
         return;
@@ -319,12 +339,12 @@ void CChildView::OnDeleteAllProgramsInNetwork()
 
 void CChildView::OnMoveUp()
 {
-    moveBySibling(-1);
+    severalRowsSelected() ? moveSelectedBlock(-1) : moveBySibling(-1);
 }
 
 void CChildView::OnMoveDown()
 {
-    moveBySibling(1);
+    severalRowsSelected() ? moveSelectedBlock(1) : moveBySibling(1);
 }
 
 void CChildView::moveBySibling(int step)

@@ -5,7 +5,9 @@
 
 #include "app/childview.h"
 #include "panels/editbar.h"
+#include "res/commandtexts.h"
 #include "res/contextmenutexts.h"
+#include "res/favouritemenutexts.h"
 
 namespace kvx {
 
@@ -52,7 +54,23 @@ std::unique_ptr<QMenu> CChildView::CreateContextMenu()
         action->setData(static_cast<int>(item.runs));
         action->setEnabled(!(terrestrial && greyedForTerrestrial(item.id)));
     }
+    if (page() == PAGE_PROGRAM)
+        addProgramSelectionItems(*menu);
     return menu;
+}
+
+void CChildView::addProgramSelectionItems(QMenu& menu)
+{
+    menu.addSeparator();
+    const QStringList groups = favouriteGroupNames();
+    for (const auto& [title, first] : {std::pair{kAddToFavouriteGroupText, ID_FAV_ADD_FIRST},
+                                       std::pair{kRemoveFromFavouriteGroupText, ID_FAV_REMOVE_FIRST}}) {
+        QMenu* submenu = menu.addMenu(tr(title));
+        for (int group = 0; group < groups.size(); ++group)
+            submenu->addAction(favouriteEntryText(group, groups[group]))->setData(first + group);
+    }
+    for (const CommandId id : {ID_PROG_MARK_SCRAMBLED, ID_PROG_CLEAR_SCRAMBLED})
+        menu.addAction(tr(commandText(id)->text))->setData(static_cast<int>(id));
 }
 
 void CChildView::OnContextMenu(QPoint globalPos)

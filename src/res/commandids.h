@@ -39,6 +39,12 @@ enum CommandId : int {
     ID_MOVE_DOWN = 32810,
     ID_DELETE_KEY = 32862,
     ID_INSERT_KEY = 32863,
+    // Programs selected in the tree: the scrambled mark and the favourite groups' submenus, whose
+    // entries run from the first identifier, one per group.
+    ID_PROG_MARK_SCRAMBLED = 32871,
+    ID_PROG_CLEAR_SCRAMBLED = 32872,
+    ID_FAV_ADD_FIRST = 32880,
+    ID_FAV_REMOVE_FIRST = 32896,
     // Tree context menus; each runs the main command it names in commandtexts.
     ID_CTX_NET_IMPORT_SATCODX = 32824,
     ID_CTX_NET_UPDATE_LYNGSAT = 32825,
@@ -62,5 +68,17 @@ enum CommandId : int {
     ID_UNUSED_KEY_2 = 32867,
     ID_UNUSED_KEY_3 = 32869,
 };
+
+// The favourite groups the submenus offer, as many as the channel list's favourite column shows.
+constexpr int kFavouriteMenuGroups = 16;
+
+constexpr bool isFavouriteAddCommand(int id)
+{
+    return id >= ID_FAV_ADD_FIRST && id < ID_FAV_ADD_FIRST + kFavouriteMenuGroups;
+}
+constexpr bool isFavouriteRemoveCommand(int id)
+{
+    return id >= ID_FAV_REMOVE_FIRST && id < ID_FAV_REMOVE_FIRST + kFavouriteMenuGroups;
+}
 
 } // namespace kvx

@@ -55,6 +55,11 @@ constexpr std::array kCommandTexts = {
     CommandText{ID_MOVE_UP, "Move Up", "Move program\nMove up(Shift + Up)", "", ":/icons/moveup.xpm"},
     CommandText{ID_MOVE_DOWN, "Move Down", "Move program\nMove down(Shift + Down)", "",
                 ":/icons/movedown.xpm"},
+    CommandText{ID_PROG_MARK_SCRAMBLED, "Mark &Scrambled",
+                "Mark the selected programs scrambled (an unknown CA system)\nMark Scrambled", "", ""},
+    CommandText{ID_PROG_CLEAR_SCRAMBLED, "&Clear Scrambled",
+                "Clear the CA systems of the selected programs, so they are free to air\nClear Scrambled", "",
+                ""},
     CommandText{ID_DELETE_NETWORK, "Delete Network",
                 "Delete the selected network with its transponders and programs\nDelete Network", "", ""},
     CommandText{ID_INSERT_KEY, "Insert", "", "", ""},
@@ -75,8 +80,16 @@ constexpr std::array kSatelliteMenu = {ID_IMPORT_SATCODX, ID_UPDATE_LYNGSAT,    
                                        ID_SORT_BY_DEGREE, ID_TP_SORT_BY_FREQUENCY, ID_NONE,
                                        ID_DELETE_NETWORK};
 constexpr std::array kTransponderMenu = {ID_TP_ADD, ID_NONE, ID_TP_DELETE, ID_TP_DELETE_ALL_IN_NET, ID_NONE};
-constexpr std::array kProgramMenu = {ID_PROG_ADD, ID_NONE, ID_PROG_DELETE, ID_PROG_DELETE_ALL_IN_TP,
-                                     ID_PROG_DELETE_ALL_IN_NET};
+// The favourite groups' submenus follow the program menu's entries.
+constexpr std::array kProgramMenu = {ID_PROG_ADD,
+                                     ID_NONE,
+                                     ID_PROG_DELETE,
+                                     ID_PROG_DELETE_ALL_IN_TP,
+                                     ID_PROG_DELETE_ALL_IN_NET,
+                                     ID_NONE,
+                                     ID_PROG_MARK_SCRAMBLED,
+                                     ID_PROG_CLEAR_SCRAMBLED,
+                                     ID_NONE};
 constexpr std::array kHelpMenu = {ID_HELP_CONTENTS, ID_NONE, ID_APP_ABOUT};
 constexpr std::array kToolBar = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_EDIT_UNDO,    ID_EDIT_REDO,   ID_NONE,        ID_FILE_PRINT,

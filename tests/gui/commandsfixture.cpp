@@ -25,9 +25,20 @@ void CommandsFixture::SetUp()
     view().setContextMenuRunner([this](QMenu& menu, QPoint) -> QAction* {
         ++menusShown;
         menuShown = menuTexts(menu);
-        for (QAction* action : menu.actions())
-            if (!menuChoice.isEmpty() && action->text() == menuChoice)
-                return action;
+        // "Submenu/Item" picks in a submenu.
+        const QStringList path = menuChoice.split(QLatin1Char('/'));
+        const QMenu* in = &menu;
+        for (int depth = 0; !menuChoice.isEmpty() && in != nullptr; ++depth) {
+            const QMenu* next = nullptr;
+            for (QAction* action : in->actions()) {
+                if (action->text() != path[depth])
+                    continue;
+                if (depth + 1 == path.size())
+                    return action;
+                next = action->menu();
+            }
+            in = next;
+        }
         return nullptr;
     });
     reopen(makeVariedDatabase(2, kFlags));

@@ -215,7 +215,9 @@ TEST_F(KeyCommandsTest, ContextMenuFollowsThePage)
     select("Prog 0");
     requestContextMenu();
     EXPECT_EQ(menuShown,
-              QStringList({"Add Program", "|", "Delete Program", "Delete All Program in Transponder"}));
+              QStringList({"Add Program", "|", "Delete Program", "Delete All Program in Transponder", "|",
+                           "Add to &Favourite Group", "&Remove from Favourite Group", "Mark &Scrambled",
+                           "&Clear Scrambled"}));
     // Nothing selected: no menu.
     trigger(ID_FILE_CLOSE);
     requestContextMenu();

@@ -65,7 +65,9 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
     EXPECT_EQ(items(4),
               QStringList({"&Add New", "|", "&Delete Selected (off)", "Delete All in &Network", "|"}));
     EXPECT_EQ(items(5), QStringList({"&Add New (off)", "|", "&Delete Selected (off)",
-                                     "Delete All in &Transponder (off)", "Delete All in &Network"}));
+                                     "Delete All in &Transponder (off)", "Delete All in &Network", "|",
+                                     "Mark &Scrambled (off)", "&Clear Scrambled (off)", "|",
+                                     "Add to &Favourite Group", "&Remove from Favourite Group"}));
     EXPECT_EQ(frame->action(ID_FILE_PRINT)->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_EQ(frame->action(ID_TP_DELETE)->statusTip(), "Delete the selected transponder");
     EXPECT_EQ(frame->action(ID_TP_DELETE)->toolTip(), "Delete Tp(Shift + Delete)");
