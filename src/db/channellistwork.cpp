@@ -51,7 +51,47 @@ uint16_t favouriteBit(int group)
     return static_cast<uint16_t>(1u << group);
 }
 
+// The caSystems bits the CA column names.
+uint32_t namedCaBits()
+{
+    uint32_t bits = 0;
+    for (int k = 0; k < static_cast<int>(kCaSystemNames.size()); ++k)
+        bits |= 1u << caSystemBit(k);
+    return bits;
+}
+
+// Where a program's transponder puts it in the network and frequency order: network slot, then
+// frequency with V and R before H and L (as the transponders sort); programs without a transponder last.
+uint64_t networkFrequencyKey(const ChannelDatabase& db, const ProgInfo& prog)
+{
+    const TpInfo* tp = db.transponders.at(prog.tpIndex);
+    if (tp == nullptr)
+        return UINT64_MAX;
+    return (static_cast<uint64_t>(tp->netIndex) << 32) | (2u * tp->frequency + (tp->tpFlags & 1u));
+}
+
+std::vector<int> identityOrder(int count)
+{
+    std::vector<int> order(static_cast<std::size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    return order;
+}
+
+bool isIdentity(const std::vector<int>& order)
+{
+    for (std::size_t k = 0; k < order.size(); ++k)
+        if (order[k] != static_cast<int>(k))
+            return false;
+    return true;
+}
+
 } // namespace
+
+bool isScrambled(const ProgInfo& prog)
+{
+    static const uint32_t named = namedCaBits();
+    return (prog.attributes & ATTR_SCRAMBLED) != 0 || (prog.caSystems & named) != 0;
+}
 
 ChannelListWork::ChannelListWork(ChannelDatabase& db)
         : db_(db)
@@ -189,8 +229,7 @@ std::vector<int> ChannelListWork::sortByColumn(int column)
     for (int from : order)
         sorted.push_back(rows_[static_cast<std::size_t>(from)]);
     rows_ = std::move(sorted);
-    markChanged(group_.kind == GROUP_FAVORITE ? CHLIST_FAVORITES : CHLIST_ORDER);
-    orderDirty_ = true;
+    markOrderChanged();
     return order;
 }
 
@@ -202,9 +241,181 @@ bool ChannelListWork::moveRow(int source, int drop)
     const ChannelRow row = rows_[static_cast<std::size_t>(source)];
     rows_.erase(rows_.begin() + source);
     rows_.insert(rows_.begin() + drop, row);
+    markOrderChanged();
+    return true;
+}
+
+std::vector<int> ChannelListWork::validRows(const std::vector<int>& rows) const
+{
+    const int count = static_cast<int>(rows_.size());
+    std::vector<bool> chosen(static_cast<std::size_t>(count), false);
+    std::size_t chosenCount = 0;
+    for (int row : rows) {
+        if (row >= 0 && row < count && !chosen[static_cast<std::size_t>(row)]) {
+            chosen[static_cast<std::size_t>(row)] = true;
+            ++chosenCount;
+        }
+    }
+    std::vector<int> valid;
+    valid.reserve(chosenCount);
+    for (int row = 0; row < count; ++row)
+        if (chosen[static_cast<std::size_t>(row)])
+            valid.push_back(row);
+    return valid;
+}
+
+void ChannelListWork::markOrderChanged()
+{
     markChanged(group_.kind == GROUP_FAVORITE ? CHLIST_FAVORITES : CHLIST_ORDER);
     orderDirty_ = true;
-    return true;
+}
+
+void ChannelListWork::reorderRows(const std::vector<int>& oldRowOf)
+{
+    std::vector<ChannelRow> reordered;
+    reordered.reserve(rows_.size());
+    for (int from : oldRowOf)
+        reordered.push_back(rows_[static_cast<std::size_t>(from)]);
+    rows_ = std::move(reordered);
+    markOrderChanged();
+}
+
+std::vector<int> ChannelListWork::moveRows(const std::vector<int>& rows, int targetRow,
+                                           std::vector<int>* oldRowOf)
+{
+    if (oldRowOf != nullptr)
+        oldRowOf->clear();
+    const int count = static_cast<int>(rows_.size());
+    std::vector<bool> chosen(static_cast<std::size_t>(count), false);
+    int blockSize = 0;
+    for (int row : rows) {
+        if (row >= 0 && row < count && !chosen[static_cast<std::size_t>(row)]) {
+            chosen[static_cast<std::size_t>(row)] = true;
+            ++blockSize;
+        }
+    }
+    if (blockSize == 0)
+        return {};
+    const int target = std::clamp(targetRow, 0, count - blockSize);
+
+    // The rows that stay, in their order, with the block put in once `target` of them went before it.
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(count));
+    const auto placeBlock = [&] {
+        for (int row = 0; row < count; ++row)
+            if (chosen[static_cast<std::size_t>(row)])
+                order.push_back(row);
+    };
+    bool placed = false;
+    for (int row = 0; row < count; ++row) {
+        if (chosen[static_cast<std::size_t>(row)])
+            continue;
+        if (!placed && static_cast<int>(order.size()) == target) {
+            placeBlock();
+            placed = true;
+        }
+        order.push_back(row);
+    }
+    if (!placed)
+        placeBlock();
+    if (isIdentity(order))
+        return {};
+    reorderRows(order);
+    if (oldRowOf != nullptr)
+        *oldRowOf = std::move(order);
+    std::vector<int> now(static_cast<std::size_t>(blockSize));
+    std::iota(now.begin(), now.end(), target);
+    return now;
+}
+
+std::vector<int> ChannelListWork::stepRows(const std::vector<int>& rows, int step, std::vector<int>* oldRowOf)
+{
+    if (oldRowOf != nullptr)
+        oldRowOf->clear();
+    const int count = static_cast<int>(rows_.size());
+    if (step == 0 || count < 2)
+        return {};
+    std::vector<bool> chosen(static_cast<std::size_t>(count), false);
+    for (int row : validRows(rows))
+        chosen[static_cast<std::size_t>(row)] = true;
+    std::vector<int> order = identityOrder(count);
+    bool moved = false;
+    // The chosen row at `at` changes places with its neighbour when that one is not chosen.
+    const auto passNeighbour = [&](int at, int neighbour) {
+        const auto a = static_cast<std::size_t>(at);
+        const auto n = static_cast<std::size_t>(neighbour);
+        if (!chosen[a] || chosen[n])
+            return;
+        std::swap(order[a], order[n]);
+        chosen[a] = false;
+        chosen[n] = true;
+        moved = true;
+    };
+    if (step < 0) {
+        for (int row = 1; row < count; ++row)
+            passNeighbour(row, row - 1);
+    } else {
+        for (int row = count - 1; row >= 1; --row)
+            passNeighbour(row - 1, row);
+    }
+    if (!moved)
+        return {};
+    reorderRows(order);
+    if (oldRowOf != nullptr)
+        *oldRowOf = std::move(order);
+    std::vector<int> now;
+    for (int row = 0; row < count; ++row)
+        if (chosen[static_cast<std::size_t>(row)])
+            now.push_back(row);
+    return now;
+}
+
+std::vector<int> ChannelListWork::sortRows(ChannelSort sort, const std::vector<int>& rows)
+{
+    const int count = static_cast<int>(rows_.size());
+    std::vector<int> places = validRows(rows);
+    if (places.size() < 2)
+        places = identityOrder(count);
+    if (places.size() < 2)
+        return {};
+
+    const auto progAt = [this](int row) -> const ProgInfo& {
+        return *rows_[static_cast<std::size_t>(row)].prog;
+    };
+    std::vector<int> sorted = places;
+    switch (sort) {
+    case ChannelSort::Name:
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&](int a, int b) { return compareNames(progAt(a).name, progAt(b).name) < 0; });
+        break;
+    case ChannelSort::NetworkFrequency: {
+        // The keys are looked up once for each row, not once for each comparison.
+        std::vector<uint64_t> keys(static_cast<std::size_t>(count), 0);
+        for (int row : places)
+            keys[static_cast<std::size_t>(row)] = networkFrequencyKey(db_, progAt(row));
+        std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+            return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+        });
+        break;
+    }
+    case ChannelSort::ServiceId:
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&](int a, int b) { return progAt(a).serviceId < progAt(b).serviceId; });
+        break;
+    case ChannelSort::ScrambledLast:
+        std::stable_partition(sorted.begin(), sorted.end(),
+                              [&](int row) { return !isScrambled(progAt(row)); });
+        break;
+    }
+
+    std::vector<int> order = identityOrder(count);
+    for (std::size_t k = 0; k < places.size(); ++k)
+        order[static_cast<std::size_t>(places[k])] = sorted[k];
+    if (isIdentity(order))
+        return {};
+    sortKey_ = SORT_NONE;
+    reorderRows(order);
+    return order;
 }
 
 int ChannelListWork::menuGroupCount() const
@@ -234,46 +445,109 @@ void ChannelListWork::unlistGroup(int group)
 
 bool ChannelListWork::addToFavourite(int row, int group)
 {
-    if (row < 0 || row >= static_cast<int>(rows_.size()) || group < 0 || group >= menuGroupCount() ||
-        inFavourite(row, group))
-        return false;
-    const ChannelRow& channel = rows_[static_cast<std::size_t>(row)];
-    channel.prog->favMask |= favouriteBit(group);
+    return addRowsToFavourite({row}, group) > 0;
+}
+
+int ChannelListWork::addRowsToFavourite(const std::vector<int>& rows, int group)
+{
+    if (group < 0 || group >= menuGroupCount())
+        return 0;
     FavInfo& fav = favourites_[static_cast<std::size_t>(group)];
-    if (fav.tvList.empty() && fav.radioList.empty())
+    const bool wasEmpty = fav.tvList.empty() && fav.radioList.empty();
+    CChList& list = fav.listFor(radio_);
+    int added = 0;
+    for (int row : validRows(rows)) {
+        // A channel a damaged list shows twice is added once: its mask bit is set by then.
+        if (inFavourite(row, group))
+            continue;
+        const ChannelRow& channel = rows_[static_cast<std::size_t>(row)];
+        channel.prog->favMask |= favouriteBit(group);
+        list.push_back(channel.programIndex);
+        ++added;
+    }
+    if (added == 0)
+        return 0;
+    if (wasEmpty)
         listGroup(group);
-    fav.listFor(radio_).push_back(channel.programIndex);
     markChanged(CHLIST_FAVORITES);
-    return true;
+    return added;
+}
+
+int ChannelListWork::countInFavourite(const std::vector<int>& rows, int group) const
+{
+    int members = 0;
+    for (int row : validRows(rows))
+        if (inFavourite(row, group))
+            ++members;
+    return members;
 }
 
 std::vector<int> ChannelListWork::rowsLeaving(int row, int group) const
 {
-    std::vector<int> rows;
-    if (!inFavourite(row, group) || group_ != ChannelGroup{GROUP_FAVORITE, static_cast<uint8_t>(group)})
-        return rows;
-    const uint16_t programIndex = rows_[static_cast<std::size_t>(row)].programIndex;
-    for (int k = static_cast<int>(rows_.size()) - 1; k >= 0; --k)
-        if (rows_[static_cast<std::size_t>(k)].programIndex == programIndex)
-            rows.push_back(k);
+    std::vector<int> rows = rowsLeavingFavourite({row}, group);
+    std::reverse(rows.begin(), rows.end());
     return rows;
+}
+
+std::vector<int> ChannelListWork::rowsLeavingFavourite(const std::vector<int>& rows, int group) const
+{
+    std::vector<int> leaving;
+    if (group_ != ChannelGroup{GROUP_FAVORITE, static_cast<uint8_t>(group)})
+        return leaving;
+    std::vector<bool> goes(programs_.size(), false);
+    bool any = false;
+    for (int row : validRows(rows)) {
+        if (!inFavourite(row, group))
+            continue;
+        const uint16_t programIndex = rows_[static_cast<std::size_t>(row)].programIndex;
+        if (programIndex < goes.size()) {
+            goes[programIndex] = true;
+            any = true;
+        }
+    }
+    if (!any)
+        return leaving;
+    for (std::size_t k = 0; k < rows_.size(); ++k)
+        if (rows_[k].programIndex < goes.size() && goes[rows_[k].programIndex])
+            leaving.push_back(static_cast<int>(k));
+    return leaving;
 }
 
 std::vector<int> ChannelListWork::removeFromFavourite(int row, int group)
 {
-    if (!inFavourite(row, group))
-        return {};
-    const std::vector<int> removed = rowsLeaving(row, group);
-    const ChannelRow channel = rows_[static_cast<std::size_t>(row)];
-    channel.prog->favMask &= static_cast<uint16_t>(~favouriteBit(group));
-    FavInfo& fav = favourites_[static_cast<std::size_t>(group)];
-    // The mask stands for both lists: the channel leaves both, and every copy of it, so that mask and
-    // lists agree again even where a damaged file listed it twice or in the other list.
-    std::erase(fav.tvList, channel.programIndex);
-    std::erase(fav.radioList, channel.programIndex);
+    std::vector<int> removed = removeRowsFromFavourite({row}, group);
+    std::reverse(removed.begin(), removed.end());
+    return removed;
+}
 
-    for (int k : removed)
-        rows_.erase(rows_.begin() + k);
+std::vector<int> ChannelListWork::removeRowsFromFavourite(const std::vector<int>& rows, int group)
+{
+    std::vector<bool> goes(programs_.size(), false);
+    std::vector<ProgInfo*> leavingProgs;
+    for (int row : validRows(rows)) {
+        if (!inFavourite(row, group))
+            continue;
+        const ChannelRow& channel = rows_[static_cast<std::size_t>(row)];
+        if (channel.programIndex < goes.size() && !goes[channel.programIndex]) {
+            goes[channel.programIndex] = true;
+            leavingProgs.push_back(channel.prog);
+        }
+    }
+    if (leavingProgs.empty())
+        return {};
+    const std::vector<int> removed = rowsLeavingFavourite(rows, group);
+    for (ProgInfo* prog : leavingProgs)
+        prog->favMask &= static_cast<uint16_t>(~favouriteBit(group));
+    const auto leaves = [&goes](uint16_t programIndex) {
+        return programIndex < goes.size() && goes[programIndex];
+    };
+    FavInfo& fav = favourites_[static_cast<std::size_t>(group)];
+    // The mask stands for both lists: the channels leave both, and every copy of them, so that mask and
+    // lists agree again even where a damaged file listed one twice or in the other list.
+    std::erase_if(fav.tvList, leaves);
+    std::erase_if(fav.radioList, leaves);
+    if (!removed.empty())
+        std::erase_if(rows_, [&](const ChannelRow& shown) { return leaves(shown.programIndex); });
     if (fav.tvList.empty() && fav.radioList.empty())
         unlistGroup(group);
     markChanged(CHLIST_FAVORITES);

@@ -32,6 +32,18 @@ constexpr int CHLIST_COLUMN_FAVORITE = 3;
 // favMask has one bit per group, so only the first sixteen groups take channels from the list.
 constexpr int FAVORITE_MASK_GROUPS = 16;
 
+// The orders the channel list's Sort menu offers. All of them are stable: rows that compare equal keep
+// their order.
+enum class ChannelSort {
+    Name,             // by name, letter case ignored (as the Name column sorts)
+    NetworkFrequency, // by network slot, then transponder frequency (V and R before H and L)
+    ServiceId,        // by service ID
+    ScrambledLast,    // free channels first, then the scrambled ones (CA system named or marked scrambled)
+};
+
+// Whether the program counts as scrambled: the CA column names a system, or it is marked scrambled.
+bool isScrambled(const ProgInfo& prog);
+
 struct ChannelGroup {
     uint8_t kind = GROUP_ALL;
     uint8_t index = 0;
@@ -80,6 +92,22 @@ public:
     std::vector<int> sortByColumn(int column);
     // Takes the row out and puts it in again at the drop row's index; false when nothing moved.
     bool moveRow(int source, int drop);
+    // Takes the rows out (in their present order, however `rows` lists them; rows that do not exist
+    // and repeats are ignored) and puts them back as one block whose first row is `targetRow` of the
+    // list after the move (clamped so that the block fits). Returns the block's new rows, ascending, or
+    // nothing when no row moved. When `oldRowOf` is given it receives, for each row after the move, the
+    // row it was before (left empty when nothing moved). One pass over the rows.
+    std::vector<int> moveRows(const std::vector<int>& rows, int targetRow,
+                              std::vector<int>* oldRowOf = nullptr);
+    // Moves each of the rows one place up (step < 0) or down, past its neighbour when that one is not
+    // among them: a block keeps its order, a row at the edge stays. Returns the rows' new rows, ascending,
+    // or nothing when no row moved; `oldRowOf` as for moveRows.
+    std::vector<int> stepRows(const std::vector<int>& rows, int step, std::vector<int>* oldRowOf = nullptr);
+    // Sorts the rows given (all rows when fewer than two are given) among themselves: the sorted rows
+    // take the places the rows held, the others stay. Returns the old row of each row of the list, or
+    // nothing when fewer than two rows take part or none moves (then nothing counts as changed). Forgets
+    // the column sort.
+    std::vector<int> sortRows(ChannelSort order, const std::vector<int>& rows = {});
 
     // Favourite groups the menu offers: the first sixteen.
     int menuGroupCount() const;
@@ -91,6 +119,16 @@ public:
     // Takes the row's channel out of the group; returns the rows removed from the list (highest first),
     // which are those of the channel when the group itself is shown.
     std::vector<int> removeFromFavourite(int row, int group);
+    // The same for several rows at once, as one edit: adds the channels of the rows not yet in the group
+    // in row order; returns how many it added.
+    int addRowsToFavourite(const std::vector<int>& rows, int group);
+    // The rows that removeRowsFromFavourite(rows, group) takes out of the list, ascending.
+    std::vector<int> rowsLeavingFavourite(const std::vector<int>& rows, int group) const;
+    // Takes the channels of the rows out of the group (every copy, both lists) in one pass; returns the
+    // rows removed from the list, ascending: those of the channels when the group itself is shown.
+    std::vector<int> removeRowsFromFavourite(const std::vector<int>& rows, int group);
+    // How many of the rows have their channel in the group.
+    int countInFavourite(const std::vector<int>& rows, int group) const;
     // New names for the groups (extra names are ignored); whether any changed.
     bool renameFavourites(const std::vector<std::string>& names);
 
@@ -107,6 +145,11 @@ public:
 
 private:
     void fill();
+    // The rows given that exist, ascending, each once.
+    std::vector<int> validRows(const std::vector<int>& rows) const;
+    // Puts the rows in the order given (the old row of each new row) and notes the change.
+    void reorderRows(const std::vector<int>& oldRowOf);
+    void markOrderChanged();
     bool shows(const ChannelRow& row) const;
     void markChanged(unsigned flag);
     bool groupListed(int group) const;

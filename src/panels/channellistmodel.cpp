@@ -1,5 +1,7 @@
 #include "panels/channellistmodel.h"
 
+#include <algorithm>
+
 #include <QStringList>
 
 #include "db/tables.h"
@@ -130,63 +132,109 @@ void ChannelListModel::refill(const std::function<void()>& change)
     endResetModel();
 }
 
+void ChannelListModel::reorder(const std::function<std::vector<int>()>& change)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    const std::vector<int> order = change();
+    if (!order.empty()) {
+        std::vector<int> newRowOf(order.size());
+        for (std::size_t k = 0; k < order.size(); ++k)
+            newRowOf[static_cast<std::size_t>(order[k])] = static_cast<int>(k);
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex& old : before)
+            after << index(newRowOf[static_cast<std::size_t>(old.row())], old.column());
+        changePersistentIndexList(before, after);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 void ChannelListModel::sortByColumn(int column)
 {
     if (work_.rows().size() < 2)
         return;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    const std::vector<int> order = work_.sortByColumn(column);
-    std::vector<int> newRowOf(order.size());
-    for (std::size_t k = 0; k < order.size(); ++k)
-        newRowOf[static_cast<std::size_t>(order[k])] = static_cast<int>(k);
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& old : before)
-        after << index(newRowOf[static_cast<std::size_t>(old.row())], old.column());
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    reorder([&] { return work_.sortByColumn(column); });
 }
 
-bool ChannelListModel::moveRow(int source, int drop)
+std::vector<int> ChannelListModel::moveRows(const std::vector<int>& rows, int targetRow)
 {
-    const int count = rowCount();
-    if (source < 0 || source >= count || drop < 0 || drop >= count || source == drop)
+    std::vector<int> moved;
+    reorder([&] {
+        std::vector<int> order;
+        moved = work_.moveRows(rows, targetRow, &order);
+        return order;
+    });
+    return moved;
+}
+
+std::vector<int> ChannelListModel::stepRows(const std::vector<int>& rows, int step)
+{
+    std::vector<int> moved;
+    reorder([&] {
+        std::vector<int> order;
+        moved = work_.stepRows(rows, step, &order);
+        return order;
+    });
+    return moved;
+}
+
+bool ChannelListModel::sortRows(ChannelSort order, const std::vector<int>& rows)
+{
+    bool sorted = false;
+    reorder([&] {
+        std::vector<int> oldRowOf = work_.sortRows(order, rows);
+        sorted = !oldRowOf.empty();
+        return oldRowOf;
+    });
+    return sorted;
+}
+
+void ChannelListModel::refreshFavoriteTexts(const std::vector<int>& rows)
+{
+    int low = rowCount();
+    int high = -1;
+    for (int row : rows) {
+        if (row < 0 || row >= rowCount())
+            continue;
+        low = std::min(low, row);
+        high = std::max(high, row);
+    }
+    if (high >= low)
+        emit dataChanged(index(low, CHLIST_COLUMN_FAVORITE), index(high, CHLIST_COLUMN_FAVORITE),
+                         {Qt::DisplayRole});
+}
+
+bool ChannelListModel::addToFavorite(const std::vector<int>& rows, int group)
+{
+    if (work_.addRowsToFavourite(rows, group) == 0)
         return false;
-    // Qt names the row the moved one goes in front of, counted before the move.
-    if (!beginMoveRows({}, source, source, {}, drop > source ? drop + 1 : drop))
-        return false;
-    work_.moveRow(source, drop);
-    endMoveRows();
+    refreshFavoriteTexts(rows);
     return true;
 }
 
-bool ChannelListModel::addToFavorite(int row, int group)
+bool ChannelListModel::removeFromFavorite(const std::vector<int>& rows, int group,
+                                          std::vector<int>* removedRows)
 {
-    if (!work_.addToFavourite(row, group))
+    if (removedRows != nullptr)
+        removedRows->clear();
+    if (work_.countInFavourite(rows, group) == 0)
         return false;
-    const QModelIndex cell = index(row, CHLIST_COLUMN_FAVORITE);
-    emit dataChanged(cell, cell, {Qt::DisplayRole});
-    return true;
-}
-
-bool ChannelListModel::removeFromFavorite(int row, int group)
-{
-    if (!work_.inFavourite(row, group))
-        return false;
-    const std::vector<int> leaving = work_.rowsLeaving(row, group);
+    const std::vector<int> leaving = work_.rowsLeavingFavourite(rows, group);
     if (leaving.empty()) {
-        work_.removeFromFavourite(row, group);
-        const QModelIndex cell = index(row, CHLIST_COLUMN_FAVORITE);
-        emit dataChanged(cell, cell, {Qt::DisplayRole});
-    } else if (leaving.size() == 1) {
-        beginRemoveRows({}, leaving.front(), leaving.front());
-        work_.removeFromFavourite(row, group);
+        work_.removeRowsFromFavourite(rows, group);
+        refreshFavoriteTexts(rows);
+    } else if (leaving.back() - leaving.front() + 1 == static_cast<int>(leaving.size())) {
+        // One run of rows: the views hear of exactly these rows going.
+        beginRemoveRows({}, leaving.front(), leaving.back());
+        work_.removeRowsFromFavourite(rows, group);
         endRemoveRows();
     } else {
-        // Only a damaged file lists a channel twice in one group; all its rows go at once.
-        refill([&] { work_.removeFromFavourite(row, group); });
+        // Rows here and there go at once, in one pass over the list.
+        refill([&] { work_.removeRowsFromFavourite(rows, group); });
     }
+    if (removedRows != nullptr)
+        *removedRows = leaving;
     return true;
 }
 

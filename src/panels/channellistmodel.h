@@ -35,14 +35,24 @@ public:
     void refill(const std::function<void()>& change);
     // Sorts by the column; the selection follows its row.
     void sortByColumn(int column);
-    bool moveRow(int source, int drop);
-    bool addToFavorite(int row, int group);
-    // Takes the channel out of the group and its row out of the list when the group is shown.
-    bool removeFromFavorite(int row, int group);
+    // The reorderings of ChannelListWork (moveRows, stepRows, sortRows): the selection and the current
+    // row follow their rows. They return the moved rows' new rows (sortRows: whether anything moved).
+    std::vector<int> moveRows(const std::vector<int>& rows, int targetRow);
+    std::vector<int> stepRows(const std::vector<int>& rows, int step);
+    bool sortRows(ChannelSort order, const std::vector<int>& rows);
+    // Adds the channels of the rows to the group; whether any was added.
+    bool addToFavorite(const std::vector<int>& rows, int group);
+    // Takes the channels of the rows out of the group, and their rows out of the list when the group is
+    // shown; whether any channel left. `removedRows` receives the rows that left the list, ascending.
+    bool removeFromFavorite(const std::vector<int>& rows, int group, std::vector<int>* removedRows = nullptr);
     // The "Favorite" texts of every row are made again (after a rename).
     void refreshFavoriteTexts();
 
 private:
+    // Runs a change that reorders the rows and returns the old row of each new row (nothing when no
+    // row moved); the persistent indexes follow their rows.
+    void reorder(const std::function<std::vector<int>()>& change);
+    void refreshFavoriteTexts(const std::vector<int>& rows);
     QString caText(const ProgInfo& prog) const;
     QString networkText(const ProgInfo& prog) const;
     QString favoriteText(const ProgInfo& prog) const;

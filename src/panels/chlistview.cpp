@@ -1,5 +1,8 @@
 #include "panels/chlistview.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -27,7 +30,7 @@ CChListView::CChListView(QWidget* parent)
     setUniformRowHeights(true);
     setItemDelegate(new AccentRoomDelegate(this));
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -43,8 +46,56 @@ int CChListView::selectedRow() const
 {
     if (selectionModel() == nullptr)
         return -1;
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row()))
+        return current.row();
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+std::vector<int> CChListView::selectedRows() const
+{
+    std::vector<int> rows;
+    if (selectionModel() == nullptr)
+        return rows;
+    // Whole rows are selected as ranges; a range gives its rows without a look at each cell.
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void CChListView::selectRows(const std::vector<int>& rows, int current)
+{
+    if (model() == nullptr || selectionModel() == nullptr)
+        return;
+    const int count = model()->rowCount();
+    const int lastColumn = model()->columnCount() - 1;
+    QItemSelection selection;
+    // Neighbouring rows make one range, so that a long block is one range, not one per row.
+    std::vector<int> sorted;
+    sorted.reserve(rows.size());
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(sorted),
+                 [count](int row) { return row >= 0 && row < count; });
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t k = 0; k < sorted.size();) {
+        const int first = sorted[k];
+        std::size_t end = k + 1;
+        while (end < sorted.size() && sorted[end] <= sorted[end - 1] + 1)
+            ++end;
+        const int last = sorted[end - 1];
+        k = end;
+        selection.select(model()->index(first, 0), model()->index(last, lastColumn));
+    }
+    const QModelIndex currentIndex =
+        current >= 0 && current < count ? model()->index(current, 0) : QModelIndex();
+    if (currentIndex.isValid())
+        selectionModel()->setCurrentIndex(currentIndex, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (selectionModel()->currentIndex().isValid())
+        scrollTo(selectionModel()->currentIndex());
 }
 
 void CChListView::selectRow(int row)
@@ -148,7 +199,11 @@ void CChListView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     const bool farEnough = (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance();
-    if ((event->buttons() & Qt::LeftButton) && pressedRow_ >= 0 && farEnough) {
+    if ((event->buttons() & Qt::LeftButton) && pressedRow_ >= 0) {
+        // A press on a row starts a drag, never a selection by dragging, which would first have taken
+        // the other rows of the selection out of it.
+        if (!farEnough)
+            return;
         const int row = pressedRow_;
         pressedRow_ = -1;
         BeginDrag(row, pressPos_);
@@ -172,15 +227,6 @@ void CChListView::mouseReleaseEvent(QMouseEvent* event)
     QTreeView::mouseReleaseEvent(event);
 }
 
-void CChListView::moveSelectedRow(int step)
-{
-    const int row = selectedRow();
-    const int target = row + step;
-    if (row < 0 || target < 0 || target >= model()->rowCount())
-        return;
-    emit rowMoveRequested(row, target);
-}
-
 void CChListView::requestMenuAtSelectedRow()
 {
     const int row = selectedRow();
@@ -196,7 +242,12 @@ void CChListView::keyPressEvent(QKeyEvent* event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
     if (modifiers == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-        moveSelectedRow(key == Qt::Key_Up ? -1 : 1);
+        emit stepRequested(key == Qt::Key_Up ? -1 : 1);
+        event->accept();
+        return;
+    }
+    if (modifiers == Qt::NoModifier && key == Qt::Key_Delete) {
+        emit deleteRequested();
         event->accept();
         return;
     }

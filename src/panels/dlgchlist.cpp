@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -41,8 +44,13 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 } // namespace
 
 const char* const CDlgChList::kHowToUseText =
-    "\nTo sort the channel list\n\n\t- Click the left mouse button on a column header of the list.\n\n"
-    "To move a channel item\n\n\t- Drag and drop a channel item.\n\n"
+    "\nTo sort the channel list\n\n\t- Click the left mouse button on a column header of the list.\n"
+    "\t- Or choose an order from Sort; with several channel items selected, only they are sorted.\n\n"
+    "To select several channel items\n\n"
+    "\t- Ctrl+click adds or takes away one; Shift+click selects up to one; Ctrl+A selects all.\n\n"
+    "To move a channel item, or the selected ones as a block\n\n\t- Drag and drop a channel item.\n"
+    "\t- Ctrl+Up and Ctrl+Down move them one place; Move to Number (Ctrl+M) moves them to a number.\n\n"
+    "To remove channel items from the favorite group shown\n\n\t- Press Delete.\n\n"
     "To add a channel item to a favorite group\nTo remove a channel item from a favorite group\n\n"
     "\t- Click the right mouse button on the name of a channel item\n";
 
@@ -66,6 +74,7 @@ CDlgChList::CDlgChList(ChannelDatabase& db, const NameEncoding& encoding, Prompt
         return dialog.names();
     };
     menuRunner_ = [](QMenu& menu, QPoint globalPos) { menu.exec(globalPos); };
+    inputRunner_ = [](QInputDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
     buildControls();
     syncGroupList();
     groupList_->setCurrentIndex(0);
@@ -111,6 +120,33 @@ void CDlgChList::buildControls()
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
     QPushButton* howToUse = makeButton(this, QStringLiteral("howToUse"), tr("How to use..."));
+    sort_ = makeButton(this, QStringLiteral("sort"), tr("Sort"));
+    auto* sortMenu = new QMenu(sort_);
+    sortMenu->setObjectName(QStringLiteral("sortMenu"));
+    const struct {
+        const char* name;
+        QString text;
+        ChannelSort order;
+    } sorts[] = {
+        {"byName", tr("By Name"), ChannelSort::Name},
+        {"byNetworkAndFrequency", tr("By Network and Frequency"), ChannelSort::NetworkFrequency},
+        {"byServiceId", tr("By Service ID"), ChannelSort::ServiceId},
+        {"scrambledLast", tr("Scrambled Last"), ChannelSort::ScrambledLast},
+    };
+    for (const auto& sort : sorts) {
+        QAction* action = sortMenu->addAction(sort.text);
+        action->setObjectName(QString::fromLatin1(sort.name));
+        connect(action, &QAction::triggered, this, [this, order = sort.order] { OnSort(order); });
+    }
+    sort_->setMenu(sortMenu);
+    sort_->setToolTip(tr("Sorts the selected channels, or all channels shown when at most one is selected"));
+    moveToAction_ = new QAction(tr("Move to Number..."), this);
+    moveToAction_->setObjectName(QStringLiteral("moveToNumberAction"));
+    moveToAction_->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_M));
+    addAction(moveToAction_);
+    moveTo_ = makeButton(this, QStringLiteral("moveToNumber"), moveToAction_->text());
+    moveTo_->setToolTip(tr("Moves the selected channels to a channel number (%1)")
+                            .arg(moveToAction_->shortcut().toString(QKeySequence::NativeText)));
     QPushButton* ok = makeButton(this, QStringLiteral("ok"), tr("OK"));
     QPushButton* cancel = makeButton(this, QStringLiteral("cancel"), tr("Cancel"));
 
@@ -123,6 +159,8 @@ void CDlgChList::buildControls()
     top->addWidget(search_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(howToUse);
+    bottom->addWidget(sort_);
+    bottom->addWidget(moveTo_);
     bottom->addStretch(1);
     bottom->addWidget(ok);
     bottom->addWidget(cancel);
@@ -142,7 +180,11 @@ void CDlgChList::buildControls()
     connect(tabs_, &QTabBar::currentChanged, this, &CDlgChList::OnTabChanged);
     connect(list_->header(), &QHeaderView::sectionClicked, this, &CDlgChList::OnColumnClicked);
     connect(list_, &CChListView::rowDropped, this, &CDlgChList::OnRowDropped);
-    connect(list_, &CChListView::rowMoveRequested, this, &CDlgChList::OnRowDropped);
+    connect(list_, &CChListView::stepRequested, this, &CDlgChList::OnStep);
+    connect(list_, &CChListView::deleteRequested, this, &CDlgChList::OnDelete);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CDlgChList::updateCount);
+    connect(moveToAction_, &QAction::triggered, this, &CDlgChList::OnMoveToNumber);
+    connect(moveTo_, &QPushButton::clicked, this, &CDlgChList::OnMoveToNumber);
     connect(list_, &QWidget::customContextMenuRequested, this, &CDlgChList::onContextMenu);
     connect(rename_, &QPushButton::clicked, this, &CDlgChList::OnRename);
     connect(search_, &QPushButton::clicked, this, &CDlgChList::OnSearch);
@@ -183,7 +225,13 @@ void CDlgChList::syncGroupList()
 
 void CDlgChList::updateCount()
 {
-    count_->setText(tr("%1 channels").arg(work_->rows().size()));
+    const std::size_t selected = list_->selectedRows().size();
+    if (selected == 0)
+        count_->setText(tr("%1 channels").arg(work_->rows().size()));
+    else
+        count_->setText(tr("%1 channels, %2 selected").arg(work_->rows().size()).arg(selected));
+    moveToAction_->setEnabled(selected > 0);
+    moveTo_->setEnabled(selected > 0);
 }
 
 void CDlgChList::updateTitle()
@@ -218,31 +266,115 @@ void CDlgChList::OnColumnClicked(int column)
 
 void CDlgChList::OnRowDropped(int source, int drop)
 {
-    if (!model_->moveRow(source, drop))
+    std::vector<int> rows = list_->selectedRows();
+    const auto dragged = std::find(rows.begin(), rows.end(), source);
+    std::size_t offset = 0;
+    if (dragged == rows.end())
+        rows = {source};
+    else
+        offset = static_cast<std::size_t>(dragged - rows.begin());
+    // The dragged row lands on the drop row's place, the rest of the block around it.
+    const std::vector<int> moved = model_->moveRows(rows, drop - static_cast<int>(offset));
+    if (moved.empty())
         return;
-    // The moved channel stays selected at its new place.
-    list_->selectRow(drop);
+    // The moved channels stay selected at their new place, the dragged one current.
+    list_->selectRows(moved, moved[offset]);
     updateTitle();
+}
+
+void CDlgChList::OnStep(int step)
+{
+    const std::vector<int> moved = model_->stepRows(list_->selectedRows(), step);
+    if (moved.empty())
+        return;
+    list_->selectRows(moved);
+    updateTitle();
+}
+
+void CDlgChList::OnMoveToNumber()
+{
+    const std::vector<int> rows = list_->selectedRows();
+    if (rows.empty())
+        return;
+    const int count = model_->rowCount();
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("moveToNumberDialog"));
+    dialog.setWindowTitle(tr("Move to Number"));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(1, count);
+    dialog.setIntValue(rows.front() + 1);
+    dialog.setLabelText(rows.size() == 1
+                            ? tr("Channel number (1 to %1):").arg(count)
+                            : tr("Channel number of the first of the %1 selected channels (1 to %2):")
+                                  .arg(rows.size())
+                                  .arg(count));
+    if (!inputRunner_(dialog))
+        return;
+    // A block that would run past the end ends at the last number.
+    const std::vector<int> moved = model_->moveRows(rows, dialog.intValue() - 1);
+    if (moved.empty())
+        return;
+    list_->selectRows(moved);
+    updateTitle();
+}
+
+void CDlgChList::OnSort(ChannelSort order)
+{
+    std::vector<int> rows = list_->selectedRows();
+    if (rows.size() < 2)
+        rows.clear();
+    if (!model_->sortRows(order, rows))
+        return;
+    if (const QModelIndex current = list_->currentIndex(); current.isValid())
+        list_->scrollTo(current);
+    updateTitle();
+}
+
+void CDlgChList::OnDelete()
+{
+    const ChannelGroup group = work_->currentGroup();
+    if (group.kind != GROUP_FAVORITE)
+        return;
+    std::vector<int> removed;
+    if (!model_->removeFromFavorite(list_->selectedRows(), group.index, &removed))
+        return;
+    syncGroupList();
+    updateCount();
+    updateTitle();
+    selectAfterRemoval(removed);
+}
+
+void CDlgChList::selectAfterRemoval(const std::vector<int>& removed)
+{
+    const int count = model_->rowCount();
+    if (removed.empty() || count == 0)
+        return;
+    list_->selectRow(std::min(removed.front(), count - 1));
 }
 
 std::unique_ptr<QMenu> CDlgChList::CreateFavoriteMenu(int row)
 {
-    rightClickRow_ = row;
+    const std::vector<int> selected = list_->selectedRows();
+    menuRows_ = std::binary_search(selected.begin(), selected.end(), row) ? selected : std::vector<int>{row};
+    const int rows = static_cast<int>(menuRows_.size());
     // The caller owns the menu; it has no parent that could delete it first.
     auto menu = std::make_unique<QMenu>();
     menu->setObjectName(QStringLiteral("favoriteMenu"));
     const int groups = work_->menuGroupCount();
+    std::vector<int> members(static_cast<std::size_t>(groups));
+    for (int g = 0; g < groups; ++g)
+        members[static_cast<std::size_t>(g)] = work_->countInFavourite(menuRows_, g);
     for (int g = 0; g < groups; ++g) {
         QAction* add = menu->addAction(tr("Add to %1").arg(model_->favoriteLabel(g)));
         add->setData(ID_CHLIST_ADD_TO_FAVORITE + g);
-        add->setEnabled(!work_->inFavourite(row, g));
+        add->setEnabled(members[static_cast<std::size_t>(g)] < rows);
         connect(add, &QAction::triggered, this, [this, g] { OnAddTo(g); });
     }
     menu->addSeparator();
     for (int g = 0; g < groups; ++g) {
         QAction* remove = menu->addAction(tr("Remove from %1").arg(model_->favoriteLabel(g)));
         remove->setData(ID_CHLIST_REMOVE_FROM_FAVORITE + g);
-        remove->setEnabled(work_->inFavourite(row, g));
+        remove->setEnabled(members[static_cast<std::size_t>(g)] > 0);
         connect(remove, &QAction::triggered, this, [this, g] { OnRemoveFrom(g); });
     }
     return menu;
@@ -253,15 +385,17 @@ void CDlgChList::onContextMenu(QPoint pos)
     const QModelIndex index = list_->indexAt(pos);
     if (!index.isValid())
         return;
-    // The menu's commands act on the row under the pointer, which is shown selected as they run.
-    list_->selectRow(index.row());
+    // The menu's commands act on the selection when the row under the pointer is part of it, else on
+    // that row, which is shown selected as they run.
+    if (!list_->selectionModel()->isRowSelected(index.row()))
+        list_->selectRow(index.row());
     const std::unique_ptr<QMenu> menu = CreateFavoriteMenu(index.row());
     menuRunner_(*menu, list_->viewport()->mapToGlobal(pos));
 }
 
 void CDlgChList::OnAddTo(int group)
 {
-    if (!model_->addToFavorite(rightClickRow_, group))
+    if (!model_->addToFavorite(menuRows_, group))
         return;
     syncGroupList();
     updateTitle();
@@ -269,11 +403,13 @@ void CDlgChList::OnAddTo(int group)
 
 void CDlgChList::OnRemoveFrom(int group)
 {
-    if (!model_->removeFromFavorite(rightClickRow_, group))
+    std::vector<int> removed;
+    if (!model_->removeFromFavorite(menuRows_, group, &removed))
         return;
     syncGroupList();
     updateCount();
     updateTitle();
+    selectAfterRemoval(removed);
 }
 
 void CDlgChList::OnRename()

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QDialog>
 
@@ -10,7 +11,9 @@
 #include "panels/dlgfavname.h"
 #include "platform/nameencoding.h"
 
+class QAction;
 class QComboBox;
+class QInputDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -36,6 +39,8 @@ public:
     using Renamer = std::function<std::optional<CDlgFavName::Names>(const CDlgFavName::Names&)>;
     // Runs the right-click menu at a screen position; the entry chosen triggers its command.
     using MenuRunner = std::function<void(QMenu&, QPoint)>;
+    // Runs the number dialog of Move to Number...; whether it ended with OK.
+    using InputRunner = std::function<bool(QInputDialog&)>;
 
     CDlgChList(ChannelDatabase& db, const NameEncoding& encoding, Prompter& prompter,
                QWidget* parent = nullptr);
@@ -49,6 +54,8 @@ public:
     void setRenamer(Renamer renamer) { renamer_ = std::move(renamer); }
     // Replaces the popup of the right-click menu (tests choose an entry without opening it).
     void setMenuRunner(MenuRunner runner) { menuRunner_ = std::move(runner); }
+    // Replaces the modal run of the number dialog (tests show it and type into it themselves).
+    void setInputRunner(InputRunner runner) { inputRunner_ = std::move(runner); }
 
     const ChannelListWork& work() const { return *work_; }
     ChannelListModel* model() const { return model_; }
@@ -57,8 +64,20 @@ public:
     void OnGroupChosen(int position);
     void OnTabChanged(int tab);
     void OnColumnClicked(int column);
+    // A drag of the row ended on the drop row: the row moves there, and with it the other selected
+    // rows when it is one of them, gathered in their order around it.
     void OnRowDropped(int source, int drop);
-    // The right-click menu for a row, which becomes the row its commands act on.
+    // Ctrl+Up and Ctrl+Down: the selected rows move one place.
+    void OnStep(int step);
+    // Asks for the number the first selected channel is to have and moves the selected rows there as
+    // one block, in their order.
+    void OnMoveToNumber();
+    // Sorts the selected rows among themselves when more than one is selected, else every row shown.
+    void OnSort(ChannelSort order);
+    // Delete: in a favourite group, the selected channels leave it; elsewhere nothing happens.
+    void OnDelete();
+    // The right-click menu for a row; its commands act on the selected rows when the row is one of
+    // them, else on the row alone.
     std::unique_ptr<QMenu> CreateFavoriteMenu(int row);
     void OnAddTo(int group);
     void OnRemoveFrom(int group);
@@ -80,6 +99,8 @@ private:
     void syncGroupList();
     void updateCount();
     void updateTitle();
+    // After rows left the list: the row that took the first one's place is selected.
+    void selectAfterRemoval(const std::vector<int>& removed);
 
     ChannelDatabase& db_;
     NameEncoding encoding_;
@@ -88,7 +109,8 @@ private:
     ChannelListModel* model_ = nullptr;
     Renamer renamer_;
     MenuRunner menuRunner_;
-    int rightClickRow_ = -1;
+    InputRunner inputRunner_;
+    std::vector<int> menuRows_;
     bool databaseChanged_ = false;
 
     QComboBox* groupList_ = nullptr;
@@ -98,6 +120,9 @@ private:
     QTabBar* tabs_ = nullptr;
     CChListView* list_ = nullptr;
     QLabel* count_ = nullptr;
+    QPushButton* sort_ = nullptr;
+    QPushButton* moveTo_ = nullptr;
+    QAction* moveToAction_ = nullptr;
 };
 
 } // namespace kvx

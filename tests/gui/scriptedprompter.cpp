@@ -119,6 +119,7 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(models_.empty()) << "a scripted model choice was never asked for";
     EXPECT_TRUE(dates_.empty()) << "a scripted date dialog answer was never asked for";
     EXPECT_TRUE(channelLists_.empty()) << "a scripted channel list was never opened";
+    EXPECT_TRUE(channelListPlays_.empty()) << "a scripted channel list play was never used";
     EXPECT_TRUE(lyngSatAnswers_.empty()) << "a scripted LyngSat dialog answer was never asked for";
     EXPECT_TRUE(lyngSatPlays_.empty()) << "a scripted LyngSat dialog play was never used";
     EXPECT_TRUE(reviewAnswers_.empty()) << "a scripted review answer was never asked for";
@@ -232,8 +233,17 @@ std::optional<DateDialogValues> ScriptedDialogs::modificationDate(QWidget*, cons
     return answer;
 }
 
-bool ScriptedDialogs::runChannelList(QWidget*, ChannelDatabase& db, const NameEncoding&)
+bool ScriptedDialogs::runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding)
 {
+    if (!channelListPlays_.empty()) {
+        const ChannelListPlay play = std::move(channelListPlays_.front());
+        channelListPlays_.pop_front();
+        CDlgChList dialog(db, encoding, *play.prompter, parent);
+        dialog.show();
+        play.play(dialog);
+        EXPECT_FALSE(dialog.isVisible()) << "the channel list play ended with the dialog open";
+        return dialog.result() == QDialog::Accepted && dialog.databaseChanged();
+    }
     if (channelLists_.empty()) {
         ADD_FAILURE() << "unexpected channel list";
         return false;

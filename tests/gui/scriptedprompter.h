@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/dialogfactory.h"
+#include "panels/dlgchlist.h"
 #include "ui/prompter.h"
 
 namespace kvx::test {
@@ -61,6 +62,12 @@ public:
     ~ScriptedDialogs() override;
     void answerModel(std::optional<ReceiverModel> model) { models_.push_back(model); }
     void answerChannelList(ChannelListStep step) { channelLists_.push_back(std::move(step)); }
+    // Answers on the real dialog, as the program opens it: the play acts on it as shown and ends it with
+    // OK or Cancel. Its prompts go to `prompter`.
+    void answerChannelListWith(std::function<void(CDlgChList&)> play, Prompter& prompter)
+    {
+        channelListPlays_.push_back({std::move(play), &prompter});
+    }
     void answerLyngSat(std::optional<LyngSatRequest> request) { lyngSatAnswers_.push_back(request); }
     // Answers on the real dialog: the play acts on it as shown and ends it with Update or Cancel.
     void answerLyngSatWith(std::function<void(CDlgLyngSat&)> play)
@@ -118,6 +125,11 @@ private:
     std::deque<std::optional<ReceiverModel>> models_;
     std::deque<std::optional<DateDialogValues>> dates_;
     std::deque<ChannelListStep> channelLists_;
+    struct ChannelListPlay {
+        std::function<void(CDlgChList&)> play;
+        Prompter* prompter = nullptr;
+    };
+    std::deque<ChannelListPlay> channelListPlays_;
     std::deque<std::optional<LyngSatRequest>> lyngSatAnswers_;
     std::deque<std::function<void(CDlgLyngSat&)>> lyngSatPlays_;
     std::deque<bool> reviewAnswers_;
