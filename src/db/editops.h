@@ -61,6 +61,12 @@ void moveProgram(ChannelDatabase& db, const ProgInfo& moved, const ProgInfo& tar
 // The favourite entries follow. Returns the programs' new positions, ascending, or none when nothing
 // moved.
 std::vector<uint16_t> stepPrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, int step);
+// Moves the programs at the positions so that they stand together, in their order, from position `to`
+// of the resulting list; the favourite entries follow. The program list's order is free (each program
+// names its transponder, and the receiver numbers TV and radio channels each in list order), so a block
+// may cross transponders and mix TV and radio. Positions past the list are left out; a `to` past the
+// last place the block fits does nothing. Returns whether any program changed place.
+bool movePrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, uint16_t to);
 // Orders slots 0..63 by (degree + origin) mod 3600; returns whether anything moved.
 bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin);
 // Orders the slot's transponders by frequency, V before H; returns whether anything moved.
