@@ -39,8 +39,12 @@ struct InPlace {
     bool dryRun = false; // edit, but do not save
 };
 
-// Opens the file, applies the edit and saves it in place in its own form. The edit returns 0 to go on;
-// `after` runs once the edit is saved.
+// What an edit returns when it went well but left the database as it was: the file is not rewritten,
+// so its stamp and time stay.
+constexpr int kUnchanged = -1;
+
+// Opens the file, applies the edit and saves it in place in its own form. The edit returns 0 (or
+// kUnchanged) to go on; `after` runs once the edit is saved.
 int editInPlace(const InPlace& file, const std::function<int(ChannelDatabase&)>& edit,
                 const std::function<void()>& after = {})
 {
@@ -51,9 +55,10 @@ int editInPlace(const InPlace& file, const std::function<int(ChannelDatabase&)>&
         return exit;
     if (file.keepStamp)
         db.keepStamp = true;
-    if (const int result = edit(db); result != 0)
+    const int result = edit(db);
+    if (result != 0 && result != kUnchanged)
         return result;
-    if (!file.dryRun) {
+    if (!file.dryRun && result != kUnchanged) {
         if (const Outcome saved = saveDatabase(db, file.path, std::nullopt, SystemClock::instance());
             saved != StatusOk)
             return failOutput(file.path, saved);
@@ -120,6 +125,7 @@ struct EditOptions {
     int network = -1;
     std::string transponders; // position lists: "3", "3,7", "3-9,12"
     std::string programs;
+    int to = -1;
 };
 
 InPlace inPlace(const EditOptions& o)
@@ -218,6 +224,28 @@ int runDelete(const EditOptions& o)
         [&] { std::cout << removed.dump() << '\n'; });
 }
 
+// Moves the programs to stand together from position `to` and prints {"moved", "to", "changed"}.
+int runMove(const EditOptions& o)
+{
+    nlohmann::ordered_json moved;
+    return editInPlace(
+        inPlace(o),
+        [&](ChannelDatabase& db) {
+            const auto positions = *parsePositionList(o.programs);
+            if (positions.back() >= db.programs.size())
+                return noRecord(o.file, "No program at position " + std::to_string(positions.back()));
+            const std::size_t last = db.programs.size() - positions.size();
+            if (static_cast<std::size_t>(o.to) > last)
+                return noRecord(o.file, "No position " + std::to_string(o.to) + " for " +
+                                            std::to_string(positions.size()) +
+                                            " programs: they fit from 0 to " + std::to_string(last));
+            const bool changed = movePrograms(db, positions, static_cast<uint16_t>(o.to));
+            moved = {{"moved", positions.size()}, {"to", o.to}, {"changed", changed}};
+            return changed ? 0 : kUnchanged;
+        },
+        [&] { std::cout << moved.dump() << '\n'; });
+}
+
 void addNew(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
 {
     auto* cmd = app.add_subcommand("new", "Write a new, empty database of a receiver model to OUT");
@@ -299,6 +327,24 @@ void addDelete(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCo
     cmd->callback([o, &exitCode] { exitCode = runDelete(*o); });
 }
 
+void addMove(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
+{
+    auto* cmd = app.add_subcommand("move", "Move programs to stand together, in their order, from a "
+                                           "position of the program list; favourites follow; prints "
+                                           "what moved as JSON");
+    cmd->add_option("FILE", o->file, "Database file to change")->required();
+    cmd->add_option("--program", o->programs, "Program positions: POS[,POS...], ranges as 3-9")
+        ->required()
+        ->check(kPositionList);
+    cmd->add_option("--to", o->to, "Position of the first moved program in the resulting list")
+        ->required()
+        ->check(CLI::Range(0, 65534));
+    cmd->add_flag("--dry-run", o->dryRun, "Print what would move; change nothing");
+    addKeepStampFlag(*cmd, o->keepStamp);
+    addIgnoreChecksumFlag(*cmd, o->ignoreChecksum);
+    cmd->callback([o, &exitCode] { exitCode = runMove(*o); });
+}
+
 } // namespace
 
 void addEditCommands(CLI::App& app, int& exitCode)
@@ -310,6 +356,7 @@ void addEditCommands(CLI::App& app, int& exitCode)
     addStamp(app, options, exitCode);
     addSorts(app, options, exitCode);
     addDelete(app, options, exitCode);
+    addMove(app, options, exitCode);
 }
 
 } // namespace kvx::cli

@@ -473,6 +473,30 @@ std::vector<uint16_t> placeTransponders(ChannelDatabase& db, const std::vector<u
     return takeTransponderOrder(db, placeWithinGroup(networkOfEachTransponder(db), positions, target));
 }
 
+bool movePrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, uint16_t to)
+{
+    const std::size_t count = db.programs.size();
+    const std::vector<bool> chosen = flagPositions(count, positions);
+    std::vector<std::size_t> block;
+    std::vector<std::size_t> staying;
+    staying.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        (chosen[i] ? block : staying).push_back(i);
+    if (block.empty() || to > staying.size())
+        return false;
+    const auto split = staying.begin() + static_cast<std::ptrdiff_t>(to);
+    std::vector<std::size_t> order;
+    order.reserve(count);
+    order.insert(order.end(), staying.begin(), split);
+    order.insert(order.end(), block.begin(), block.end());
+    order.insert(order.end(), split, staying.end());
+    if (std::is_sorted(order.begin(), order.end()))
+        return false;
+    db.programs.reorder(order);
+    remapFavourites(db, PositionMap::reordering(order));
+    return true;
+}
+
 bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin)
 {
     if (db.antennas.size() != db.networks.size())

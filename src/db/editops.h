@@ -69,6 +69,12 @@ std::vector<uint16_t> placePrograms(ChannelDatabase& db, const std::vector<uint1
                                     uint16_t target);
 std::vector<uint16_t> placeTransponders(ChannelDatabase& db, const std::vector<uint16_t>& positions,
                                         uint16_t target);
+// Moves the programs at the positions so that they stand together, in their order, from position `to`
+// of the resulting list; the favourite entries follow. The program list's order is free (each program
+// names its transponder, and the receiver numbers TV and radio channels each in list order), so a block
+// may cross transponders and mix TV and radio. Positions past the list are left out; a `to` past the
+// last place the block fits does nothing. Returns whether any program changed place.
+bool movePrograms(ChannelDatabase& db, const std::vector<uint16_t>& positions, uint16_t to);
 // Orders slots 0..63 by (degree + origin) mod 3600; returns whether anything moved.
 bool sortNetworksByDegree(ChannelDatabase& db, uint16_t origin);
 // Orders the slot's transponders by frequency, V before H; returns whether anything moved.

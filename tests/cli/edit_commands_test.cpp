@@ -239,6 +239,41 @@ TEST(KvxtoolDelete, ListsAndRangesGoInOnePass)
     EXPECT_EQ(contentOf(path), after);
 }
 
+TEST(KvxtoolMove, ProgramsMoveAsABlockAndFavouritesFollow)
+{
+    test::TempDir dir;
+    const std::string path = writeSample(dir, test::makeVariedDatabase(1, FLAG_PROG_CA));
+    const std::string original = contentOf(path);
+    const json before = dump(path);
+    const auto move = [&](const std::string& arguments) {
+        const auto result = test::runKvxtool("move " + quoted(path) + " " + arguments);
+        EXPECT_EQ(result.exitCode, 0) << arguments << ": " << result.err;
+        return json::parse(result.out);
+    };
+    // Group 0 holds tv 0, 1, 2 and radio 3, 7; a place the block already holds rewrites nothing.
+    EXPECT_EQ(move("--program 4-5 --to 4"), json::parse(R"({"moved":2,"to":4,"changed":false})"));
+    const json wouldMove = move("--program 0,7 --to 9 --dry-run");
+    EXPECT_EQ(contentOf(path), original);
+    EXPECT_EQ(move("--program 0,7 --to 9"), wouldMove);
+    EXPECT_EQ(wouldMove, json::parse(R"({"moved":2,"to":9,"changed":true})"));
+
+    const json after = dump(path);
+    const std::vector<int> order = {1, 2, 3, 4, 5, 6, 8, 9, 10, 0, 7, 11};
+    for (std::size_t k = 0; k < order.size(); ++k)
+        EXPECT_EQ(after["programs"][k], before["programs"][order[k]]) << k;
+    EXPECT_EQ(after["favourites"][0]["tvList"], json::parse("[9,0,1]"));
+    EXPECT_EQ(after["favourites"][0]["radioList"], json::parse("[2,10]"));
+
+    const std::string moved = contentOf(path);
+    test::expectFailure(test::runKvxtool("move " + quoted(path) + " --program 0,1 --to 11"), 65,
+                        "kvxtool: .*/db.kvx: No position 11 for 2 programs: they fit from 0 to 10");
+    test::expectFailure(test::runKvxtool("move " + quoted(path) + " --program 12 --to 0"), 65,
+                        "kvxtool: .*/db.kvx: No program at position 12");
+    for (const char* bad : {"--program 1 --to -1", "--program 1", "--to 0", "--program 2-1 --to 0"})
+        EXPECT_EQ(test::runKvxtool("move " + quoted(path) + " " + bad).exitCode, 64) << bad;
+    EXPECT_EQ(contentOf(path), moved);
+}
+
 TEST(KvxtoolEdit, FailuresExitWithStatusAndLeaveFiles)
 {
     test::TempDir dir;

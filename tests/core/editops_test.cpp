@@ -254,6 +254,50 @@ TEST(EditMove, ASelectionOfTranspondersMovesWithItsPrograms)
     EXPECT_TRUE(stepTransponders(db, {1}, -1).empty()); // alone in its network
 }
 
+TEST(EditMove, ProgramsGoTogetherToAPlaceOfTheList)
+{
+    struct Case {
+        std::vector<uint16_t> chosen;
+        uint16_t to;
+        std::vector<int> order; // the programs' old positions, in their new order
+    };
+    const Case cases[] = {
+        {{3, 4}, 0, {3, 4, 0, 1, 2, 5}}, // to the front, across transponders
+        {{0, 1}, 4, {2, 3, 4, 5, 0, 1}}, // to the end
+        {{1, 4}, 2, {0, 2, 1, 4, 3, 5}}, // apart before, together after
+        {{0, 5}, 1, {1, 0, 5, 2, 3, 4}}, // the block keeps its order
+        {{1, 9}, 0, {1, 0, 2, 3, 4, 5}}, // a position past the list is left out
+        {{2, 3}, 2, {0, 1, 2, 3, 4, 5}}, // already there
+        {{0, 1}, 5, {0, 1, 2, 3, 4, 5}}, // the block does not fit from 5
+        {{}, 0, {0, 1, 2, 3, 4, 5}},
+    };
+    for (const Case& c : cases) {
+        ChannelDatabase db = makeDatabase({{0, 1, 0}, {0, 2, 0}, {1, 3, 0}});
+        addPrograms(db, {0, 0, 1, 1, 2, 2});
+        db.programs[3].attributes = ATTR_RADIO;
+        db.favourites[0].tvList = {5, 0, 2};
+        db.favourites[0].radioList = {3};
+        db.favourites[1].tvList = {1, 4};
+        const ChannelDatabase before = db;
+        const bool moved = movePrograms(db, c.chosen, c.to);
+        EXPECT_EQ(moved, !std::is_sorted(c.order.begin(), c.order.end()));
+        ASSERT_EQ(db.programs.size(), c.order.size());
+        for (std::size_t k = 0; k < c.order.size(); ++k) {
+            EXPECT_EQ(db.programs[k].serviceId, c.order[k]) << k;
+            EXPECT_EQ(db.programs[k].tpIndex, before.programs[c.order[k]].tpIndex) << k;
+        }
+        // Each entry still names the program it named, in the list's order.
+        for (std::size_t g = 0; g < 2; ++g)
+            for (bool radio : {false, true}) {
+                const CChList& now = db.favourites[g].listFor(radio);
+                const CChList& was = before.favourites[g].listFor(radio);
+                ASSERT_EQ(now.size(), was.size());
+                for (std::size_t e = 0; e < now.size(); ++e)
+                    EXPECT_EQ(db.programs[now[e]].serviceId, was[e]);
+            }
+    }
+}
+
 TEST(EditMove, TransponderOnlyWithinItsNetwork)
 {
     ChannelDatabase db = makeDatabase({{0, 1, 0}, {0, 2, 0}, {0, 3, 0}, {1, 4, 0}});

@@ -1,6 +1,5 @@
 // Building the satellite tree of the largest databases, and opening such a file in the main window.
 #include <cstdlib>
-#include <fstream>
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -14,32 +13,20 @@
 #include "platform/nameencoding.h"
 #include "res/resources.h"
 #include "support/sampledatabase.h"
-#include "ui/prompter.h"
+
+#include "benchwindow.h"
 
 using namespace kvx;
 
 namespace {
 
-// Nothing in a benchmark asks the user anything; a question would end it as cancelled.
-class SilentPrompter final : public Prompter {
-public:
-    PromptAnswer askYesNoCancel(const QString&) override { return PromptAnswer::Cancel; }
-    PromptAnswer askYesNo(const QString&, PromptIcon) override { return PromptAnswer::No; }
-    PromptAnswer askRetryCancel(const QString&, PromptIcon) override { return PromptAnswer::Cancel; }
-    void showMessage(const QString&, PromptIcon) override {}
-    std::optional<QString> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<SaveFileChoice> chooseSaveFile(const FileDialogSpec&) override { return std::nullopt; }
-};
+using bench::SilentPrompter;
 
 // The large database as a KVX file in the folder.
 QString writeLargeFile(const QTemporaryDir& dir)
 {
     ChannelDatabase db = test::makeLargeDatabase();
-    const std::vector<uint8_t> image = test::imageOf(db);
-    const QString path = dir.filePath(QStringLiteral("large.kvx"));
-    std::ofstream(path.toStdString(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    return path;
+    return bench::writeDatabaseFile(dir, db, QStringLiteral("large.kvx"));
 }
 
 int itemCount(const ChannelDatabase& db)
