@@ -34,6 +34,9 @@ constexpr std::array kTransponderMenu = {
                     ID_PROG_DELETE_ALL_IN_TP},
     ContextMenuItem{ID_CTX_TP_DELETE_PROGS_IN_NET, "Delete All Program in Network",
                     ID_PROG_DELETE_ALL_IN_NET},
+    kSeparator,
+    ContextMenuItem{ID_MOVE_UP, "Move Up", ID_MOVE_UP},
+    ContextMenuItem{ID_MOVE_DOWN, "Move Down", ID_MOVE_DOWN},
 };
 
 constexpr std::array kProgramMenu = {
@@ -42,6 +45,9 @@ constexpr std::array kProgramMenu = {
     ContextMenuItem{ID_CTX_PROG_DELETE, "Delete Program", ID_PROG_DELETE},
     ContextMenuItem{ID_CTX_PROG_DELETE_ALL_IN_TP, "Delete All Program in Transponder",
                     ID_PROG_DELETE_ALL_IN_TP},
+    kSeparator,
+    ContextMenuItem{ID_MOVE_UP, "Move Up", ID_MOVE_UP},
+    ContextMenuItem{ID_MOVE_DOWN, "Move Down", ID_MOVE_DOWN},
 };
 
 } // namespace

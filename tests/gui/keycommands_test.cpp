@@ -216,8 +216,8 @@ TEST_F(KeyCommandsTest, ContextMenuFollowsThePage)
     requestContextMenu();
     EXPECT_EQ(menuShown,
               QStringList({"Add Program", "|", "Delete Program", "Delete All Program in Transponder", "|",
-                           "Add to &Favourite Group", "&Remove from Favourite Group", "Mark &Scrambled",
-                           "&Clear Scrambled"}));
+                           "Move Up", "Move Down", "|", "Add to &Favourite Group",
+                           "&Remove from Favourite Group", "Mark &Scrambled", "&Clear Scrambled"}));
     // Nothing selected: no menu.
     trigger(ID_FILE_CLOSE);
     requestContextMenu();

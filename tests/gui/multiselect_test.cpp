@@ -130,6 +130,16 @@ TEST_F(MultiSelectTest, BlockCommandsAreOneStepEachAndUndoToTheSavedBytes)
          [&](const ChannelDatabase& file) {
              EXPECT_EQ(names(file, {0, 5, 10}), (std::vector<std::string>{"Prog 10", "Prog 0", "Prog 5"}));
          }},
+        {"Move",
+         [&] {
+             pick("TP0", "TP1", Qt::ShiftModifier);
+             chooseInContextMenu("Move Down");
+             requestContextMenu();
+         },
+         [&](const ChannelDatabase& file) {
+             EXPECT_EQ(file.transponders[0].name, "TP2");
+             EXPECT_EQ(file.programs[2].tpIndex, 0); // TP2's program went with it
+         }},
         {"Add to Favourite Group",
          [&] {
              pick("Prog 0", "Prog 10", Qt::ControlModifier);
