@@ -128,7 +128,7 @@ TEST_F(DesktopHabitsTest, StandardKeysReachTheirCommands)
     QApplication::setActiveWindow(frame.get());
 
     // Plain Delete and Insert act on the tree as with Shift.
-    select("Prog 0");
+    clickOn(findItem("Prog 0"));
     prompter.answerQuestion(PromptAnswer::Yes);
     keyOnTree(QKeySequence(Qt::Key_Delete));
     EXPECT_EQ(prompter.shown.back(), "Delete the program \"Prog 0\"?");
@@ -136,7 +136,7 @@ TEST_F(DesktopHabitsTest, StandardKeysReachTheirCommands)
     prompter.cancelFileDialog();
     keyOnTree(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     EXPECT_EQ(prompter.fileDialogs.size(), 1);
-    select("TP0");
+    clickOn(findItem("TP0"));
     const int before = findItem("Astra 1")->childCount();
     keyOnTree(QKeySequence(Qt::Key_Insert));
     EXPECT_EQ(findItem("Astra 1")->childCount(), before + 1);
