@@ -63,7 +63,7 @@ std::string exitStatusHelp()
 {
     return "Exit status:\n"
            "  0      success\n"
-           "  1      diff: the databases differ\n"
+           "  1      diff: the databases differ; check: something was found\n"
            "  3      import done in part: the network's transponder list is full\n"
            "  4      lh5 compress: the input does not compress; no stream written\n"
            "  5      out of memory\n"

@@ -34,6 +34,7 @@ void addLh5Commands(CLI::App& app, int& exitCode);
 void addEditCommands(CLI::App& app, int& exitCode);
 void addImportCommands(CLI::App& app, int& exitCode);
 void addExportCommands(CLI::App& app, int& exitCode);
+void addCheckCommands(CLI::App& app, int& exitCode);
 
 // How a path is named in messages: "-" is "(standard input)" or "(standard output)".
 std::string inputName(const std::string& path);

@@ -6,14 +6,12 @@
 #include <unordered_map>
 
 #include "db/tables.h"
+#include "db/transponderclass.h"
 #include "platform/nameencoding.h"
 
 namespace kvx {
 
 namespace {
-
-// Transponders within this many MHz of each other are one transponder moved, as in an update.
-constexpr int kFrequencyTolerance = 2;
 
 class FieldComparer {
 public:
@@ -104,12 +102,6 @@ struct Pairing {
     }
 };
 
-// Polarity 0 V and 2 R are one class, 1 H and 3 L the other: an update tells only the two apart.
-int polarityClass(int polarity)
-{
-    return polarity & 1;
-}
-
 // Keys of the buckets: slot, a polarity or its class, frequency.
 uint64_t transponderKey(int slot, int polarity, int frequency)
 {
@@ -131,7 +123,7 @@ uint64_t classKey(const TpInfo& tp, int frequency)
 // two as near, the one listed first. -1 for none. Equal frequencies have paired already.
 int nearestUnpaired(const TpInfo& tp, CandidateBuckets& byClass, const std::vector<int>& partner)
 {
-    for (int distance = 1; distance <= kFrequencyTolerance; ++distance) {
+    for (int distance = 1; distance <= kSameTransponderMHz; ++distance) {
         int best = -1;
         for (const int frequency : {tp.frequency - distance, tp.frequency + distance}) {
             if (frequency < 0 || frequency > 0xFFFF)

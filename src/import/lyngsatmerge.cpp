@@ -4,13 +4,14 @@
 #include <cstdlib>
 
 #include "db/editops.h"
+#include "db/transponderclass.h"
 #include "import/transponderlimit.h"
 
 namespace kvx {
 
 namespace {
 
-constexpr int kFrequencyTolerance = 2; // MHz either side
+constexpr int kFrequencyTolerance = kSameTransponderMHz; // either side
 constexpr uint8_t kFecShift = 4;
 
 uint32_t classKey(int horizontalClass, int frequency)
@@ -20,7 +21,7 @@ uint32_t classKey(int horizontalClass, int frequency)
 
 uint32_t classKey(const TpInfo& tp)
 {
-    return classKey(tp.tpFlags & 1, tp.frequency);
+    return classKey(polarityClass(tp.polarity()), tp.frequency);
 }
 
 // The sort key of the transponder sort: ascending frequency, vertical before horizontal.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "db/channeldatabase.h"
+#include "db/databasecheck.h"
+
+namespace kvx {
+
+class NameEncoding;
+
+// {"duplicateTransponders", "duplicatePrograms", "emptyTransponders", "zeroTransponders",
+// "orphanPrograms", "repeatedFavourites"}: each entry {"removed": record} with "kept": record for the
+// kinds that repeat one. A transponder is named by position, network slot, frequency, polarity letter,
+// symbol rate and program count; a program by position, name (decoded with `encoding`), service ID and
+// its transponder's; a favourite entry by group, list, place and the program it names.
+nlohmann::ordered_json checkJson(const DatabaseCheck& check, const ChannelDatabase& db,
+                                 const NameEncoding& encoding);
+
+} // namespace kvx

@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+
+#include "db/databasecheck.h"
+#include "support/sampledatabase.h"
+
+using namespace kvx;
+
+namespace {
+
+// 6,000 transponders over 64 networks, 20,000 programs, 16 favourite groups of 400 entries.
+const ChannelDatabase& largeDatabase()
+{
+    static const ChannelDatabase db = test::makeLargeDatabase();
+    return db;
+}
+
+// The same after a rescan gone wrong: every transponder again 1 MHz higher, every program again on
+// its transponder, every favourite entry twice; half of the records are findings.
+const ChannelDatabase& repeatedDatabase()
+{
+    static const ChannelDatabase db = [] {
+        ChannelDatabase copy = largeDatabase();
+        const std::size_t tps = copy.transponders.size();
+        for (std::size_t i = 0; i < tps; ++i) {
+            TpInfo tp = copy.transponders[i];
+            ++tp.frequency;
+            copy.transponders.append(tp);
+        }
+        const std::size_t progs = copy.programs.size();
+        for (std::size_t i = 0; i < progs; ++i)
+            copy.programs.append(ProgInfo(copy.programs[i]));
+        for (FavInfo& fav : copy.favourites)
+            for (CChList* list : {&fav.tvList, &fav.radioList})
+                list->insert(list->end(), list->begin(), list->end());
+        return copy;
+    }();
+    return db;
+}
+
+void BM_CheckLargeDatabase(benchmark::State& state)
+{
+    for (auto _ : state) {
+        DatabaseCheck check = checkDatabase(largeDatabase());
+        benchmark::DoNotOptimize(check);
+    }
+}
+BENCHMARK(BM_CheckLargeDatabase)->Unit(benchmark::kMillisecond);
+
+void BM_CheckRepeatedLargeDatabase(benchmark::State& state)
+{
+    for (auto _ : state) {
+        DatabaseCheck check = checkDatabase(repeatedDatabase());
+        benchmark::DoNotOptimize(check);
+    }
+    const DatabaseCheck check = checkDatabase(repeatedDatabase());
+    state.counters["duplicateTransponders"] = static_cast<double>(check.duplicateTransponders.size());
+    state.counters["duplicatePrograms"] = static_cast<double>(check.duplicatePrograms.size());
+}
+BENCHMARK(BM_CheckRepeatedLargeDatabase)->Unit(benchmark::kMillisecond);
+
+} // namespace
