@@ -81,7 +81,7 @@ std::string exitStatusHelp()
            "  65     the file has no such network slot, transponder or program\n"
            "  73     the output file exists (see --force)\n"
            "  74     writing standard output failed\n"
-           "A FILE, IN, SDXFILE or PAGE of '-' is standard input; an OUT of '-' is standard output.";
+           "A FILE, IN, SDXFILE, PAGE or REF of '-' is standard input; an OUT of '-' is standard output.";
 }
 
 std::string inputName(const std::string& path)

@@ -9,12 +9,16 @@
 
 #include "cli/commands.h"
 #include "cli/loaddatabase.h"
+#include "cli/referenceinput.h"
+#include "cli/referencejson.h"
 #include "db/editops.h"
 #include "db/favinfo.h"
 #include "db/fileops.h"
 #include "db/positionlist.h"
+#include "db/referenceplan.h"
 #include "db/stamp.h"
 #include "platform/clock.h"
+#include "platform/nameencoding.h"
 
 namespace kvx::cli {
 
@@ -246,6 +250,52 @@ int runMove(const EditOptions& o)
         [&] { std::cout << moved.dump() << '\n'; });
 }
 
+struct ReferenceArguments {
+    std::string file;
+    std::string reference;
+    bool favourites = false;
+    bool names = false;
+    bool dryRun = false;
+    bool keepStamp = false;
+    bool ignoreChecksum = false;
+    std::string encoding = "ISO-8859-1";
+};
+
+// Rebuilds FILE's channel order (and, when asked, its favourite groups and names) after the reference
+// and prints the counts; a dry run adds the list of changes. A run that changes nothing leaves the file.
+int runApplyReference(const ReferenceArguments& args)
+{
+    nlohmann::ordered_json summary;
+    const InPlace file{.path = args.file,
+                       .ignoreChecksum = args.ignoreChecksum,
+                       .keepStamp = args.keepStamp,
+                       .dryRun = args.dryRun};
+    return editInPlace(
+        file,
+        [&](ChannelDatabase& db) {
+            ChannelDatabase reference;
+            if (const int exit = readReference({args.reference, args.ignoreChecksum}, reference); exit != 0)
+                return exit;
+            const ReferencePlan plan = planReference(db, reference);
+            ReferenceSelection selection = plan.defaultSelection();
+            selection.favourites = args.favourites;
+            selection.names = args.names;
+            const ReferenceReview review = reviewReferencePlan(db, plan, selection);
+            summary = referenceSummaryJson(review);
+            if (args.dryRun)
+                summary["changes"] =
+                    referenceChangesJson(db, plan, selection, review, NameEncoding(args.encoding));
+            if (!review.changesDatabase())
+                return kUnchanged;
+            if (args.dryRun)
+                return 0;
+            if (const Status status = applyReferencePlan(db, plan, selection); status != StatusOk)
+                return report(args.file, statusMessage(status), status);
+            return 0;
+        },
+        [&] { std::cout << summary.dump() << '\n'; });
+}
+
 void addNew(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
 {
     auto* cmd = app.add_subcommand("new", "Write a new, empty database of a receiver model to OUT");
@@ -345,6 +395,28 @@ void addMove(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode
     cmd->callback([o, &exitCode] { exitCode = runMove(*o); });
 }
 
+void addApplyReference(CLI::App& app, int& exitCode)
+{
+    auto args = std::make_shared<ReferenceArguments>();
+    auto* cmd = app.add_subcommand("apply-reference",
+                                   "Give FILE's channels the order of a reference list, such as the "
+                                   "database before a rescan, and its favourite groups and names only "
+                                   "when asked (--favourites, --names); prints the matches and the "
+                                   "channels moved as JSON");
+    cmd->add_option("FILE", args->file, "Database file to change")->required();
+    cmd->add_option("REF", args->reference, "Reference: a KVX or CKVX database (- for standard input)")
+        ->required();
+    cmd->add_flag("--favourites", args->favourites,
+                  "Also take the reference's favourite groups: names and entries of the matched programs "
+                  "(without it the groups stay as they are)");
+    cmd->add_flag("--names", args->names, "Also give matched programs the reference's names");
+    cmd->add_flag("--dry-run", args->dryRun, "Print the counts and the list of changes; change nothing");
+    addEncodingOption(*cmd, args->encoding, "Code page of the names in the list of changes");
+    addKeepStampFlag(*cmd, args->keepStamp);
+    addIgnoreChecksumFlag(*cmd, args->ignoreChecksum);
+    cmd->callback([args, &exitCode] { exitCode = runApplyReference(*args); });
+}
+
 } // namespace
 
 void addEditCommands(CLI::App& app, int& exitCode)
@@ -357,6 +429,7 @@ void addEditCommands(CLI::App& app, int& exitCode)
     addSorts(app, options, exitCode);
     addDelete(app, options, exitCode);
     addMove(app, options, exitCode);
+    addApplyReference(app, exitCode);
 }
 
 } // namespace kvx::cli

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <sstream>
+
+#include "clitest.h"
+#include "support/rescan.h"
+#include "support/sampledatabase.h"
+
+using namespace kvx;
+using nlohmann::json;
+
+namespace {
+
+std::string quoted(const std::string& path)
+{
+    return "'" + path + "'";
+}
+
+std::string contentOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string writeSample(const test::TempDir& dir, ChannelDatabase db, const std::string& name)
+{
+    const auto image = test::imageOf(db);
+    const std::string path = dir.file(name);
+    test::writeFile(path, image.data(), image.size());
+    return path;
+}
+
+json dump(const std::string& path)
+{
+    const auto result = test::runKvxtool("dump " + quoted(path));
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return json::parse(result.out);
+}
+
+// The names of the TV or radio channels in the order of their numbers.
+std::vector<std::string> channelNames(const json& db, bool radio)
+{
+    std::vector<std::string> names;
+    for (const json& prog : db["programs"])
+        if (((prog["attributes"].get<int>() & ATTR_RADIO) != 0) == radio)
+            names.push_back(prog["name"]);
+    return names;
+}
+
+std::vector<std::string> groupNames(const json& db, int group, const char* list)
+{
+    std::vector<std::string> names;
+    for (const json& entry : db["favourites"][group][list])
+        names.push_back(db["programs"][entry.get<int>()]["name"]);
+    return names;
+}
+
+} // namespace
+
+TEST(KvxtoolApplyReference, RebuildsTheOldOrderAndFavourites)
+{
+    test::TempDir dir;
+    // Twelve programs, 1, 6 and 11 gone, two new ones, every third one left with another service ID.
+    const ChannelDatabase original = test::makeVariedDatabase(1, FLAG_PROG_CA);
+    const std::string ref = writeSample(dir, original, "old.kvx");
+    const std::string path = writeSample(
+        dir, test::makeRescan(original, {.goneEvery = 5, .newPrograms = 2, .serviceIdEvery = 3}).db,
+        "db.kvx");
+    const auto apply = [&](const std::string& options) {
+        const auto result = test::runKvxtool("apply-reference " + quoted(path) + " " + quoted(ref) + options);
+        EXPECT_EQ(result.exitCode, 0) << options << ": " << result.err;
+        return json::parse(result.out);
+    };
+    const json old = dump(ref);
+
+    // A dry run lists what would change and leaves the bytes.
+    const std::string rescanned = contentOf(path);
+    json planned = apply(" --favourites --dry-run");
+    EXPECT_EQ(contentOf(path), rescanned);
+    const json changes = planned["changes"];
+    planned.erase("changes");
+    EXPECT_EQ(planned["matched"], 9);
+    EXPECT_EQ(planned["byServiceId"], 6);
+    EXPECT_EQ(planned["byName"], 3);
+    EXPECT_EQ(planned["unmatched"], 2);
+    EXPECT_EQ(planned["referenceUnmatched"], 3);
+    EXPECT_GT(planned["moved"], 0);
+    int byName = 0;
+    int moves = 0;
+    int groups = 0;
+    for (const json& change : changes) {
+        byName += change["kind"] == "match";
+        moves += change["kind"] == "move";
+        groups += change["kind"] == "favourites";
+    }
+    EXPECT_EQ(byName, 3);
+    EXPECT_EQ(moves, planned["moved"]);
+    EXPECT_EQ(groups, 3); // groups 1 and 3 get entries back, group 16 its name "My Own"
+    EXPECT_EQ(changes.back(), json::parse(R"({"kind":"favourites","group":16,"from":{"name":"FAV 16","tv":0,
+        "radio":0},"to":{"name":"My Own","tv":0,"radio":0},"added":0,"removed":0,"reordered":false})"));
+
+    // Without --favourites only the order comes back; the groups stay empty.
+    json done = apply("");
+    EXPECT_EQ(done, planned);
+    json db = dump(path);
+    const std::vector<std::string> oldTv = channelNames(old, false);
+    std::vector<std::string> tv = channelNames(db, false);
+    // The left TV programs of the old list in its order, then the new ones.
+    std::vector<std::string> leftTv;
+    for (const std::string& name : oldTv)
+        if (std::find(tv.begin(), tv.end(), name) != tv.end())
+            leftTv.push_back(name);
+    EXPECT_EQ(std::vector<std::string>(tv.begin(), tv.begin() + static_cast<std::ptrdiff_t>(leftTv.size())),
+              leftTv);
+    ASSERT_EQ(tv.size(), leftTv.size() + 2);
+    EXPECT_EQ(tv[tv.size() - 2].substr(0, 11), "New service");
+    EXPECT_EQ(tv.back().substr(0, 11), "New service");
+    EXPECT_TRUE(db["favourites"][0]["tvList"].empty());
+
+    // With --favourites the groups come back, the names of matched programs with --names.
+    const json stamp = db["stamp"];
+    done = apply(" --favourites --names --keep-stamp");
+    EXPECT_EQ(done["moved"], 0);
+    db = dump(path);
+    EXPECT_EQ(groupNames(db, 0, "tvList"), (std::vector<std::string>{"Prog 0", old["programs"][2]["name"]}));
+    EXPECT_EQ(groupNames(db, 0, "radioList"), (std::vector<std::string>{"Prog 3", "Prog 7"}));
+    EXPECT_EQ(groupNames(db, 2, "tvList"), (std::vector<std::string>{"Prog 5"}));
+    EXPECT_EQ(db["favourites"][15]["name"], "My Own");
+    EXPECT_EQ(db["stamp"], stamp);
+
+    // Nothing left to change: the file is not rewritten, its stamp stays without --keep-stamp.
+    const std::string restored = contentOf(path);
+    EXPECT_EQ(apply(" --favourites --names")["moved"], 0);
+    EXPECT_EQ(contentOf(path), restored);
+
+    // A reference that is not a database is refused as any bad input is, and FILE stays.
+    test::expectFailure(
+        test::runKvxtool("apply-reference " + quoted(path) + " " + quoted(dir.file("missing.kvx"))), 6,
+        "kvxtool: .*/missing.kvx: No file found");
+    const char text[] = "Number,Type,Name\r\n";
+    test::writeFile(dir.file("list.csv"), text, sizeof text - 1);
+    test::expectFailure(test::runKvxtool("apply-reference " + quoted(path) + " " +
+                                         quoted(dir.file("list.csv")) + " --dry-run"),
+                        9, "kvxtool: .*/list.csv: Invalid KVX format");
+    EXPECT_EQ(test::runKvxtool("apply-reference " + quoted(path)).exitCode, 64);
+    EXPECT_EQ(contentOf(path), restored);
+}
