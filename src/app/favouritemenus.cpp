@@ -11,13 +11,11 @@ namespace kvx {
 
 void CMainFrame::createFavouriteMenus(QMenu* programMenu)
 {
-    programMenu->addMenu(createFavouriteMenu(tr(kAddToFavouriteGroupText), ID_FAV_ADD_FIRST,
-                                             &CChildView::OnAddToFavouriteGroup));
-    programMenu->addMenu(createFavouriteMenu(tr(kRemoveFromFavouriteGroupText), ID_FAV_REMOVE_FIRST,
-                                             &CChildView::OnRemoveFromFavouriteGroup));
+    programMenu->addMenu(createFavouriteMenu(tr(kAddToFavouriteGroupText), ID_FAV_ADD_FIRST));
+    programMenu->addMenu(createFavouriteMenu(tr(kRemoveFromFavouriteGroupText), ID_FAV_REMOVE_FIRST));
 }
 
-QMenu* CMainFrame::createFavouriteMenu(const QString& title, CommandId first, void (CChildView::*run)(int))
+QMenu* CMainFrame::createFavouriteMenu(const QString& title, CommandId first)
 {
     auto* menu = new QMenu(title, this);
     menu->setObjectName(first == ID_FAV_ADD_FIRST ? QStringLiteral("addToFavouriteMenu")
@@ -28,7 +26,13 @@ QMenu* CMainFrame::createFavouriteMenu(const QString& title, CommandId first, vo
         entry->setData(static_cast<int>(id));
         entry->setObjectName(QString::number(id));
         actions_[id] = entry;
-        connect(entry, &QAction::triggered, view_, [this, run, group] { (view_->*run)(group); });
+        const bool adds = first == ID_FAV_ADD_FIRST;
+        connect(entry, &QAction::triggered, view_, [view = view_, adds, group] {
+            if (adds)
+                view->OnAddToFavouriteGroup(group);
+            else
+                view->OnRemoveFromFavouriteGroup(group);
+        });
     }
     // The names are the open database's, so they are read each time the menu opens.
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {

@@ -71,7 +71,7 @@ private:
     QMenu* createEncodingMenu();
     // The Program menu's submenus of favourite groups (favouritemenus.cpp).
     void createFavouriteMenus(QMenu* programMenu);
-    QMenu* createFavouriteMenu(const QString& title, CommandId first, void (CChildView::*run)(int));
+    QMenu* createFavouriteMenu(const QString& title, CommandId first);
     void onEncodingChosen(QAction* action);
     void checkEncoding(const QString& codePage);
     void restoreSettings();
