@@ -272,7 +272,7 @@ std::string matchingName(std::string_view name)
     return folded;
 }
 
-ReferenceMatching matchReference(const ChannelDatabase& db, const ChannelDatabase& reference)
+ReferenceMatching matchReference(const ChannelDatabase& db, const ChannelDatabase& reference, uint8_t)
 {
     ReferenceMatching matching;
     matching.networkPartner = pairNetworks(db, reference);

@@ -55,7 +55,12 @@ struct ReferenceMatching {
 // give: the networks' degree and name, the transponders' network, frequency and polarity, the programs'
 // transponder, service ID, name and type in the order the receiver numbers them, the favourite groups.
 // A reader of another form (a CSV channel list) builds such a database.
-ReferenceMatching matchReference(const ChannelDatabase& db, const ChannelDatabase& reference);
+//
+// `anyNetwork`, when set, names a reference slot that pairs with no network: its transponders pair with
+// those of any network here (after the paired networks' own), and its programs by name when the name is
+// unique among the left-over programs of the whole database and of that slot.
+ReferenceMatching matchReference(const ChannelDatabase& db, const ChannelDatabase& reference,
+                                 uint8_t anyNetwork = NO_SLOT);
 
 // The form names compare in: surrounding spaces and tabs dropped, ASCII letters in lower case.
 std::string matchingName(std::string_view name);

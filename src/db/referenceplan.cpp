@@ -134,15 +134,15 @@ FavouriteGroupChange groupChange(int group, const FavInfo& before, const std::st
 
 ReferenceSelection ReferencePlan::defaultSelection() const
 {
-    return {std::vector<bool>(matches.size(), true), true, false};
+    return {std::vector<bool>(matches.size(), true), true, false, false};
 }
 
-ReferencePlan planReference(const ChannelDatabase& db, const ChannelDatabase& reference)
+ReferencePlan planReference(const ChannelDatabase& db, const ChannelDatabase& reference, uint8_t anyNetwork)
 {
     ReferencePlan plan;
     plan.programCount = db.programs.size();
     plan.referenceProgramCount = reference.programs.size();
-    const ReferenceMatching matching = matchReference(db, reference);
+    const ReferenceMatching matching = matchReference(db, reference, anyNetwork);
     std::vector<uint32_t> matchOfReference(reference.programs.size(), kNone);
     plan.matches.reserve(matching.matches.size());
     for (const ProgramMatch& m : matching.matches) {

@@ -31,11 +31,23 @@ struct ReferenceFavourites {
     std::vector<uint32_t> radioMatches;
 };
 
+// A reference program that matched nothing here, as copying it would add it: the program (its
+// transponder index not yet set) and where it goes, on a transponder here or on a new one (recorded
+// once, for the first copy that needs it; later copies name the same new transponder).
+struct ReferenceCopy {
+    uint16_t reference = 0; // position in the reference's program list: its place in the new order
+    uint8_t network = 0;    // the slot here
+    uint16_t transponder = NO_POSITION; // the transponder here, or NO_POSITION for a new one
+    uint32_t newTransponder = 0;        // else: index into ReferencePlan::newTransponders
+    ProgInfo program;
+};
+
 // Which decisions of a plan a run applies, and its options.
 struct ReferenceSelection {
     std::vector<bool> matches; // by index in ReferencePlan::matches; an unticked match counts as unmatched
     bool favourites = true;    // the groups become the reference's
     bool names = false;        // matched programs take the reference's names
+    bool copyMissing = false;  // the reference's unmatched programs are added (ReferencePlan::copies)
 };
 
 // What rebuilding a database after a reference list would do: the matches as the matcher decided them
@@ -58,12 +70,18 @@ struct ReferencePlan {
     std::size_t referenceProgramCount = 0; // of the reference
     std::vector<ReferenceMatch> matches;
     std::vector<ReferenceFavourites> favourites; // by group number
+    // The reference programs that matched nothing, in the reference's order, and the transponders
+    // copying them creates: those within 2 MHz of one of the H/V class here are used instead.
+    std::vector<ReferenceCopy> copies;
+    std::vector<TpInfo> newTransponders;
 
     // Every match ticked, favourites on, names off.
     ReferenceSelection defaultSelection() const;
 };
 
-ReferencePlan planReference(const ChannelDatabase& db, const ChannelDatabase& reference);
+// `anyNetwork`, when set, is the reference slot whose programs pair in any network (matchReference).
+ReferencePlan planReference(const ChannelDatabase& db, const ChannelDatabase& reference,
+                            uint8_t anyNetwork = NO_SLOT);
 
 // --- What a selection of a plan does, for the review
 
@@ -72,6 +90,8 @@ struct ReferenceCounts {
     int byName = 0;
     int unmatched = 0;          // programs of the database without a ticked match
     int referenceUnmatched = 0; // programs of the reference without one
+    int copied = 0;             // of those, the ones copying adds (with copyMissing)
+    int transpondersCopied = 0; // the new transponders they need
     int matched() const { return byServiceId + byName; }
 };
 
@@ -113,7 +133,10 @@ struct ReferenceReview {
     std::vector<FavouriteGroupChange> favourites;
     std::vector<ProgramRename> renames;
     bool reordered = false; // whether the program list's order changes (also when no number does)
-    bool changesDatabase() const { return reordered || !favourites.empty() || !renames.empty(); }
+    bool changesDatabase() const
+    {
+        return reordered || !favourites.empty() || !renames.empty() || counts.copied > 0;
+    }
 };
 
 // What applying the selection to `db`, the database planned on, would do, computed from the plan alone
