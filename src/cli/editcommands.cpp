@@ -255,6 +255,7 @@ struct ReferenceArguments {
     std::string reference;
     bool favourites = false;
     bool names = false;
+    bool copyMissing = false;
     bool dryRun = false;
     bool keepStamp = false;
     bool ignoreChecksum = false;
@@ -273,18 +274,21 @@ int runApplyReference(const ReferenceArguments& args)
     return editInPlace(
         file,
         [&](ChannelDatabase& db) {
-            ChannelDatabase reference;
-            if (const int exit = readReference({args.reference, args.ignoreChecksum}, reference); exit != 0)
+            const NameEncoding encoding(args.encoding);
+            ReferenceList reference;
+            if (const int exit =
+                    readReference({args.reference, args.ignoreChecksum}, db, encoding, reference);
+                exit != 0)
                 return exit;
-            const ReferencePlan plan = planReference(db, reference);
+            const ReferencePlan plan = planReference(db, reference.database, reference.anyNetwork);
             ReferenceSelection selection = plan.defaultSelection();
             selection.favourites = args.favourites;
             selection.names = args.names;
+            selection.copyMissing = args.copyMissing;
             const ReferenceReview review = reviewReferencePlan(db, plan, selection);
-            summary = referenceSummaryJson(review);
+            summary = referenceSummaryJson(review, selection);
             if (args.dryRun)
-                summary["changes"] =
-                    referenceChangesJson(db, plan, selection, review, NameEncoding(args.encoding));
+                summary["changes"] = referenceChangesJson(db, plan, selection, review, encoding);
             if (!review.changesDatabase())
                 return kUnchanged;
             if (args.dryRun)
@@ -404,14 +408,20 @@ void addApplyReference(CLI::App& app, int& exitCode)
                                    "when asked (--favourites, --names); prints the matches and the "
                                    "channels moved as JSON");
     cmd->add_option("FILE", args->file, "Database file to change")->required();
-    cmd->add_option("REF", args->reference, "Reference: a KVX or CKVX database (- for standard input)")
+    cmd->add_option("REF", args->reference,
+                    "Reference: a KVX or CKVX database (- for standard input), or a channel list exported "
+                    "as CSV (by its .csv suffix)")
         ->required();
     cmd->add_flag("--favourites", args->favourites,
                   "Also take the reference's favourite groups: names and entries of the matched programs "
                   "(without it the groups stay as they are)");
     cmd->add_flag("--names", args->names, "Also give matched programs the reference's names");
+    cmd->add_flag("--copy-missing", args->copyMissing,
+                  "Also add the reference's programs that match nothing here, with their transponders, at "
+                  "the end of the lists");
     cmd->add_flag("--dry-run", args->dryRun, "Print the counts and the list of changes; change nothing");
-    addEncodingOption(*cmd, args->encoding, "Code page of the names in the list of changes");
+    addEncodingOption(*cmd, args->encoding,
+                      "Code page of the names: of a CSV reference and of the list of changes");
     addKeepStampFlag(*cmd, args->keepStamp);
     addIgnoreChecksumFlag(*cmd, args->ignoreChecksum);
     cmd->callback([args, &exitCode] { exitCode = runApplyReference(*args); });

@@ -3,24 +3,25 @@
 #include <string>
 
 #include "db/channeldatabase.h"
+#include "export/referencelist.h"
+
+namespace kvx {
+class NameEncoding;
+}
 
 namespace kvx::cli {
 
 // Where `apply-reference` takes its reference list from.
 struct ReferenceInput {
-    std::string path; // a file, or "-" for standard input
+    std::string path; // a file, or "-" for standard input (a database)
     bool ignoreChecksum = false;
 };
 
-// Reads a reference list into `reference`, the form the matcher reads (see matchReference); on failure
-// prints why and returns the exit status, 0 when read.
-using ReferenceReader = int (*)(const ReferenceInput& input, ChannelDatabase& reference);
-
-// The reader for the input. Every reference is a KVX or CKVX database for now; a reader of another form
-// (the exported CSV channel list) is chosen here by the path, and builds the database the matcher reads.
-ReferenceReader referenceReaderFor(const ReferenceInput& input);
-
-// Reads the reference with the reader for it.
-int readReference(const ReferenceInput& input, ChannelDatabase& reference);
+// Reads the reference list in the form the matcher reads: a CSV channel list (by the ".csv" suffix)
+// against `db` with names in `encoding`, else a KVX or CKVX database. CSV rows that cannot be read are
+// told on standard error, each with its line; a reference that cannot be read at all is told with its
+// status. Returns the exit status, 0 when read.
+int readReference(const ReferenceInput& input, const ChannelDatabase& db, const NameEncoding& encoding,
+                  ReferenceList& reference);
 
 } // namespace kvx::cli

@@ -26,15 +26,20 @@ ordered_json groupJson(const std::string& name, int tv, int radio, const NameEnc
 
 } // namespace
 
-ordered_json referenceSummaryJson(const ReferenceReview& review)
+ordered_json referenceSummaryJson(const ReferenceReview& review, const ReferenceSelection& selection)
 {
     const ReferenceCounts& counts = review.counts;
-    return {{"matched", counts.matched()},
-            {"byServiceId", counts.byServiceId},
-            {"byName", counts.byName},
-            {"unmatched", counts.unmatched},
-            {"referenceUnmatched", counts.referenceUnmatched},
-            {"moved", review.moves.size()}};
+    ordered_json summary = {{"matched", counts.matched()},
+                            {"byServiceId", counts.byServiceId},
+                            {"byName", counts.byName},
+                            {"unmatched", counts.unmatched},
+                            {"referenceUnmatched", counts.referenceUnmatched},
+                            {"moved", review.moves.size()}};
+    if (selection.copyMissing) {
+        summary["copied"] = counts.copied;
+        summary["transpondersCopied"] = counts.transpondersCopied;
+    }
+    return summary;
 }
 
 ordered_json referenceChangesJson(const ChannelDatabase& db, const ReferencePlan& plan,
@@ -63,6 +68,18 @@ ordered_json referenceChangesJson(const ChannelDatabase& db, const ReferencePlan
                            {"type", typeName(db.programs[rename.program].isRadio())},
                            {"from", nameText(rename.nameBefore, rename.codePageBefore, encoding)},
                            {"to", nameText(rename.nameAfter, rename.codePageAfter, encoding)}});
+    if (selection.copyMissing)
+        for (const ReferenceCopy& copy : plan.copies) {
+            const TpInfo& tp = copy.transponder != NO_POSITION ? db.transponders[copy.transponder]
+                                                               : plan.newTransponders[copy.newTransponder];
+            changes.push_back(
+                {{"kind", "copy"},
+                 {"type", typeName(copy.program.isRadio())},
+                 {"name", programName(copy.program, encoding)},
+                 {"frequency", tp.frequency},
+                 {"polarity", std::string(kPolarityLetters[static_cast<std::size_t>(tp.polarity())])},
+                 {"newTransponder", copy.transponder == NO_POSITION}});
+        }
     for (const FavouriteGroupChange& group : review.favourites)
         changes.push_back({{"kind", "favourites"},
                            {"group", group.group + 1},

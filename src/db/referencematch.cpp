@@ -56,10 +56,13 @@ bool hasPosition(const NetInfo& net)
     return !net.isEmpty();
 }
 
-std::vector<uint8_t> pairNetworks(const ChannelDatabase& db, const ChannelDatabase& reference)
+std::vector<uint8_t> pairNetworks(const ChannelDatabase& db, const ChannelDatabase& reference,
+                                  uint8_t anyNetwork)
 {
     std::vector<uint8_t> partner(db.networks.size(), NO_SLOT);
     std::vector<bool> referenceTaken(reference.networks.size(), false);
+    if (anyNetwork < referenceTaken.size())
+        referenceTaken[anyNetwork] = true; // it pairs with no network of its own
     const auto pair = [&](std::size_t here, std::size_t there) {
         partner[here] = static_cast<uint8_t>(there);
         referenceTaken[there] = true;
@@ -71,7 +74,7 @@ std::vector<uint8_t> pairNetworks(const ChannelDatabase& db, const ChannelDataba
     };
     std::unordered_map<uint16_t, Queue> byDegree;
     for (std::size_t s = 0; s < satelliteSlots(reference); ++s)
-        if (hasPosition(reference.networks[s]))
+        if (hasPosition(reference.networks[s]) && s != anyNetwork)
             byDegree[reference.networks[s].degree].slots.push_back(static_cast<uint8_t>(s));
     for (std::size_t s = 0; s < satelliteSlots(db); ++s) {
         if (!hasPosition(db.networks[s]))
@@ -86,7 +89,8 @@ std::vector<uint8_t> pairNetworks(const ChannelDatabase& db, const ChannelDataba
         if (partner[s] == NO_SLOT && !referenceTaken[s] &&
             (!hasPosition(db.networks[s]) || !hasPosition(reference.networks[s])))
             pair(s, s);
-    if (db.networks.size() > TERRESTRIAL_SLOT && reference.networks.size() > TERRESTRIAL_SLOT)
+    if (db.networks.size() > TERRESTRIAL_SLOT && reference.networks.size() > TERRESTRIAL_SLOT &&
+        anyNetwork != TERRESTRIAL_SLOT)
         pair(TERRESTRIAL_SLOT, TERRESTRIAL_SLOT);
     return partner;
 }
@@ -103,8 +107,52 @@ uint64_t transponderKey(uint64_t slot, uint64_t polarityKey, int frequency)
     return (slot << 20) | (polarityKey << 16) | static_cast<uint64_t>(frequency);
 }
 
+// Pairs the open transponders of `db` with the reference's of the slot `slotOf` gives, nearest first:
+// the same frequency and polarity, then the same class at 0, 1 and 2 MHz. A reference transponder
+// paired is taken unless `shared` (the any-network slot, whose transponders stand for one of every
+// network).
+template <typename SlotOf>
+void pairNearest(const ChannelDatabase& db, const std::vector<uint32_t>& open, SlotOf slotOf, bool shared,
+                 CandidateBuckets& exact, CandidateBuckets& byClass, std::vector<bool>& taken,
+                 std::vector<uint16_t>& partner)
+{
+    const CTpList& here = db.transponders;
+    const std::vector<bool> untaken(shared ? taken.size() : 0, false);
+    const std::vector<bool>& blocked = shared ? untaken : taken;
+    const auto pair = [&](uint32_t j, int64_t i) {
+        partner[j] = static_cast<uint16_t>(i);
+        if (!shared)
+            taken[static_cast<std::size_t>(i)] = true;
+    };
+    for (const uint32_t j : open) {
+        const TpInfo& tp = here[j];
+        const uint64_t key = transponderKey(slotOf(tp), static_cast<uint64_t>(tp.polarity()), tp.frequency);
+        if (partner[j] == NO_POSITION)
+            if (const int64_t i = exact.firstLeft(key, blocked); i >= 0)
+                pair(j, i);
+    }
+    for (int distance = 0; distance <= kFrequencyTolerance; ++distance) {
+        for (const uint32_t j : open) {
+            if (partner[j] != NO_POSITION)
+                continue;
+            const TpInfo& tp = here[j];
+            int64_t best = -1;
+            for (const int frequency : {tp.frequency - distance, tp.frequency + distance}) {
+                if (frequency < 0 || frequency > 0xFFFF)
+                    continue;
+                const uint64_t key = transponderKey(slotOf(tp), 4 + polarityClass(tp.polarity()), frequency);
+                const int64_t i = byClass.firstLeft(key, blocked);
+                if (i >= 0 && (best < 0 || i < best))
+                    best = i;
+            }
+            if (best >= 0)
+                pair(j, best);
+        }
+    }
+}
+
 std::vector<uint16_t> pairTransponders(const ChannelDatabase& db, const ChannelDatabase& reference,
-                                       const std::vector<uint8_t>& networkPartner)
+                                       const std::vector<uint8_t>& networkPartner, uint8_t anyNetwork)
 {
     const CTpList& here = db.transponders;
     const CTpList& there = reference.transponders;
@@ -119,41 +167,24 @@ std::vector<uint16_t> pairTransponders(const ChannelDatabase& db, const ChannelD
         byClass.add(transponderKey(tp.netIndex, 4 + polarityClass(tp.polarity()), tp.frequency),
                     static_cast<uint32_t>(i));
     }
-    // The transponders of `db` that can pair: those of a paired network.
+    // The transponders of `db` that can pair: those of a paired network, then any left over.
     std::vector<uint32_t> open;
+    std::vector<uint32_t> rest;
     open.reserve(here.size());
-    for (std::size_t j = 0; j < here.size() && j < NO_POSITION; ++j)
-        if (here[j].netIndex < networkPartner.size() && networkPartner[here[j].netIndex] != NO_SLOT)
-            open.push_back(static_cast<uint32_t>(j));
-    const auto pair = [&](uint32_t j, int64_t i) {
-        partner[j] = static_cast<uint16_t>(i);
-        taken[static_cast<std::size_t>(i)] = true;
-    };
-    const auto slotOf = [&](const TpInfo& tp) -> uint64_t { return networkPartner[tp.netIndex]; };
-    for (const uint32_t j : open) {
-        const TpInfo& tp = here[j];
-        const uint64_t key = transponderKey(slotOf(tp), static_cast<uint64_t>(tp.polarity()), tp.frequency);
-        if (const int64_t i = exact.firstLeft(key, taken); i >= 0)
-            pair(j, i);
+    for (std::size_t j = 0; j < here.size() && j < NO_POSITION; ++j) {
+        const bool paired =
+            here[j].netIndex < networkPartner.size() && networkPartner[here[j].netIndex] != NO_SLOT;
+        (paired ? open : rest).push_back(static_cast<uint32_t>(j));
     }
-    for (int distance = 0; distance <= kFrequencyTolerance; ++distance) {
-        for (const uint32_t j : open) {
-            if (partner[j] != NO_POSITION)
-                continue;
-            const TpInfo& tp = here[j];
-            int64_t best = -1;
-            for (const int frequency : {tp.frequency - distance, tp.frequency + distance}) {
-                if (frequency < 0 || frequency > 0xFFFF)
-                    continue;
-                const uint64_t key = transponderKey(slotOf(tp), 4 + polarityClass(tp.polarity()), frequency);
-                const int64_t i = byClass.firstLeft(key, taken);
-                if (i >= 0 && (best < 0 || i < best))
-                    best = i;
-            }
-            if (best >= 0)
-                pair(j, best);
-        }
-    }
+    const auto ownSlot = [&](const TpInfo& tp) -> uint64_t { return networkPartner[tp.netIndex]; };
+    pairNearest(db, open, ownSlot, false, exact, byClass, taken, partner);
+    if (anyNetwork == NO_SLOT)
+        return partner;
+    for (const uint32_t j : open)
+        if (partner[j] == NO_POSITION)
+            rest.push_back(j);
+    const auto anySlot = [&](const TpInfo&) -> uint64_t { return anyNetwork; };
+    pairNearest(db, rest, anySlot, true, exact, byClass, taken, partner);
     return partner;
 }
 
@@ -203,7 +234,8 @@ std::string nameKey(uint8_t referenceSlot, std::string_view name)
 }
 
 void matchByName(const ChannelDatabase& db, const ChannelDatabase& reference,
-                 const std::vector<uint8_t>& networkPartner, Pairs& pairs, std::vector<ProgramMatch>& matches)
+                 const std::vector<uint8_t>& networkPartner, uint8_t anyNetwork, Pairs& pairs,
+                 std::vector<ProgramMatch>& matches)
 {
     struct Holders {
         uint32_t hereCount = 0;
@@ -214,6 +246,8 @@ void matchByName(const ChannelDatabase& db, const ChannelDatabase& reference,
     for (const uint8_t slot : networkPartner)
         if (slot != NO_SLOT)
             referencePaired[slot] = true;
+    if (anyNetwork < referencePaired.size())
+        referencePaired[anyNetwork] = true;
     std::unordered_map<std::string, Holders> names;
     for (std::size_t i = 0; i < reference.programs.size() && i < NO_POSITION; ++i) {
         if (pairs.takenThere[i])
@@ -230,25 +264,32 @@ void matchByName(const ChannelDatabase& db, const ChannelDatabase& reference,
     }
     if (names.empty())
         return;
-    // The programs of `db` whose name a reference program left over holds, with that name's holders.
+    // The programs of `db` whose name a reference program left over holds, with that name's holders:
+    // under the paired network's key, and under the any-network key, which every network shares.
     std::vector<std::pair<uint32_t, Holders*>> candidates;
+    const auto offer = [&](uint32_t j, const std::string& key) {
+        if (key.empty())
+            return;
+        if (const auto it = names.find(key); it != names.end()) {
+            ++it->second.hereCount;
+            candidates.emplace_back(j, &it->second);
+        }
+    };
     for (std::size_t j = 0; j < db.programs.size() && j < NO_POSITION; ++j) {
         if (pairs.takenHere[j])
             continue;
         const ProgInfo& prog = db.programs[j];
         const uint8_t slot = networkOfProgram(db, prog);
-        if (slot == NO_SLOT || networkPartner[slot] == NO_SLOT)
+        if (slot == NO_SLOT)
             continue;
-        const std::string key = nameKey(networkPartner[slot], prog.name);
-        if (key.empty())
-            continue;
-        if (const auto it = names.find(key); it != names.end()) {
-            ++it->second.hereCount;
-            candidates.emplace_back(static_cast<uint32_t>(j), &it->second);
-        }
+        if (networkPartner[slot] != NO_SLOT)
+            offer(static_cast<uint32_t>(j), nameKey(networkPartner[slot], prog.name));
+        if (anyNetwork != NO_SLOT)
+            offer(static_cast<uint32_t>(j), nameKey(anyNetwork, prog.name));
     }
     for (const auto& [j, holders] : candidates) {
-        if (holders->hereCount != 1 || holders->thereCount != 1)
+        if (holders->hereCount != 1 || holders->thereCount != 1 || pairs.takenHere[j] ||
+            pairs.takenThere[holders->there])
             continue;
         pairs.takenHere[j] = true;
         pairs.takenThere[holders->there] = true;
@@ -272,15 +313,16 @@ std::string matchingName(std::string_view name)
     return folded;
 }
 
-ReferenceMatching matchReference(const ChannelDatabase& db, const ChannelDatabase& reference, uint8_t)
+ReferenceMatching matchReference(const ChannelDatabase& db, const ChannelDatabase& reference,
+                                 uint8_t anyNetwork)
 {
     ReferenceMatching matching;
-    matching.networkPartner = pairNetworks(db, reference);
-    matching.transponderPartner = pairTransponders(db, reference, matching.networkPartner);
+    matching.networkPartner = pairNetworks(db, reference, anyNetwork);
+    matching.transponderPartner = pairTransponders(db, reference, matching.networkPartner, anyNetwork);
     Pairs pairs{std::vector<bool>(db.programs.size(), false),
                 std::vector<bool>(reference.programs.size(), false)};
     matchByServiceId(db, reference, matching.transponderPartner, pairs, matching.matches);
-    matchByName(db, reference, matching.networkPartner, pairs, matching.matches);
+    matchByName(db, reference, matching.networkPartner, anyNetwork, pairs, matching.matches);
     return matching;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "db/referencecopies.h"
+
 namespace kvx {
 
 namespace {
@@ -14,28 +16,56 @@ bool ticked(const ReferenceSelection& selection, std::size_t match)
     return match < selection.matches.size() && selection.matches[match];
 }
 
-// Whether the plan's positions fit the database: the one planned on has as many programs.
+// Whether the plan's positions fit the database: the one planned on has as many programs, and the
+// transponders and networks the copies go to.
 bool fits(const ChannelDatabase& db, const ReferencePlan& plan)
 {
     if (db.programs.size() != plan.programCount)
         return false;
-    return std::all_of(plan.matches.begin(), plan.matches.end(), [&](const ReferenceMatch& m) {
-        return m.program < plan.programCount && m.reference < plan.referenceProgramCount;
-    });
+    const bool matchesFit =
+        std::all_of(plan.matches.begin(), plan.matches.end(), [&](const ReferenceMatch& m) {
+            return m.program < plan.programCount && m.reference < plan.referenceProgramCount;
+        });
+    return matchesFit && std::all_of(plan.copies.begin(), plan.copies.end(), [&](const ReferenceCopy& c) {
+               return c.network < db.networks.size() &&
+                      (c.transponder == NO_POSITION ? c.newTransponder < plan.newTransponders.size()
+                                                    : c.transponder < db.transponders.size());
+           });
 }
 
-// A group's lists as the selection makes them, in the positions of the database planned on.
+// Whether the entry of a mapped group stands for a program the selection keeps, and which: a ticked
+// match's program, or with copyMissing a copy, numbered after the database's programs.
+bool entryProgram(const ChannelDatabase& db, const ReferencePlan& plan, const ReferenceSelection& selection,
+                  uint32_t entry, uint16_t& program, bool& radio)
+{
+    if (entry < plan.matches.size()) {
+        if (!ticked(selection, entry))
+            return false;
+        program = plan.matches[entry].program;
+        radio = db.programs[program].isRadio();
+        return true;
+    }
+    const std::size_t copy = entry - plan.matches.size();
+    if (!selection.copyMissing || copy >= plan.copies.size())
+        return false;
+    program = static_cast<uint16_t>(plan.programCount + copy);
+    radio = plan.copies[copy].program.isRadio();
+    return true;
+}
+
+// A group's lists as the selection makes them, in the positions of the database planned on (copies
+// after its programs).
 void mappedGroup(const ChannelDatabase& db, const ReferencePlan& plan, const ReferenceSelection& selection,
                  const ReferenceFavourites& group, CChList& tv, CChList& radio)
 {
     tv.clear();
     radio.clear();
+    uint16_t program = 0;
+    bool isRadio = false;
     for (const std::vector<uint32_t>* entries : {&group.tvMatches, &group.radioMatches})
-        for (const uint32_t match : *entries)
-            if (match < plan.matches.size() && ticked(selection, match)) {
-                const uint16_t program = plan.matches[match].program;
-                (db.programs[program].isRadio() ? radio : tv).push_back(program);
-            }
+        for (const uint32_t entry : *entries)
+            if (entryProgram(db, plan, selection, entry, program, isRadio))
+                (isRadio ? radio : tv).push_back(program);
 }
 
 std::size_t groupsReplaced(const ChannelDatabase& db, const ReferencePlan& plan,
@@ -150,6 +180,13 @@ ReferencePlan planReference(const ChannelDatabase& db, const ChannelDatabase& re
         matchOfReference[m.reference] = static_cast<uint32_t>(plan.matches.size());
         plan.matches.push_back({m.program, m.reference, m.kind, prog.name, prog.nameCodePage});
     }
+    std::vector<bool> matched(reference.programs.size(), false);
+    for (const ProgramMatch& m : matching.matches)
+        matched[m.reference] = true;
+    planReferenceCopies(db, reference, matching, matched, plan);
+    // Group entries name a match, or a copy after the matches.
+    for (std::size_t k = 0; k < plan.copies.size(); ++k)
+        matchOfReference[plan.copies[k].reference] = static_cast<uint32_t>(plan.matches.size() + k);
     // A damaged reference may list a program twice in a group; it is taken once.
     std::vector<uint32_t> listedIn(reference.programs.size(), kNone);
     const std::size_t groups = std::min(db.favourites.size(), reference.favourites.size());
@@ -207,6 +244,10 @@ ReferenceReview reviewReferencePlan(const ChannelDatabase& db, const ReferencePl
                                                             : review.counts.byName);
     review.counts.unmatched = static_cast<int>(plan.programCount) - review.counts.matched();
     review.counts.referenceUnmatched = static_cast<int>(plan.referenceProgramCount) - review.counts.matched();
+    if (selection.copyMissing) {
+        review.counts.copied = static_cast<int>(plan.copies.size());
+        review.counts.transpondersCopied = static_cast<int>(plan.newTransponders.size());
+    }
 
     const std::vector<std::size_t> order = referenceOrder(plan, selection);
     review.reordered = !isIdentity(order);
@@ -250,25 +291,13 @@ Status applyReferencePlan(ChannelDatabase& db, const ReferencePlan& plan, const 
 {
     if (!fits(db, plan))
         return StatusChangesOutdated;
-    const std::vector<std::size_t> order = referenceOrder(plan, selection);
-    std::vector<uint16_t> moved(order.size());
-    for (std::size_t k = 0; k < order.size(); ++k)
-        moved[order[k]] = static_cast<uint16_t>(k);
-    const auto remap = [&](CChList& list) {
-        for (uint16_t& entry : list)
-            if (entry < moved.size())
-                entry = moved[entry];
-    };
-
+    // The replaced groups as the selection makes them, in the positions of the database planned on,
+    // where a copy stands after its programs (programCount + the copy's index).
     const std::size_t replaced = groupsReplaced(db, plan, selection);
-    for (std::size_t g = 0; g < db.favourites.size(); ++g) {
-        FavInfo& fav = db.favourites[g];
-        if (g < replaced) {
-            fav.name = plan.favourites[g].name;
-            mappedGroup(db, plan, selection, plan.favourites[g], fav.tvList, fav.radioList);
-        }
-        remap(fav.tvList);
-        remap(fav.radioList);
+    std::vector<FavInfo> groups(replaced);
+    for (std::size_t g = 0; g < replaced; ++g) {
+        groups[g].name = plan.favourites[g].name;
+        mappedGroup(db, plan, selection, plan.favourites[g], groups[g].tvList, groups[g].radioList);
     }
     if (selection.names)
         for (std::size_t k = 0; k < plan.matches.size(); ++k)
@@ -277,6 +306,42 @@ Status applyReferencePlan(ChannelDatabase& db, const ReferencePlan& plan, const 
                 prog.name = plan.matches[k].referenceName;
                 prog.nameCodePage = plan.matches[k].referenceCodePage;
             }
+
+    std::vector<std::size_t> order = referenceOrder(plan, selection);
+    std::vector<uint16_t> added; // where each copy was added, NO_POSITION for one without room
+    if (selection.copyMissing)
+        added = addReferenceCopies(db, plan);
+    for (const uint16_t position : added)
+        if (position != NO_POSITION)
+            order.push_back(position);
+    std::vector<uint16_t> moved(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        moved[order[k]] = static_cast<uint16_t>(k);
+    const auto planned = [&](uint16_t entry) -> uint16_t {
+        if (entry < plan.programCount)
+            return moved[entry];
+        const std::size_t copy = entry - plan.programCount;
+        return copy < added.size() && added[copy] != NO_POSITION ? moved[added[copy]] : NO_POSITION;
+    };
+    const auto remapPlanned = [&](const CChList& from, CChList& to) {
+        to.clear();
+        for (const uint16_t entry : from)
+            if (const uint16_t position = planned(entry); position != NO_POSITION)
+                to.push_back(position);
+    };
+    for (std::size_t g = 0; g < db.favourites.size(); ++g) {
+        FavInfo& fav = db.favourites[g];
+        if (g < replaced) {
+            fav.name = groups[g].name;
+            remapPlanned(groups[g].tvList, fav.tvList);
+            remapPlanned(groups[g].radioList, fav.radioList);
+            continue;
+        }
+        for (CChList* list : {&fav.tvList, &fav.radioList})
+            for (uint16_t& entry : *list)
+                if (entry < plan.programCount)
+                    entry = moved[entry];
+    }
     if (!isIdentity(order))
         db.programs.reorder(order);
     return StatusOk;

@@ -13,10 +13,11 @@ namespace kvx {
 
 class NameEncoding;
 
-// A row of a CSV reference that could not be read, and why ("no frequency", ...).
+// A row of a CSV reference that could not be read, or read only in part, and why.
 struct ReferenceRowProblem {
     int line = 0; // 1-based line of the file
     std::string reason;
+    bool leftOut = true; // the row is not part of the reference
 };
 
 // A reference list in the form the matcher reads (matchReference, planReference). A database file is
@@ -40,7 +41,8 @@ Status readCsvReference(std::string_view text, const ChannelDatabase& db, const 
                         ReferenceList& out);
 
 // Reads the reference at `path`: a CSV channel list by its suffix, else a KVX or CKVX database (a
-// damaged compressed body is refused). On failure `out` is left empty and the outcome says why.
+// damaged compressed body is refused). On failure `out` holds nothing but the problems of a CSV none of
+// whose rows could be read, and the outcome says why.
 Outcome loadReferenceList(const std::string& path, const ChannelDatabase& db, const NameEncoding& encoding,
                           ReferenceList& out);
 

@@ -149,3 +149,39 @@ TEST(KvxtoolApplyReference, RebuildsTheOldOrderAndFavourites)
     EXPECT_EQ(test::runKvxtool("apply-reference " + quoted(path)).exitCode, 64);
     EXPECT_EQ(contentOf(path), restored);
 }
+
+// The channel list exported as CSV is a reference too: a spreadsheet's reordered and damaged rows are
+// read by their numbers, and the rows that cannot be read are told with their lines.
+TEST(KvxtoolApplyReference, TakesAnExportedChannelList)
+{
+    test::TempDir dir;
+    const ChannelDatabase original = test::makeVariedDatabase(1, FLAG_PROG_CA);
+    const std::string old = writeSample(dir, original, "old.kvx");
+    const std::string path = writeSample(
+        dir, test::makeRescan(original, {.goneEvery = 0, .newPrograms = 1, .serviceIdEvery = 0}).db,
+        "db.kvx");
+    const std::string csv = dir.file("old.csv");
+    ASSERT_EQ(test::runKvxtool("export " + quoted(old) + " --output " + quoted(csv)).exitCode, 0);
+    std::string rows = contentOf(csv);
+    rows.insert(rows.find('\n') + 1, "1,TV,Broken,,no frequency,H,27500,1,\r\n");
+    test::writeFile(csv, rows.data(), rows.size());
+
+    const auto result = test::runKvxtool("apply-reference " + quoted(path) + " " + quoted(csv) +
+                                         " --favourites --copy-missing");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("old.csv:2: the frequency \"no frequency\" is not a number from 1 to 65535; "
+                              "the row is left out"),
+              std::string::npos)
+        << result.err;
+    const json summary = json::parse(result.out);
+    EXPECT_EQ(summary["unmatched"], 1);
+    EXPECT_EQ(summary["referenceUnmatched"], 0);
+    EXPECT_EQ(summary["copied"], 0);
+    const json db = dump(path);
+    const json before = dump(old);
+    std::vector<std::string> oldTv = channelNames(before, false);
+    oldTv.push_back(channelNames(db, false).back()); // the new program follows
+    EXPECT_EQ(channelNames(db, false), oldTv);
+    EXPECT_EQ(channelNames(db, true), channelNames(before, true));
+    EXPECT_EQ(groupNames(db, 2, "tvList"), groupNames(before, 2, "tvList"));
+}
