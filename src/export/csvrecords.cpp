@@ -1,5 +1,7 @@
 #include "export/csvrecords.h"
 
+#include <algorithm>
+
 namespace kvx {
 
 namespace {
@@ -21,6 +23,8 @@ std::vector<CsvRecord> splitCsv(std::string_view text, char separator)
     CsvRecord record{1, {std::string()}};
     int line = 1;
     bool quoted = false;
+    const char specials[] = {'"', separator, '\n', '\r'};
+    const std::string_view special(specials, sizeof specials);
     const auto endRecord = [&] {
         if (!isBlank(record))
             records.push_back(std::move(record));
@@ -47,8 +51,10 @@ std::vector<CsvRecord> splitCsv(std::string_view text, char separator)
                 ++k;
             ++line;
             endRecord();
-        } else {
-            record.fields.back() += c;
+        } else { // the plain run up to the next byte that means something
+            const std::size_t end = std::min(text.find_first_of(special, k), text.size());
+            record.fields.back().append(text.substr(k, end - k));
+            k = end - 1;
         }
     }
     endRecord();

@@ -45,18 +45,7 @@ constexpr std::string_view kTitles[ColumnCount] = {
 
 constexpr Column kNeeded[] = {Type, Name, Frequency, ServiceId};
 
-std::string folded(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
+std::string folded(std::string_view text);
 
 // "Service ID" as prose: "service ID".
 std::string lowerInitial(std::string_view title)
@@ -82,13 +71,31 @@ std::optional<std::array<int, ColumnCount>> columnsOf(const std::vector<std::str
     return at;
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string folded(std::string_view text)
+{
+    std::string out(trimmed(text));
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
 std::optional<long> numberIn(std::string_view text, long low, long high)
 {
-    const std::string trimmed = folded(text);
+    text = trimmed(text);
     long value = 0;
-    const char* end = trimmed.data() + trimmed.size();
-    const auto [stop, error] = std::from_chars(trimmed.data(), end, value);
-    if (trimmed.empty() || error != std::errc() || stop != end || value < low || value > high)
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
         return std::nullopt;
     return value;
 }
@@ -109,7 +116,7 @@ public:
     }
     std::optional<long> number(Column column, long low, long high, std::string& problem) const
     {
-        const std::string text = field(column);
+        const std::string& text = field(column);
         const std::optional<long> value = numberIn(text, low, high);
         if (!value && problem.empty())
             problem = "the " + lowerInitial(kTitles[column]) + " \"" + text + "\" is not a number from " +
@@ -141,14 +148,29 @@ uint16_t pidIn(const std::string& text)
 
 // A name typed as UTF-8, as the program page stores it: in the name encoding when it holds every
 // character, else as an ISO 8859-5 name when that does.
-void storeName(ProgInfo& prog, const std::string& text, const NameEncoding& encoding)
+void storeName(ProgInfo& prog, const std::string& text, const NameEncoding& encoding, bool keepsAscii)
 {
+    if (keepsAscii &&
+        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        prog.name = text;
+        return;
+    }
     if (!encoding.canEncode(text) && NameEncoding::canEncodeIso88595(text)) {
         prog.name = NameEncoding::utf8ToIso88595(text);
         prog.nameCodePage = NAME_CODE_PAGE_ISO8859_5;
     } else {
         prog.name = encoding.fromUtf8(text);
     }
+}
+
+// Whether the code page holds ASCII text as the same bytes (every one offered does), so that such a
+// name needs no conversion.
+bool keepsAscii(const NameEncoding& encoding)
+{
+    std::string ascii;
+    for (char c = ' '; c < 0x7F; ++c)
+        ascii += c;
+    return encoding.fromUtf8(ascii) == ascii;
 }
 
 // One readable row, before the rows are put in the reference's order.
@@ -183,6 +205,7 @@ public:
             , encoding_(encoding)
             , out_(out)
             , slots_(networksByLabel(db, encoding))
+            , keepsAscii_(keepsAscii(encoding))
     {}
 
     // A row as the export wrote it, or its problem.
@@ -192,7 +215,7 @@ public:
         std::string problem;
         Row row;
         row.line = record.line;
-        if (!folded(reader.field(Number)).empty())
+        if (!trimmed(reader.field(Number)).empty())
             if (const std::optional<long> number = reader.number(Number, 0, INT_MAX, problem))
                 row.number = *number;
         const std::optional<long> frequency = reader.number(Frequency, 1, 0xFFFF, problem);
@@ -214,7 +237,7 @@ public:
         if (const std::optional<long> rate = numberIn(reader.field(SymbolRate), 0, 0xFFFF))
             row.transponder.symbolRate = static_cast<uint16_t>(*rate);
         row.program = ProgInfo::create(0, static_cast<uint16_t>(*serviceId));
-        storeName(row.program, reader.field(Name), encoding_);
+        storeName(row.program, reader.field(Name), encoding_, keepsAscii_);
         if (type == "radio")
             row.program.attributes |= ATTR_RADIO;
         if (folded(reader.field(Scrambled)) == "yes")
@@ -242,10 +265,15 @@ public:
             ref.favourites[g].tvList.clear();
             ref.favourites[g].radioList.clear();
         }
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const Row& a, const Row& b) { return a.number < b.number; });
+        std::vector<std::size_t> order(rows.size());
+        for (std::size_t k = 0; k < order.size(); ++k)
+            order[k] = k;
+        std::stable_sort(order.begin(), order.end(),
+                         [&rows](std::size_t a, std::size_t b) { return rows[a].number < rows[b].number; });
         assignGroups(rows);
-        for (Row& row : rows) {
+        ref.programs.reserve(rows.size());
+        for (const std::size_t k : order) {
+            Row& row = rows[k];
             if (ref.programs.size() >= NO_POSITION)
                 break;
             const uint8_t slot = row.slot == NO_SLOT ? out_.anyNetwork : row.slot;
@@ -351,6 +379,7 @@ private:
     const NameEncoding& encoding_;
     ReferenceList& out_;
     std::unordered_map<std::string, uint8_t> slots_;
+    bool keepsAscii_;
     std::map<std::tuple<uint8_t, uint16_t, int>, uint16_t> transponders_;
     std::unordered_map<std::string, int> groupOf_; // -1: no group left for the name, -2: told
 };

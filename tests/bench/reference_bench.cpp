@@ -1,6 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include "db/referenceplan.h"
+#include "export/channelexport.h"
+#include "export/referencelist.h"
+#include "platform/nameencoding.h"
 #include "support/rescan.h"
 #include "support/sampledatabase.h"
 
@@ -40,6 +43,30 @@ void BM_ApplyReferenceToRescan(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ApplyReferenceToRescan)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+// The same from the large sample's CSV export: reading the CSV against the rescan, the matching (rows
+// on networks named twice pair in any network), the plan and applying it with the copies.
+void BM_ApplyCsvReferenceToRescan(benchmark::State& state)
+{
+    const NameEncoding encoding;
+    const std::string csv = exportChannelList(largeSample(), encoding, ExportFormat::Csv, "");
+    for (auto _ : state) {
+        state.PauseTiming();
+        ChannelDatabase db = rescanOfLargeSample();
+        state.ResumeTiming();
+        ReferenceList reference;
+        readCsvReference(csv, db, encoding, reference);
+        const ReferencePlan plan = planReference(db, reference.database, reference.anyNetwork);
+        ReferenceSelection selection = plan.defaultSelection();
+        selection.copyMissing = true;
+        applyReferencePlan(db, plan, selection);
+        benchmark::ClobberMemory();
+        state.PauseTiming();
+        db = ChannelDatabase();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ApplyCsvReferenceToRescan)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // The review the dialog shows for a selection, computed from the plan alone.
 void BM_ReviewReferencePlan(benchmark::State& state)
