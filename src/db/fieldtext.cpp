@@ -133,6 +133,36 @@ std::string positionText(uint16_t tenthsEast)
     return std::to_string(d / 10) + "." + std::to_string(d % 10) + (west ? "W" : "E");
 }
 
+uint16_t tenthsEastOf(int signedTenths)
+{
+    return static_cast<uint16_t>(((signedTenths % 3600) + 3600) % 3600);
+}
+
+int signedTenthsOf(uint16_t tenthsEast)
+{
+    const int east = tenthsEast % 3600;
+    return east > 1800 ? east - 3600 : east;
+}
+
+std::optional<uint16_t> parsePositionArgument(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    const bool hasLetter = text.find_first_of("EeWw") != std::string_view::npos;
+    if (hasLetter || text.find('.') != std::string_view::npos) {
+        const char last = text.back();
+        const bool digitsBefore = text.find_first_of("0123456789") != std::string_view::npos;
+        if (!digitsBefore || (hasLetter && last != 'E' && last != 'e' && last != 'W' && last != 'w'))
+            return std::nullopt;
+        return parseDegree(text);
+    }
+    int tenths = 0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), tenths);
+    if (error != std::errc() || stop != text.data() + text.size())
+        return std::nullopt;
+    return tenthsEastOf(tenths);
+}
+
 uint8_t parseSkewAngle(std::string_view text, uint8_t fallback)
 {
     const auto value = parseDecimal(text);

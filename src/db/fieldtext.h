@@ -28,6 +28,14 @@ std::optional<int32_t> parseDecimal(std::string_view text);
 uint16_t parseDegree(std::string_view text);
 // The position as users read it: "19.2E", "35.5W" (for 3245), "0.0E", "180.0E".
 std::string positionText(uint16_t tenthsEast);
+// Signed tenths of a degree (west negative, as satellites.xml writes them) as tenths east, 0..3599, and
+// back (east up to 180.0E, west beyond).
+uint16_t tenthsEastOf(int signedTenths);
+int signedTenthsOf(uint16_t tenthsEast);
+// A position given on a command line: as users write it ("19.2E", "0.8W", "13.0E") or as satellites.xml
+// writes it (signed tenths "192", "-8": a whole number without a letter or a point). None for text that
+// is neither.
+std::optional<uint16_t> parsePositionArgument(std::string_view text);
 
 // A skew angle 0..179: the low 8 bits of a whole decimal number folded modulo 180, or `fallback` when the
 // text is not a number.

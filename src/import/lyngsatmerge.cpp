@@ -60,15 +60,19 @@ std::string noTransponderFoundMessage(const LyngSatExclusions& excluded)
 
 void applyRowSystem(TpInfo& tp, const LyngSatRow& row)
 {
-    tp.tpFlags = static_cast<uint8_t>((tp.tpFlags & ~(TP_POLARITY_MASK | TP_DVBS2)) | row.polarity);
+    if (row.terrestrial)
+        return; // a terrestrial channel's extra word holds its name
+    // The FEC and the 8PSK bit stay unless the row gives them.
+    uint8_t flags = static_cast<uint8_t>((tp.tpFlags & ~(TP_POLARITY_MASK | TP_DVBS2)) | row.polarity);
+    if (row.fecGiven)
+        flags = static_cast<uint8_t>((flags & ~(0xF << kFecShift)) | (row.fec << kFecShift));
     if (!row.dvbS2) {
+        tp.tpFlags = flags;
         tp.tpExtra[3] = static_cast<uint16_t>(tp.tpExtra[3] & ~TP_EXTRA_PILOT);
         return;
     }
-    uint8_t flags = static_cast<uint8_t>((tp.tpFlags & TP_POLARITY_MASK) | TP_DVBS2);
-    flags = static_cast<uint8_t>(flags | (row.fec << kFecShift));
-    if (!row.qpsk)
-        flags |= TP_8PSK;
+    flags |= TP_DVBS2;
+    flags = static_cast<uint8_t>(row.qpsk ? flags & ~TP_8PSK : flags | TP_8PSK);
     tp.tpFlags = flags;
     tp.tpExtra[3] = static_cast<uint16_t>(tp.tpExtra[3] | TP_EXTRA_PILOT);
 }

@@ -158,6 +158,7 @@ std::optional<LyngSatRow> readRow(const CellWindow& window, const RowFilters& fi
             return std::nullopt;
         row.qpsk = system->qpsk;
         row.fec = *fec;
+        row.fecGiven = true;
     }
     return row;
 }

@@ -15,8 +15,10 @@ struct LyngSatRow {
     uint8_t polarity = 0;    // as the page gives it, as a transponder stores it: 0 V, 1 H, 2 R, 3 L
     uint16_t symbolRate = 0; // kS/s
     bool dvbS2 = false;
-    bool qpsk = false; // DVB-S2 rows only
-    uint8_t fec = 0;   // FEC index, DVB-S2 rows only
+    bool qpsk = false;        // DVB-S2 rows only
+    uint8_t fec = 0;          // FEC index, where fecGiven
+    bool fecGiven = false;    // a page gives the FEC of DVB-S2 rows; a scan table of any row but AUTO ones
+    bool terrestrial = false; // a terrestrial channel: symbolRate holds the bandwidth code, no system bits
 };
 
 // Transponder rows the chosen options left out, by the first option that did.
