@@ -13,6 +13,7 @@ packages=(
   p7zip-full jlha-utils
   desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db dpkg-dev file
   poppler-utils
+  dtv-scan-tables libxml2-utils
 )
 
 missing=()

@@ -35,6 +35,7 @@ void addEditCommands(CLI::App& app, int& exitCode);
 void addImportCommands(CLI::App& app, int& exitCode);
 void addExportCommands(CLI::App& app, int& exitCode);
 void addCheckCommands(CLI::App& app, int& exitCode);
+void addScanCommands(CLI::App& app, int& exitCode);
 
 // How a path is named in messages: "-" is "(standard input)" or "(standard output)".
 std::string inputName(const std::string& path);

@@ -3,11 +3,15 @@
 #include "cli/commands.h"
 #include "cli/loaddatabase.h"
 #include "export/channelexport.h"
+#include "export/satellitesxmlexport.h"
 #include "platform/nameencoding.h"
 
 namespace kvx::cli {
 
 namespace {
+
+// The transponder list of the satellite networks rather than the channel list.
+constexpr std::string_view kSatellitesXml = "satellites-xml";
 
 struct ExportOptions {
     std::string file;
@@ -31,8 +35,11 @@ int runExport(const ExportOptions& options)
     ChannelDatabase db;
     if (const int exit = loadDatabaseFile(options.file, db, options.ignoreChecksum); exit != 0)
         return exit;
-    const std::string text = exportChannelList(db, NameEncoding(options.encoding),
-                                               *exportFormatNamed(options.format), titleOf(options.file));
+    const NameEncoding encoding(options.encoding);
+    const std::string text =
+        options.format == kSatellitesXml
+            ? exportSatellitesXml(db, encoding)
+            : exportChannelList(db, encoding, *exportFormatNamed(options.format), titleOf(options.file));
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     return writeOutput(options.output.empty() ? "-" : options.output, {bytes, text.size()}, options.force);
 }
@@ -46,11 +53,14 @@ void addExportCommands(CLI::App& app, int& exitCode)
         app.add_subcommand("export", "Write the channel list of FILE as CSV or HTML, one row per program");
     command->add_option("FILE", options->file, "Database file (.KVX or .CKVX; - for standard input)")
         ->required();
-    command->add_option("--format", options->format, "csv or html")
+    command
+        ->add_option("--format", options->format,
+                     "csv or html (the channel list), or satellites-xml (the satellites' transponders)")
         ->check(CLI::Validator(
             [](const std::string& name) {
-                return exportFormatNamed(name) ? std::string()
-                                               : "Unknown format '" + name + "' (csv or html)";
+                return exportFormatNamed(name) || name == kSatellitesXml
+                           ? std::string()
+                           : "Unknown format '" + name + "' (csv, html or satellites-xml)";
             },
             "FORMAT"))
         ->capture_default_str();

@@ -87,6 +87,7 @@ int main(int argc, char** argv)
     kvx::cli::addImportCommands(app, exitCode);
     kvx::cli::addExportCommands(app, exitCode);
     kvx::cli::addCheckCommands(app, exitCode);
+    kvx::cli::addScanCommands(app, exitCode);
     if (const std::string unknown = unknownCommand(app, argc, argv); !unknown.empty())
         return kvx::cli::report("unknown command '" + unknown + "' (see kvxtool --help)",
                                 kvx::cli::ExitUsage);
