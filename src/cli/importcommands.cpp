@@ -93,24 +93,8 @@ int runLyngSatMerge(const LyngSatArguments& args)
     std::vector<std::string> notices;
     if (plan.result.rows == 0)
         notices.push_back(noTransponderFoundMessage(plan.result.excluded));
-    ChangeSelection selection =
-        args.includeRepeats ? plan.changes.allSelected() : plan.changes.defaultSelection();
-    if (const auto exit = leaveOutSkipped(args, plan.changes, selection))
-        return *exit;
-    const bool fits = reportFit(args.pagePath, db, plan.changes, selection, plan.result.listFull);
-    if (plan.result.listFull && fits)
-        notices.emplace_back(kTransponderListFullMessage);
-    const ChangeCounts counts = plan.changes.countsOf(selection);
-    return finishImport(args, db, plan.changes, selection, fits,
-                        {{"rows", plan.result.rows},
-                         {"added", counts.added},
-                         {"updated", counts.updated},
-                         {"removed", counts.removed},
-                         {"programsRemoved", counts.programsRemoved},
-                         {"unchanged", plan.result.unchanged},
-                         {"repeats", plan.result.repeats},
-                         {"notices", notices}},
-                        plan.result.listFull ? ExitPartial : ExitOk);
+    return finishUpdate(args, args.pagePath, db, plan, args.includeRepeats, nlohmann::ordered_json::object(),
+                        &notices);
 }
 
 } // namespace

@@ -123,4 +123,30 @@ bool reportFit(const std::string& inputPath, const ChannelDatabase& db, const Ch
     return fits;
 }
 
+int finishUpdate(const ImportTarget& target, const std::string& inputPath, const ChannelDatabase& db,
+                 const LyngSatPlan& plan, bool includeRepeats, nlohmann::ordered_json extra,
+                 std::vector<std::string>* notices)
+{
+    ChangeSelection selection = includeRepeats ? plan.changes.allSelected() : plan.changes.defaultSelection();
+    if (const auto exit = leaveOutSkipped(target, plan.changes, selection))
+        return *exit;
+    const bool fits = reportFit(inputPath, db, plan.changes, selection, plan.result.listFull);
+    if (notices != nullptr && plan.result.listFull && fits)
+        notices->emplace_back(kTransponderListFullMessage);
+    const ChangeCounts counts = plan.changes.countsOf(selection);
+    nlohmann::ordered_json summary = {{"rows", plan.result.rows},
+                                      {"added", counts.added},
+                                      {"updated", counts.updated},
+                                      {"removed", counts.removed},
+                                      {"programsRemoved", counts.programsRemoved},
+                                      {"unchanged", plan.result.unchanged},
+                                      {"repeats", plan.result.repeats}};
+    if (notices != nullptr)
+        summary["notices"] = *notices;
+    for (auto& [key, value] : extra.items())
+        summary[key] = value;
+    return finishImport(target, db, plan.changes, selection, fits, std::move(summary),
+                        plan.result.listFull ? ExitPartial : ExitOk);
+}
+
 } // namespace kvx::cli

@@ -9,6 +9,7 @@
 
 #include "db/changeset.h"
 #include "db/channeldatabase.h"
+#include "import/lyngsatupdate.h"
 
 namespace kvx::cli {
 
@@ -57,5 +58,13 @@ int finishImport(const ImportTarget& target, const ChannelDatabase& before, cons
 // the failure to save then says all there is to say.
 bool reportFit(const std::string& inputPath, const ChannelDatabase& db, const ChangeSet& changes,
                const ChangeSelection& selection, bool listFull);
+
+// Ends an update planned with the LyngSat update's rules (a page, a scan table, a satellites.xml
+// satellite): the repeats left out unless `includeRepeats`, --skip, the fit, and the summary {"rows",
+// "added", "updated", "removed", "programsRemoved", "unchanged", "repeats"} followed by `extra`; a
+// list-full notice is added to `notices` when given.
+int finishUpdate(const ImportTarget& target, const std::string& inputPath, const ChannelDatabase& db,
+                 const LyngSatPlan& plan, bool includeRepeats, nlohmann::ordered_json extra,
+                 std::vector<std::string>* notices = nullptr);
 
 } // namespace kvx::cli

@@ -91,22 +91,7 @@ int mergeRows(const ListImportArguments& args, const ChannelDatabase& db, const 
                ExitOk);
         plan.changes = {};
     }
-    ChangeSelection selection =
-        args.includeRepeats ? plan.changes.allSelected() : plan.changes.defaultSelection();
-    if (const auto exit = leaveOutSkipped(args, plan.changes, selection))
-        return *exit;
-    const bool fits = reportFit(args.input, db, plan.changes, selection, plan.result.listFull);
-    const ChangeCounts counts = plan.changes.countsOf(selection);
-    return finishImport(args, db, plan.changes, selection, fits,
-                        {{"rows", plan.result.rows},
-                         {"added", counts.added},
-                         {"updated", counts.updated},
-                         {"removed", counts.removed},
-                         {"programsRemoved", counts.programsRemoved},
-                         {"unchanged", plan.result.unchanged},
-                         {"repeats", plan.result.repeats},
-                         {"skipped", skipped + leftOut}},
-                        plan.result.listFull ? ExitPartial : ExitOk);
+    return finishUpdate(args, args.input, db, plan, args.includeRepeats, {{"skipped", skipped + leftOut}});
 }
 
 // TABLE as a path, or as the name of an installed table of the network's kind.

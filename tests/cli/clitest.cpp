@@ -41,6 +41,19 @@ void writeFile(const std::string& path, const void* data, std::size_t size)
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
+std::string contentOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
+
 void expectFailure(const CommandResult& result, int exitCode, const std::string& pattern)
 {
     EXPECT_EQ(result.exitCode, exitCode) << result.err;

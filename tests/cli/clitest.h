@@ -35,5 +35,9 @@ private:
 
 // Writes bytes to a file.
 void writeFile(const std::string& path, const void* data, std::size_t size);
+// The bytes of a file; empty when it cannot be read.
+std::string contentOf(const std::string& path);
+// The text in single quotes, as one word of a command line (paths here hold no quote).
+std::string quoted(const std::string& text);
 
 } // namespace kvx::test

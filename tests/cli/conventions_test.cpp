@@ -20,20 +20,10 @@
 using namespace kvx;
 using nlohmann::json;
 
+using test::contentOf;
+using test::quoted;
+
 namespace {
-
-std::string q(const std::string& path)
-{
-    return "'" + path + "'";
-}
-
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string writeDatabase(const test::TempDir& dir, ChannelDatabase db, const std::string& name)
 {
@@ -52,9 +42,9 @@ TEST(KvxtoolConventions, EveryFailureHasItsStatusAndNamesWhatFailed)
     const std::string db = writeDatabase(dir, test::makeVariedDatabase(1, FLAG_TP_EXTRA), "db.kvx");
     const std::string sdx = dir.file("list.sdx");
     test::writeFile(sdx, "x", 1);
-    ASSERT_EQ(test::runKvxtool("lh5 compress " + q(db) + " " + q(dir.file("s.lzh"))).exitCode, 0);
+    ASSERT_EQ(test::runKvxtool("lh5 compress " + quoted(db) + " " + quoted(dir.file("s.lzh"))).exitCode, 0);
     const std::string cut = dir.file("cut.ckvx");
-    ASSERT_EQ(test::runKvxtool("convert " + q(db) + " " + q(cut) + " --compressed").exitCode, 0);
+    ASSERT_EQ(test::runKvxtool("convert " + quoted(db) + " " + quoted(cut) + " --compressed").exitCode, 0);
     std::filesystem::resize_file(cut, std::filesystem::file_size(cut) * 2 / 3);
     const std::string before = contentOf(db);
     const struct {
@@ -65,36 +55,40 @@ TEST(KvxtoolConventions, EveryFailureHasItsStatusAndNamesWhatFailed)
         {"bogus", 64, "kvxtool: unknown command 'bogus' .*"},
         {"lh5 bogus a b", 64, "kvxtool: unknown command 'lh5 bogus' .*"},
         {"", 64, "kvxtool: A subcommand is required .*"},
-        {"delete " + q(db) + " --network -1", 64, "kvxtool: --network: .*-1.*"},
-        {"import-sdx " + q(db) + " --network -1 " + q(sdx), 64, "kvxtool: --network: .*"},
-        {"sort-transponders " + q(db) + " --network 300", 64, "kvxtool: --network: .*"},
-        {"info " + q(db) + " --bogus", 64, "kvxtool: .*--bogus.*"},
-        {"dump " + q(db) + " --encoding UTF-8", 64, "kvxtool: --encoding: 'UTF-8' is not a single-byte .*"},
-        {"diff " + q(db) + " " + q(db) + " --encoding UTF-16", 64, "kvxtool: --encoding: .*"},
-        {"stamp " + q(db) + " --date 2009-02-30", 64, "kvxtool: --date: .*"},
+        {"delete " + quoted(db) + " --network -1", 64, "kvxtool: --network: .*-1.*"},
+        {"import-sdx " + quoted(db) + " --network -1 " + quoted(sdx), 64, "kvxtool: --network: .*"},
+        {"sort-transponders " + quoted(db) + " --network 300", 64, "kvxtool: --network: .*"},
+        {"info " + quoted(db) + " --bogus", 64, "kvxtool: .*--bogus.*"},
+        {"dump " + quoted(db) + " --encoding UTF-8", 64,
+         "kvxtool: --encoding: 'UTF-8' is not a single-byte .*"},
+        {"diff " + quoted(db) + " " + quoted(db) + " --encoding UTF-16", 64, "kvxtool: --encoding: .*"},
+        {"stamp " + quoted(db) + " --date 2009-02-30", 64, "kvxtool: --date: .*"},
         {"sort-networks -", 64, "kvxtool: \\(standard input\\): A file changed in place must be named.*"},
         {"diff - -", 64, "kvxtool: \\(standard input\\): Only one of A and B .*"},
-        {"info " + q(dir.file("missing.kvx")), 6, "kvxtool: .*/missing.kvx: No file found"},
-        {"new " + q(dir.file("no/dir.kvx")) + " --model sat", 8,
+        {"info " + quoted(dir.file("missing.kvx")), 6, "kvxtool: .*/missing.kvx: No file found"},
+        {"new " + quoted(dir.file("no/dir.kvx")) + " --model sat", 8,
          "kvxtool: .*/no/dir.kvx: Creating file failed: No such file or directory"},
-        {"new " + q(db + "/x.kvx") + " --model sat", 8,
+        {"new " + quoted(db + "/x.kvx") + " --model sat", 8,
          "kvxtool: .*/db.kvx/x.kvx: Creating file failed: Not a directory"},
-        {"info " + q(sdx), 9, "kvxtool: .*/list.sdx: Invalid KVX format"},
-        {"info " + q(cut), 20, "kvxtool: .*/cut.ckvx: The file's compressed data is damaged or truncated"},
+        {"info " + quoted(sdx), 9, "kvxtool: .*/list.sdx: Invalid KVX format"},
+        {"info " + quoted(cut), 20,
+         "kvxtool: .*/cut.ckvx: The file's compressed data is damaged or truncated"},
         {"info - < /dev/zero", 9, "kvxtool: \\(standard input\\): Invalid KVX format"}, // the size limit
-        {"info " + q(dir.path().string()), 14, "kvxtool: .*: This is a folder, not a file"},
+        {"info " + quoted(dir.path().string()), 14, "kvxtool: .*: This is a folder, not a file"},
         {"dump /dev/null", 16, "kvxtool: /dev/null: This is a device, not a file"},
-        {"delete " + q(db) + " --program 99", 65, "kvxtool: .*/db.kvx: No program at position 99"},
-        {"delete " + q(db) + " --transponder 99", 65, "kvxtool: .*/db.kvx: No transponder at position 99"},
-        {"new " + q(db) + " --model sat", 73,
+        {"delete " + quoted(db) + " --program 99", 65, "kvxtool: .*/db.kvx: No program at position 99"},
+        {"delete " + quoted(db) + " --transponder 99", 65,
+         "kvxtool: .*/db.kvx: No transponder at position 99"},
+        {"new " + quoted(db) + " --model sat", 73,
          "kvxtool: .*/db.kvx: The file exists; use --force to replace it"},
-        {"convert " + q(db) + " " + q(db), 73, "kvxtool: .*/db.kvx: The file exists; .*"},
-        {"lh5 compress " + q(db) + " " + q(db), 73, "kvxtool: .*/db.kvx: The file exists; .*"},
-        {"lh5 expand " + q(dir.file("s.lzh")) + " " + q(db), 73, "kvxtool: .*/db.kvx: The file exists; .*"},
-        {"export " + q(db) + " --output " + q(db), 73, "kvxtool: .*/db.kvx: The file exists; .*"},
-        {"info " + q(db) + " >/dev/full", 74, "kvxtool: \\(standard output\\): Write error .*"},
-        {"dump " + q(db) + " >/dev/full", 74, "kvxtool: \\(standard output\\): Write error .*"},
-        {"convert " + q(db) + " - >/dev/full", 74, "kvxtool: \\(standard output\\): Write error .*"},
+        {"convert " + quoted(db) + " " + quoted(db), 73, "kvxtool: .*/db.kvx: The file exists; .*"},
+        {"lh5 compress " + quoted(db) + " " + quoted(db), 73, "kvxtool: .*/db.kvx: The file exists; .*"},
+        {"lh5 expand " + quoted(dir.file("s.lzh")) + " " + quoted(db), 73,
+         "kvxtool: .*/db.kvx: The file exists; .*"},
+        {"export " + quoted(db) + " --output " + quoted(db), 73, "kvxtool: .*/db.kvx: The file exists; .*"},
+        {"info " + quoted(db) + " >/dev/full", 74, "kvxtool: \\(standard output\\): Write error .*"},
+        {"dump " + quoted(db) + " >/dev/full", 74, "kvxtool: \\(standard output\\): Write error .*"},
+        {"convert " + quoted(db) + " - >/dev/full", 74, "kvxtool: \\(standard output\\): Write error .*"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -126,11 +120,11 @@ TEST(KvxtoolConventions, StandardInputOutputAndPipes)
 {
     test::TempDir dir;
     const std::string db = writeDatabase(dir, test::makeVariedDatabase(1, FLAG_TP_EXTRA), "db.kvx");
-    const json info = json::parse(test::runKvxtool("info " + q(db)).out);
+    const json info = json::parse(test::runKvxtool("info " + quoted(db)).out);
 
     // A database through a pipe, out and in again, in both forms.
     auto result =
-        test::runKvxtool("convert - - --compressed --keep-stamp < " + q(db) + " | " + kTool + " info -");
+        test::runKvxtool("convert - - --compressed --keep-stamp < " + quoted(db) + " | " + kTool + " info -");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     json piped = json::parse(result.out);
     EXPECT_EQ(piped["compressed"], true);
@@ -143,22 +137,23 @@ TEST(KvxtoolConventions, StandardInputOutputAndPipes)
     const std::string fifo = dir.file("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << contentOf(db); });
-    result = test::runKvxtool("info " + q(fifo));
+    result = test::runKvxtool("info " + quoted(fifo));
     writer.join();
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, test::runKvxtool("info " + q(db)).out);
+    EXPECT_EQ(result.out, test::runKvxtool("info " + quoted(db)).out);
 
     // LH5 streams both ways through pipes, and diff with one side from standard input.
-    result = test::runKvxtool("lh5 compress - - < " + q(db) + " | " + kTool + " lh5 expand - -");
+    result = test::runKvxtool("lh5 compress - - < " + quoted(db) + " | " + kTool + " lh5 expand - -");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, contentOf(db));
-    EXPECT_EQ(test::runKvxtool("diff - " + q(db) + " < " + q(db)).exitCode, 0);
+    EXPECT_EQ(test::runKvxtool("diff - " + quoted(db) + " < " + quoted(db)).exitCode, 0);
 
     // An import file from standard input.
     const std::string sdx =
         test::sdxLine({.name = "Eutelsat 7A", .frequency = "010721", .polarisation = "1"});
     test::writeFile(dir.file("list.sdx"), sdx.data(), sdx.size());
-    result = test::runKvxtool("import-sdx " + q(db) + " --network 1 - < " + q(dir.file("list.sdx")));
+    result =
+        test::runKvxtool("import-sdx " + quoted(db) + " --network 1 - < " + quoted(dir.file("list.sdx")));
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(json::parse(result.out)["added"], 1);
 }
@@ -168,23 +163,23 @@ TEST(KvxtoolConventions, ForceReplacesAndKeepStampKeeps)
     test::TempDir dir;
     ChannelDatabase dated = test::makeVariedDatabase(1, FLAG_TP_EXTRA);
     const std::string db = writeDatabase(dir, dated, "db.kvx");
-    const json stamp = json::parse(test::runKvxtool("info " + q(db)).out)["stamp"];
+    const json stamp = json::parse(test::runKvxtool("info " + quoted(db)).out)["stamp"];
     ASSERT_EQ(stamp["form"], "date");
 
     for (const std::string& command :
-         {"sort-networks " + q(db), "sort-transponders " + q(db) + " --network 0",
-          "delete " + q(db) + " --program 0"}) {
+         {"sort-networks " + quoted(db), "sort-transponders " + quoted(db) + " --network 0",
+          "delete " + quoted(db) + " --program 0"}) {
         SCOPED_TRACE(command);
         ASSERT_EQ(test::runKvxtool(command + " --keep-stamp").exitCode, 0);
-        EXPECT_EQ(json::parse(test::runKvxtool("info " + q(db)).out)["stamp"], stamp);
+        EXPECT_EQ(json::parse(test::runKvxtool("info " + quoted(db)).out)["stamp"], stamp);
     }
-    ASSERT_EQ(test::runKvxtool("sort-networks " + q(db)).exitCode, 0);
-    EXPECT_NE(json::parse(test::runKvxtool("info " + q(db)).out)["stamp"], stamp);
+    ASSERT_EQ(test::runKvxtool("sort-networks " + quoted(db)).exitCode, 0);
+    EXPECT_NE(json::parse(test::runKvxtool("info " + quoted(db)).out)["stamp"], stamp);
 
     // --force replaces the file; nothing else is left in the folder.
-    auto result = test::runKvxtool("new " + q(db) + " --model combo --force");
+    auto result = test::runKvxtool("new " + quoted(db) + " --model combo --force");
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(json::parse(test::runKvxtool("info " + q(db)).out)["networks"], 65);
+    EXPECT_EQ(json::parse(test::runKvxtool("info " + quoted(db)).out)["networks"], 65);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
@@ -199,7 +194,8 @@ TEST(KvxtoolConventions, AnImportThatFillsTheListIsPartial)
     const std::string sdx = test::sdxLine({.frequency = "010721", .polarisation = "1"}) + "\r\n" +
                             test::sdxLine({.frequency = "011721", .polarisation = "0"});
     test::writeFile(dir.file("list.sdx"), sdx.data(), sdx.size());
-    const auto result = test::runKvxtool("import-sdx " + q(db) + " --network 1 " + q(dir.file("list.sdx")));
+    const auto result =
+        test::runKvxtool("import-sdx " + quoted(db) + " --network 1 " + quoted(dir.file("list.sdx")));
     EXPECT_EQ(result.exitCode, 3) << result.err;
     EXPECT_EQ(json::parse(result.out)["added"], 1);
     EXPECT_NE(result.err.find("kvxtool: " + dir.file("list.sdx") + ": The transponder list is full"),

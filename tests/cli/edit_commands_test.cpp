@@ -13,20 +13,10 @@
 using namespace kvx;
 using nlohmann::json;
 
+using test::contentOf;
+using test::quoted;
+
 namespace {
-
-std::string quoted(const std::string& path)
-{
-    return "'" + path + "'";
-}
-
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string writeSample(const test::TempDir& dir, ChannelDatabase db, const std::string& name = "db.kvx")
 {
