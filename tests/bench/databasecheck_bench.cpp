@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "db/cleanup.h"
 #include "db/databasecheck.h"
 #include "support/sampledatabase.h"
 
@@ -57,5 +58,25 @@ void BM_CheckRepeatedLargeDatabase(benchmark::State& state)
     state.counters["duplicatePrograms"] = static_cast<double>(check.duplicatePrograms.size());
 }
 BENCHMARK(BM_CheckRepeatedLargeDatabase)->Unit(benchmark::kMillisecond);
+
+// Check, plan and apply on a copy of the repeated database; the copy is not timed.
+void BM_CleanUpRepeatedLargeDatabase(benchmark::State& state)
+{
+    CleanupCounts counts;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ChannelDatabase db = repeatedDatabase();
+        state.ResumeTiming();
+        const CleanupPlan plan = planCleanup(db, checkDatabase(db));
+        counts = plan.countsOf(plan.allSelected());
+        if (applyCleanup(db, plan, plan.allSelected()) != StatusOk)
+            state.SkipWithError("the plan was refused");
+        benchmark::DoNotOptimize(db);
+    }
+    state.counters["transpondersRemoved"] = counts.transpondersRemoved;
+    state.counters["programsRemoved"] = counts.programsRemoved;
+    state.counters["programsMoved"] = counts.programsMoved;
+}
+BENCHMARK(BM_CleanUpRepeatedLargeDatabase)->Unit(benchmark::kMillisecond);
 
 } // namespace
