@@ -103,15 +103,13 @@ public:
         planDuplicateTransponders();
         for (const CheckFinding& f : check_.duplicatePrograms)
             if (!orphan_[f.removed.position])
-                append({.kind = CleanupKind::RemoveDuplicateProgram,
-                        .removed = f.removed,
-                        .kept = {survivor_[f.kept.position]}});
+                append(made(CleanupKind::RemoveDuplicateProgram, f.removed, {survivor_[f.kept.position]}));
         planTransponders(TpFate::Zero, CleanupKind::RemoveZeroTransponder);
         for (const CheckFinding& f : check_.orphanPrograms)
-            append({.kind = CleanupKind::RemoveOrphanProgram, .removed = f.removed});
+            append(made(CleanupKind::RemoveOrphanProgram, f.removed));
         planTransponders(TpFate::Empty, CleanupKind::RemoveEmptyTransponder);
         for (const CheckFinding& f : check_.repeatedFavourites)
-            append({.kind = CleanupKind::DropRepeatedFavourite, .removed = f.removed, .kept = f.kept});
+            append(made(CleanupKind::DropRepeatedFavourite, f.removed, f.kept));
         planFavouritePasses();
     }
 
@@ -123,6 +121,17 @@ private:
         for (const ProgInfo& prog : db.programs)
             owners.push_back(prog.tpIndex);
         return owners;
+    }
+
+    static CleanupChange made(CleanupKind kind, CheckedRecord removed, CheckedRecord kept = {},
+                              std::size_t dependsOn = CleanupChange::NO_CHANGE)
+    {
+        CleanupChange change;
+        change.kind = kind;
+        change.removed = removed;
+        change.kept = kept;
+        change.dependsOn = dependsOn;
+        return change;
     }
 
     std::size_t append(CleanupChange change)
@@ -181,8 +190,7 @@ private:
             if (tpFate_[removed] != TpFate::Duplicate)
                 continue;
             const uint16_t kept = f.kept.position;
-            CleanupChange change{
-                .kind = CleanupKind::RemoveDuplicateTransponder, .removed = f.removed, .kept = f.kept};
+            CleanupChange change = made(CleanupKind::RemoveDuplicateTransponder, f.removed, f.kept);
             const std::vector<uint32_t> programs = byTransponder_.of(removed);
             change.programs.assign(programs.begin(), programs.end());
             const std::size_t index = append(std::move(change));
@@ -193,17 +201,11 @@ private:
                 const auto [held, added] =
                     services.try_emplace(serviceKey(kept, db_.programs[p].serviceId), program);
                 if (added) {
-                    append({.kind = CleanupKind::MoveProgram,
-                            .removed = {program},
-                            .kept = {kept},
-                            .dependsOn = index});
+                    append(made(CleanupKind::MoveProgram, {program}, {kept}, index));
                     continue;
                 }
                 survivor_[p] = held->second;
-                append({.kind = CleanupKind::RemoveDuplicateProgram,
-                        .removed = {program},
-                        .kept = {held->second},
-                        .dependsOn = index});
+                append(made(CleanupKind::RemoveDuplicateProgram, {program}, {held->second}, index));
             }
         }
     }
@@ -213,7 +215,7 @@ private:
         for (std::size_t t = 0; t < tpFate_.size(); ++t) {
             if (tpFate_[t] != fate)
                 continue;
-            CleanupChange change{.kind = kind, .removed = {static_cast<uint16_t>(t)}};
+            CleanupChange change = made(kind, {static_cast<uint16_t>(t)});
             const std::vector<uint32_t> programs = byTransponder_.of(t);
             change.programs.assign(programs.begin(), programs.end());
             append(std::move(change));
