@@ -22,12 +22,12 @@ namespace kvx {
 struct ReviewRow {
     enum class Kind { Network, Removed, Updated, Added, Sorted };
     Kind kind = Kind::Added;
-    QString kindLabel; // shown and filtered by in place of the kind's name, when set
     QStringList cells;
     QString note;           // "repeats row 4 of the page", the network's new name, ...
     int programs = 0;       // programs that go with a removal
     std::size_t change = 0; // the change's index in its set
     bool ticked = true;     // as the dialog opens
+    QString kindLabel;      // shown and filtered by in place of the kind's name, when set
 };
 
 // What a bulk command would change, as the review dialog shows it: the rows in the order they are

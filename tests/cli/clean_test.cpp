@@ -94,8 +94,9 @@ TEST(KvxtoolClean, RemovesTheFindingsAndRewritesOnlyAChangedFile)
             continue;
         const auto check = test::runKvxtool("check '" + file + "'");
         EXPECT_EQ(check.exitCode, c.checkAfter) << c.name;
-        if (c.checkAfter == 1)
+        if (c.checkAfter == 1) {
             EXPECT_EQ(json::parse(check.out)["emptyTransponders"].size(), 1u) << c.name;
+        }
     }
 }
 
