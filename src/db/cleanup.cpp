@@ -13,8 +13,9 @@ namespace {
 // FNV-1a over the database's snapshot: every field of every record.
 uint64_t fingerprintOf(const ChannelDatabase& db)
 {
+    const DatabaseSnapshot snapshot = DatabaseSnapshot::take(db);
     uint64_t hash = 14695981039346656037ULL;
-    for (const uint8_t byte : DatabaseSnapshot::take(db).bytes())
+    for (const uint8_t byte : snapshot.bytes())
         hash = (hash ^ byte) * 1099511628211ULL;
     return hash;
 }
