@@ -142,6 +142,9 @@ public:
     // Satellite commands that fill the selected network from outside (importcommands.cpp).
     void OnImportSatcodx();
     void OnUpdateFromLyngSat();
+    // The check of the whole database, reviewed as a clean-up and applied as one step
+    // (cleanupcommand.cpp).
+    void OnCheckDatabase();
 
     // Tree gestures.
     void SelectOnRightClick(QPoint pos) override;

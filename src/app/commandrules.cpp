@@ -34,6 +34,7 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_FILE_EXPORT: return {s.documentOpen};
     case ID_EDIT_UNDO: return {s.canUndo && !s.channelListOpen};
     case ID_EDIT_REDO: return {s.canRedo && !s.channelListOpen};
+    case ID_EDIT_CHECK_DATABASE: return {s.documentOpen && !s.channelListOpen};
     case ID_VIEW_CHLIST: return {selected, true, s.channelListOpen};
     case ID_VIEW_EDITBAR: return {true, true, s.editBarVisible};
     case ID_VIEW_TOOLBAR: return {true, true, s.toolBarVisible};

@@ -75,6 +75,13 @@ ReviewRow rowOf(const Change& change, std::size_t index, const NameEncoding& enc
         row.cells = cellsOf(change.after) << QString();
         if (change.repeatsRow > 0)
             row.note = CDlgReview::tr("repeats row %1 of the page").arg(change.repeatsRow);
+        if (change.possibleDuplicate.position != NO_POSITION) {
+            const QString near =
+                CDlgReview::tr("possible duplicate of %1 %2")
+                    .arg(change.possibleDuplicate.frequency)
+                    .arg(QString::fromStdString(polarityText(change.possibleDuplicate.polarity)));
+            row.note = row.note.isEmpty() ? near : row.note + QStringLiteral("; ") + near;
+        }
         break;
     case ChangeKind::Sort:
         row.kind = ReviewRow::Kind::Sorted;

@@ -54,6 +54,10 @@ ordered_json changeJson(const Change& change, bool selected, const NameEncoding&
         out["row"] = change.row;
     if (change.repeatsRow > 0)
         out["repeatsRow"] = change.repeatsRow;
+    if (const NearTransponder& near = change.possibleDuplicate; near.position != NO_POSITION)
+        out["possibleDuplicateOf"] = {{"position", near.position},
+                                      {"frequency", near.frequency},
+                                      {"polarity", polarityText(near.polarity)}};
     out["selected"] = selected;
     return out;
 }

@@ -94,4 +94,45 @@ ordered_json checkJson(const DatabaseCheck& check, const ChannelDatabase& db, co
             {"repeatedFavourites", findingsJson(check.repeatedFavourites, favourite)}};
 }
 
+ordered_json cleanupCountsJson(const CleanupCounts& counts)
+{
+    return {{"transpondersRemoved", counts.transpondersRemoved},
+            {"programsRemoved", counts.programsRemoved},
+            {"programsMoved", counts.programsMoved},
+            {"favouriteEntriesMerged", counts.favouriteEntriesMerged}};
+}
+
+ordered_json cleanupChangesJson(const CleanupPlan& plan, const ChangeSelection& selection,
+                                const ChannelDatabase& db, const NameEncoding& encoding)
+{
+    const RecordJson records(db, encoding);
+    const auto describe = [&](CleanupKind kind, const CheckedRecord& record, bool kept) {
+        switch (kind) {
+        case CleanupKind::RemoveDuplicateTransponder:
+        case CleanupKind::RemoveEmptyTransponder:
+        case CleanupKind::RemoveZeroTransponder: return records.transponder(record.position);
+        case CleanupKind::MoveProgram:
+            return kept ? records.transponder(record.position) : records.program(record.position);
+        case CleanupKind::RemoveDuplicateProgram:
+        case CleanupKind::RemoveOrphanProgram: return records.program(record.position);
+        case CleanupKind::DropRepeatedFavourite: break;
+        }
+        return records.favouriteEntry(record);
+    };
+    ordered_json out = ordered_json::array();
+    for (std::size_t k = 0; k < plan.size(); ++k) {
+        const CleanupChange& change = plan[k];
+        ordered_json entry = {{"id", change.id},
+                              {"kind", cleanupKindName(change.kind)},
+                              {"removed", describe(change.kind, change.removed, false)}};
+        if (change.kept.position != NO_POSITION)
+            entry["kept"] = describe(change.kind, change.kept, true);
+        if (change.dependsOn != CleanupChange::NO_CHANGE)
+            entry["dependsOn"] = plan[change.dependsOn].id;
+        entry["selected"] = k < selection.size() && selection[k];
+        out.push_back(std::move(entry));
+    }
+    return out;
+}
+
 } // namespace kvx

@@ -7,10 +7,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/checkjson.h"
 #include "cli/commands.h"
 #include "cli/loaddatabase.h"
 #include "cli/referenceinput.h"
 #include "cli/referencejson.h"
+#include "db/cleanup.h"
+#include "db/databasecheck.h"
 #include "db/editops.h"
 #include "db/favinfo.h"
 #include "db/fileops.h"
@@ -300,6 +303,45 @@ int runApplyReference(const ReferenceArguments& args)
         [&] { std::cout << summary.dump() << '\n'; });
 }
 
+struct CleanArguments {
+    std::string file;
+    bool emptyTransponders = false;
+    bool dryRun = false;
+    bool keepStamp = false;
+    bool ignoreChecksum = false;
+    std::string encoding = "ISO-8859-1";
+};
+
+// Removes what the check finds (checkDatabase, planCleanup) and prints the counts; a dry run adds the
+// list of changes. A clean database leaves the file as it is.
+int runClean(const CleanArguments& args)
+{
+    nlohmann::ordered_json summary;
+    const InPlace file{.path = args.file,
+                       .ignoreChecksum = args.ignoreChecksum,
+                       .keepStamp = args.keepStamp,
+                       .dryRun = args.dryRun};
+    return editInPlace(
+        file,
+        [&](ChannelDatabase& db) {
+            const CleanupPlan plan =
+                planCleanup(db, checkDatabase(db), {.emptyTransponders = args.emptyTransponders});
+            const ChangeSelection selection = plan.allSelected();
+            const CleanupCounts counts = plan.countsOf(selection);
+            summary = cleanupCountsJson(counts);
+            if (args.dryRun)
+                summary["changes"] = cleanupChangesJson(plan, selection, db, NameEncoding(args.encoding));
+            if (counts.total() == 0)
+                return kUnchanged;
+            if (args.dryRun)
+                return 0;
+            if (const Status status = applyCleanup(db, plan, selection); status != StatusOk)
+                return report(args.file, statusMessage(status), status);
+            return 0;
+        },
+        [&] { std::cout << summary.dump() << '\n'; });
+}
+
 void addNew(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
 {
     auto* cmd = app.add_subcommand("new", "Write a new, empty database of a receiver model to OUT");
@@ -427,6 +469,24 @@ void addApplyReference(CLI::App& app, int& exitCode)
     cmd->callback([args, &exitCode] { exitCode = runApplyReference(*args); });
 }
 
+void addClean(CLI::App& app, int& exitCode)
+{
+    auto args = std::make_shared<CleanArguments>();
+    auto* cmd = app.add_subcommand("clean", "Remove what check finds in FILE: duplicate transponders (their "
+                                            "programs move to the kept one), duplicate programs (their "
+                                            "favourite entries pass to the kept one), zero transponders, "
+                                            "orphaned programs and repeated favourite entries; prints the "
+                                            "counts as JSON");
+    cmd->add_option("FILE", args->file, "Database file to change")->required();
+    cmd->add_flag("--empty-transponders", args->emptyTransponders,
+                  "Also remove transponders without programs");
+    cmd->add_flag("--dry-run", args->dryRun, "Print the counts and the list of changes; change nothing");
+    addEncodingOption(*cmd, args->encoding, "Code page of the names in the list of changes");
+    addKeepStampFlag(*cmd, args->keepStamp);
+    addIgnoreChecksumFlag(*cmd, args->ignoreChecksum);
+    cmd->callback([args, &exitCode] { exitCode = runClean(*args); });
+}
+
 } // namespace
 
 void addEditCommands(CLI::App& app, int& exitCode)
@@ -440,6 +500,7 @@ void addEditCommands(CLI::App& app, int& exitCode)
     addDelete(app, options, exitCode);
     addMove(app, options, exitCode);
     addApplyReference(app, exitCode);
+    addClean(app, exitCode);
 }
 
 } // namespace kvx::cli

@@ -37,6 +37,15 @@ struct NetworkValues {
     bool operator==(const NetworkValues&) const = default;
 };
 
+// A stored transponder an addition lands next to: of the addition's network and H/V class, within
+// 2 MHz (transponderclass.h), the nearest (of equal distance the first in the list).
+struct NearTransponder {
+    uint16_t position = NO_POSITION; // in the database planned on; NO_POSITION for none
+    uint16_t frequency = 0;
+    uint8_t polarity = 0;
+    bool operator==(const NearTransponder&) const = default;
+};
+
 // One decision of a bulk command, recorded as the command makes it.
 struct Change {
     int id = 0; // 1, 2, ... in the order the command decided them
@@ -51,6 +60,7 @@ struct Change {
     int favouriteEntries = 0;          // Remove: entries of those programs in the favourite groups
     int row = 0;                       // the row of the input that decided it; 0 for none
     int repeatsRow = 0;                // Add: an earlier row already took one of its candidates
+    NearTransponder possibleDuplicate; // Add: a stored transponder it may repeat; offered all the same
 
     // Repeats are offered but left out unless the user asks for them.
     bool selectedByDefault() const { return repeatsRow == 0; }

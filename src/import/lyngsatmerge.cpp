@@ -81,6 +81,7 @@ LyngSatMerge::LyngSatMerge(const ChannelDatabase& db, uint8_t slot)
         : db_(db)
         , slot_(slot)
         , room_(MAX_TRANSPONDER_COUNT - std::min(MAX_TRANSPONDER_COUNT, db.transponders.size()))
+        , near_(db, slot)
 {
     const uint16_t end = endOfNetworkTransponders(db, slot);
     for (uint16_t i = firstTransponderOfNetwork(db, slot); i < end; ++i) {
@@ -175,6 +176,7 @@ void LyngSatMerge::add(const LyngSatRow& row, int repeatsRow)
     change.after = tp;
     change.row = result_.rows;
     change.repeatsRow = repeatsRow;
+    change.possibleDuplicate = near_.nearest(row.frequency, row.polarity);
     changes_.append(std::move(change));
     ++(repeatsRow > 0 ? result_.repeats : result_.added);
     entries_.push_back({tp, NO_POSITION, result_.rows, true, repeatsRow > 0});

@@ -9,6 +9,7 @@
 #include "db/channeldatabase.h"
 #include "import/lyngsatoptions.h"
 #include "import/lyngsatrow.h"
+#include "import/neartransponder.h"
 
 namespace kvx {
 
@@ -69,6 +70,7 @@ private:
     std::vector<Entry> entries_;
     std::unordered_map<uint32_t, std::vector<int>> byFrequency_; // (H/V class, MHz) -> entries
     std::size_t room_ = 0;                                       // transponders the list still takes
+    NearTransponders near_; // the stored transponders, as the database holds them
     LyngSatResult result_;
     ChangeSet changes_;
 };

@@ -6,6 +6,7 @@
 
 #include "db/applychanges.h"
 #include "db/editops.h"
+#include "import/neartransponder.h"
 #include "import/progresssink.h"
 #include "import/satcodxline.h"
 #include "import/textlinereader.h"
@@ -28,6 +29,7 @@ public:
             , before_{db.networks[slot].name, db.networks[slot].degree}
             , network_(before_)
             , room_(MAX_TRANSPONDER_COUNT - std::min(MAX_TRANSPONDER_COUNT, db.transponders.size()))
+            , near_(db, slot)
     {
         const uint16_t end = endOfNetworkTransponders(db, slot);
         for (uint16_t i = firstTransponderOfNetwork(db, slot); i < end; ++i) {
@@ -58,6 +60,7 @@ public:
         change.after = TpInfo::create(slot_, line.frequency, line.polarisation);
         change.after.symbolRate = line.symbolRate;
         change.row = lineNumber;
+        change.possibleDuplicate = near_.nearest(line.frequency, line.polarisation);
         plan_.changes.append(std::move(change));
         ++plan_.result.added;
     }
@@ -80,6 +83,7 @@ private:
     NetworkValues before_;
     NetworkValues network_;
     std::size_t room_;
+    NearTransponders near_;
     std::unordered_set<uint64_t> held_;
     SatcodxPlan plan_;
 };

@@ -28,7 +28,6 @@ const auto kGeometryKey = QStringLiteral("Review/geometry");
 constexpr int kVisibleRows = 25;
 
 constexpr int kKindColumn = 0;
-constexpr int kNoteColumn = 7;
 constexpr int kRowRole = Qt::UserRole;
 
 QString kindText(ReviewRow::Kind kind)
@@ -43,17 +42,23 @@ QString kindText(ReviewRow::Kind kind)
     return CDlgReview::tr("Sorted");
 }
 
-// The filter's entries: everything, then each kind.
-const QList<std::pair<QString, int>>& filterEntries()
+QString labelOf(const ReviewRow& row)
 {
-    static const QList<std::pair<QString, int>> entries = {
-        {CDlgReview::tr("All changes"), -1},
-        {CDlgReview::tr("Removed"), static_cast<int>(ReviewRow::Kind::Removed)},
-        {CDlgReview::tr("Updated"), static_cast<int>(ReviewRow::Kind::Updated)},
-        {CDlgReview::tr("Added"), static_cast<int>(ReviewRow::Kind::Added)},
-        {CDlgReview::tr("Network"), static_cast<int>(ReviewRow::Kind::Network)},
-    };
-    return entries;
+    return row.kindLabel.isEmpty() ? kindText(row.kind) : row.kindLabel;
+}
+
+// The filter's entries after "All changes": the kinds of a bulk command, or the rows' own labels in
+// the order they first come.
+QStringList filterEntries(const QList<ReviewRow>& rows)
+{
+    QStringList labels;
+    for (const ReviewRow& row : rows)
+        if (!row.kindLabel.isEmpty() && !labels.contains(row.kindLabel))
+            labels << row.kindLabel;
+    if (!labels.isEmpty())
+        return labels;
+    return {kindText(ReviewRow::Kind::Removed), kindText(ReviewRow::Kind::Updated),
+            kindText(ReviewRow::Kind::Added), kindText(ReviewRow::Kind::Network)};
 }
 
 // Each column as wide as its widest text: measured by the font, which is much quicker than asking every
@@ -87,8 +92,9 @@ CDlgReview::CDlgReview(const ImportReview& review, QWidget* parent)
     counts_->setObjectName(QStringLiteral("counts"));
     filter_ = new QComboBox(this);
     filter_->setObjectName(QStringLiteral("filter"));
-    for (const auto& [text, kind] : filterEntries())
-        filter_->addItem(text, kind);
+    filter_->addItem(tr("All changes"));
+    for (const QString& label : filterEntries(review.rows))
+        filter_->addItem(label, label);
     auto* filterLabel = new QLabel(tr("&Show:"), this);
     filterLabel->setBuddy(filter_);
     table_ = buildTable();
@@ -141,13 +147,15 @@ QTreeWidget* CDlgReview::buildTable()
     table->setUniformRowHeights(true);
     table->setAlternatingRowColors(true);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table->setHeaderLabels(QStringList{tr("Change")} + columnTitles() + QStringList{tr("Note")});
+    const QStringList columns = review_.columns.isEmpty() ? columnTitles() : review_.columns;
+    noteColumn_ = 1 + static_cast<int>(columns.size());
+    table->setHeaderLabels(QStringList{tr("Change")} + columns + QStringList{tr("Note")});
     QList<QTreeWidgetItem*> items;
     items.reserve(review_.rows.size());
     for (int k = 0; k < review_.rows.size(); ++k) {
         const ReviewRow& row = review_.rows[k];
-        auto* item = new QTreeWidgetItem(QStringList{kindText(row.kind)} + row.cells);
-        item->setText(kNoteColumn, row.note);
+        auto* item = new QTreeWidgetItem(QStringList{labelOf(row)} + row.cells);
+        item->setText(noteColumn_, row.note);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(kKindColumn, row.ticked ? Qt::Checked : Qt::Unchecked);
         item->setData(kKindColumn, kRowRole, k);
@@ -200,8 +208,19 @@ QString reviewCountsText(const QList<ReviewRow>& rows, const QList<bool>& ticked
     return text;
 }
 
+ChangeSelection ImportReview::openingSelection() const
+{
+    ChangeSelection selected(changeCount, false);
+    for (const ReviewRow& row : rows)
+        if (row.change < selected.size())
+            selected[row.change] = row.ticked;
+    return selected;
+}
+
 QString ImportReview::countsText() const
 {
+    if (counts)
+        return counts(openingSelection());
     QList<bool> ticked;
     for (const ReviewRow& row : rows)
         ticked << row.ticked;
@@ -210,6 +229,8 @@ QString ImportReview::countsText() const
 
 QString CDlgReview::countsText() const
 {
+    if (review_.counts)
+        return review_.counts(selection());
     // The table keeps the rows in the review's order.
     QList<bool> ticked;
     for (int k = 0; k < table_->topLevelItemCount(); ++k)
@@ -237,11 +258,11 @@ void CDlgReview::checkFit()
 
 void CDlgReview::applyFilter()
 {
-    const int kind = filter_->currentData().toInt();
+    const QString label = filter_->currentData().toString();
     for (int k = 0; k < table_->topLevelItemCount(); ++k) {
         QTreeWidgetItem* item = table_->topLevelItem(k);
         const ReviewRow& row = review_.rows[item->data(kKindColumn, kRowRole).toInt()];
-        item->setHidden(kind >= 0 && static_cast<int>(row.kind) != kind);
+        item->setHidden(!label.isEmpty() && labelOf(row) != label);
     }
 }
 

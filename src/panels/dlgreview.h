@@ -18,7 +18,7 @@ class QTreeWidgetItem;
 namespace kvx {
 
 // One change of a bulk command as the review shows it. Cells: frequency, polarity, symbol rate, system,
-// FEC and programs; an updated value reads "old → new".
+// FEC and programs (or the review's own columns); an updated value reads "old → new".
 struct ReviewRow {
     enum class Kind { Network, Removed, Updated, Added, Sorted };
     Kind kind = Kind::Added;
@@ -27,6 +27,7 @@ struct ReviewRow {
     int programs = 0;       // programs that go with a removal
     std::size_t change = 0; // the change's index in its set
     bool ticked = true;     // as the dialog opens
+    QString kindLabel;      // shown and filtered by in place of the kind's name, when set
 };
 
 // What a bulk command would change, as the review dialog shows it: the rows in the order they are
@@ -37,16 +38,23 @@ struct ImportReview {
     std::size_t changeCount = 0; // of the set the rows come from
     // Whether the database with these changes still fits a file; none takes every selection.
     std::function<bool(const ChangeSelection&)> fits;
+    // The titles of the cells' columns; none for the transponder columns (CDlgReview::columnTitles).
+    QStringList columns;
+    // The counts line of a selection; none for reviewCountsText's.
+    std::function<QString(const ChangeSelection&)> counts;
 
     // The counts of the rows ticked as the dialog opens.
     QString countsText() const;
+    // The selection of the rows ticked as the dialog opens.
+    ChangeSelection openingSelection() const;
 };
 
 // "2 added, 1 updated, 3 removed (with 7 programs); 1 change left out" for the rows whose tick is set.
 QString reviewCountsText(const QList<ReviewRow>& rows, const QList<bool>& ticked);
 
 // Shows the changes of a bulk command before any is made, one tickable row each: the counts of the
-// ticked ones, a filter by kind and the table. Apply accepts with the ticked changes; Cancel rejects.
+// ticked ones, a filter by kind (the rows' own labels when they have them) and the table. Apply accepts with
+// the ticked changes; Cancel rejects.
 class CDlgReview : public QDialog {
     Q_OBJECT
 public:
@@ -77,6 +85,7 @@ private:
     QTreeWidget* table_ = nullptr;
     QPushButton* apply_ = nullptr;
     QLabel* tooLarge_ = nullptr;
+    int noteColumn_ = 0;
     QTimer fitCheck_; // one check for a burst of tick changes
     bool fits_ = true;
 };

@@ -45,6 +45,8 @@ enum CommandId : int {
     ID_PROG_CLEAR_SCRAMBLED = 32872,
     ID_FAV_ADD_FIRST = 32880,
     ID_FAV_REMOVE_FIRST = 32896,
+    // After the favourite groups' entries (up to 32911).
+    ID_EDIT_CHECK_DATABASE = 32920,
     // Tree context menus; each runs the main command it names in commandtexts.
     ID_CTX_NET_IMPORT_SATCODX = 32824,
     ID_CTX_NET_UPDATE_LYNGSAT = 32825,
@@ -80,5 +82,8 @@ constexpr bool isFavouriteRemoveCommand(int id)
 {
     return id >= ID_FAV_REMOVE_FIRST && id < ID_FAV_REMOVE_FIRST + kFavouriteMenuGroups;
 }
+
+static_assert(!isFavouriteAddCommand(ID_EDIT_CHECK_DATABASE) &&
+              !isFavouriteRemoveCommand(ID_EDIT_CHECK_DATABASE));
 
 } // namespace kvx

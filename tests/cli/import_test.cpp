@@ -175,7 +175,8 @@ TEST(KvxtoolLyngSatMerge, OptionsAndNotices)
          "row": 1, "selected": true},
         {"id": 2, "kind": "add", "network": 0,
          "after": {"frequency": 11037, "polarity": "H", "symbolRate": 27500, "system": "DVB-S", "fec": "AUTO"},
-         "row": 2, "repeatsRow": 1, "selected": false}])"));
+         "row": 2, "repeatsRow": 1,
+         "possibleDuplicateOf": {"position": 1, "frequency": 11037, "polarity": "H"}, "selected": false}])"));
     result = test::runKvxtool("lyngsat-merge '" + file + "' --network 0 '" + pagePath +
                               "' --keep-outdated --no-sort --include-repeats --dry-run");
     EXPECT_EQ(json::parse(result.out)["added"], 1);

@@ -169,6 +169,9 @@ TEST(LyngSatMerge, RowsThatRepeatATakenTransponderAreOfferedUnticked)
     EXPECT_EQ(plan.result.repeats, 8);
     ASSERT_EQ(plan.changes.size(), 10u); // update, repeat of row 1, 11675 H, 7 repeats of row 3
     EXPECT_EQ(plan.changes[1].repeatsRow, 1);
+    // The repeat lands 1 MHz from the stored 11494 H (position 2); 11675 H next to none.
+    EXPECT_EQ(plan.changes[1].possibleDuplicate, (NearTransponder{2, 11494, 1}));
+    EXPECT_EQ(plan.changes[2].possibleDuplicate.position, NO_POSITION);
     EXPECT_EQ(plan.changes[2].repeatsRow, 0);
     for (std::size_t k = 3; k < plan.changes.size(); ++k)
         EXPECT_EQ(plan.changes[k].repeatsRow, 3);

@@ -153,3 +153,30 @@ TEST(SatcodxImport, NetworkOutsideTheDatabaseIsRefused)
     EXPECT_EQ(f.db.transponders.size(), 4u);
     EXPECT_TRUE(stray.name.empty());
 }
+
+TEST(SatcodxImport, AdditionsNextToAStoredTransponderOfTheirClassNameIt)
+{
+    // Slot 1 holds 11778 H at position 2; slot 2 holds 12000 V.
+    const struct {
+        const char* frequency;
+        const char* polarisation;
+        uint16_t nearPosition;
+    } cases[] = {
+        {"011779", "1", 2},           {"011780", "3", 2}, // L is of H's class
+        {"011776", "1", 2},           {"011781", "1", NO_POSITION},
+        {"011778", "0", NO_POSITION}, {"012000", "0", NO_POSITION}, // another network's
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        const SatcodxPlan plan =
+            planSatcodxImport(f.db, 1, sdxFile({tp(c.frequency, c.polarisation, "27500")}), f.progress);
+        ASSERT_EQ(plan.changes[0].kind, ChangeKind::Add) << c.frequency;
+        const NearTransponder& near = plan.changes[0].possibleDuplicate;
+        EXPECT_EQ(near.position, c.nearPosition) << c.frequency << " " << c.polarisation;
+        if (c.nearPosition != NO_POSITION) {
+            EXPECT_EQ(near.frequency, 11778);
+            EXPECT_EQ(near.polarity, 1);
+        }
+        EXPECT_TRUE(plan.changes.defaultSelection()[0]); // offered ticked all the same
+    }
+}

@@ -21,21 +21,23 @@ ImportReview sampleReview()
     review.title = "Update from LyngSat";
     review.changeCount = 5;
     review.rows = {
-        {ReviewRow::Kind::Removed, {"12150", "H", "27500", "DVB-S", "AUTO", "2"}, {}, 2, 4, true},
+        {ReviewRow::Kind::Removed, {"12150", "H", "27500", "DVB-S", "AUTO", "2"}, {}, 2, 4, true, {}},
         {ReviewRow::Kind::Updated,
          {"12111 → 12112", "R → V", "27500", "DVB-S", "AUTO → 3/4", ""},
          {},
          0,
          0,
-         true},
-        {ReviewRow::Kind::Added, {"12188", "H", "22000", "DVB-S", "5/6", ""}, {}, 0, 1, true},
+         true,
+         {}},
+        {ReviewRow::Kind::Added, {"12188", "H", "22000", "DVB-S", "5/6", ""}, {}, 0, 1, true, {}},
         {ReviewRow::Kind::Added,
          {"12188", "H", "22000", "DVB-S", "5/6", ""},
          "repeats row 3 of the page",
          0,
          3,
-         false},
-        {ReviewRow::Kind::Sorted, {}, "The transponders are sorted by frequency", 0, 2, true},
+         false,
+         {}},
+        {ReviewRow::Kind::Sorted, {}, "The transponders are sorted by frequency", 0, 2, true, {}},
     };
     return review;
 }

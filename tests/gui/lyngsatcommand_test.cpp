@@ -393,7 +393,7 @@ TEST_F(LyngSatCommandTest, TheReviewsTicksAreWhatApplyChangesAndOneUndoTakesItBa
         QTreeWidgetItem* removal = table->topLevelItem(0);
         QTreeWidgetItem* repeat = table->topLevelItem(2);
         EXPECT_EQ(removal->text(1), "12150");
-        EXPECT_EQ(repeat->text(7), "repeats row 1 of the page");
+        EXPECT_EQ(repeat->text(7), "repeats row 1 of the page; possible duplicate of 12111 V");
         EXPECT_EQ(repeat->checkState(0), Qt::Unchecked);
         test::clickTickBox(table, repeat);
         // The removal is left out from the keyboard.

@@ -352,3 +352,19 @@ TEST_F(SatcodxCommandTest, AResultTooLargeForAFileCannotBeAppliedUntilChangesAre
     EXPECT_EQ(db().transponders.size(), 6001u);
     EXPECT_NE(imageOf(db()), large);
 }
+
+TEST_F(SatcodxCommandTest, TheReviewNamesTheStoredTransponderAnAdditionMayRepeat)
+{
+    prompter.chooseFile(
+        writeSdx("near.sdx", {sdxLine(channel("011495", "3", "27500")),    // 1 MHz from 11494 H
+                              sdxLine(channel("011541", "0", "27500"))})); // 3 MHz from 11538 V
+    dialogs.answerReview(false);
+    trigger(ID_IMPORT_SATCODX);
+    ASSERT_EQ(dialogs.reviewsShown.size(), 1);
+    const QList<ReviewRow>& rows = dialogs.reviewsShown[0].rows;
+    ASSERT_EQ(rows.size(), 3); // the network's new name, then the two additions
+    EXPECT_EQ(rows[1].note, "possible duplicate of 11494 H");
+    EXPECT_TRUE(rows[1].ticked);
+    EXPECT_EQ(rows[2].note, "");
+    expectUnchanged();
+}

@@ -26,7 +26,8 @@ Favourites list(const CChList& entries)
 }
 
 // The commands of the Satellite, Transponder and Program menus and the move buttons.
-const std::vector<CommandId> kDocumentCommands = {ID_IMPORT_SATCODX,
+const std::vector<CommandId> kDocumentCommands = {ID_EDIT_CHECK_DATABASE,
+                                                  ID_IMPORT_SATCODX,
                                                   ID_UPDATE_LYNGSAT,
                                                   ID_SORT_BY_DEGREE,
                                                   ID_TP_SORT_BY_FREQUENCY,
@@ -58,7 +59,8 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
               QStringList({"&New...", "&Open...", "&Close", "|", "&Save", "Save &As...", "|",
                            "&Export Channel List...", "|", "&Print...", "Print Pre&view", "|",
                            "Modification &Date...", "|", "&1 " + pathFor("commands.kvx"), "|", "E&xit"}));
-    EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)"})); // nothing done yet
+    // Nothing done yet.
+    EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)", "|", "&Check Database…"}));
     EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
                                      "TP Sort by &Frequency in Network", "|", "Delete Network"}));
     // A network is selected: what needs a transponder or a program is off.
