@@ -217,8 +217,9 @@ TEST_F(ApplyReferenceTest, OptionsDecideWhatElseChanges)
             }
             const auto* renames = dialog.findChild<QTreeView*>("renames");
             EXPECT_EQ(tabText(dialog, 3), c.names ? "Renames (1)" : "Renames (0)");
-            if (c.names)
+            if (c.names) {
                 EXPECT_EQ(rowOf(renames, 0), QStringList({"TV", "Service program 3", "SERVICE PROGRAM 3"}));
+            }
             EXPECT_EQ(dialog.findChild<QTreeView*>("favouriteChanges")->model()->rowCount() > 0,
                       c.favourites);
             QTest::mouseClick(dialog.findChild<QPushButton*>("apply"), Qt::LeftButton);
