@@ -20,7 +20,7 @@ using namespace kvx::test;
 namespace {
 
 // The old list: 40 uniquely named programs on two satellites, favourite groups with entries, the first
-// named "News". The open database is its rescan: 5 programs gone, 3 new, 5 with another service ID
+// named "Old favourites". The open database is its rescan: 5 programs gone, 3 new, 5 with another service ID
 // (they match by name), the groups emptied.
 class ApplyReferenceTest : public CommandsFixture {
 protected:
@@ -29,7 +29,7 @@ protected:
         CommandsFixture::SetUp();
         original =
             makeLargeDatabase({.networks = 2, .transponders = 8, .programs = 40, .favouriteEntries = 6});
-        original.favourites[0].name = "News";
+        original.favourites[0].name = "Old favourites";
         rescan = makeRescan(original, {.goneEvery = 9, .newPrograms = 3, .serviceIdEvery = 6});
         reopen(rescan.db);
         before = imageOf(db());
@@ -37,10 +37,13 @@ protected:
             originByName[original.programs[k].name] = static_cast<int>(k);
     }
 
-    // Runs the command as the Edit menu's entry does, on the file chosen in the file dialog.
-    void applyReference(const QString& path)
+    // Runs the command as the Edit menu's entry does, on the file chosen in the file dialog; a message
+    // that follows is acknowledged when asked for.
+    void applyReference(const QString& path, bool acknowledge = false)
     {
         prompter.chooseFile(path);
+        if (acknowledge)
+            prompter.acknowledgeMessage();
         QAction* entry = nullptr;
         for (QAction* menu : frame->menuBar()->actions())
             if (menu->text() == "&Edit")
@@ -129,8 +132,9 @@ TEST_F(ApplyReferenceTest, TickedMatchesTakeTheReferenceOrderAndGroupsAsOneUndoS
         EXPECT_NE(move[1], move[2]);
         const auto* groups = dialog.findChild<QTreeView*>("favouriteChanges");
         ASSERT_GT(groups->model()->rowCount(), 0);
-        EXPECT_EQ(rowOf(groups, 0).mid(0, 2),
-                  QStringList({"1", QString::fromStdString(rescan.db.favourites[0].name) + " → News"}));
+        EXPECT_EQ(
+            rowOf(groups, 0).mid(0, 2),
+            QStringList({"1", QString::fromStdString(rescan.db.favourites[0].name) + " → Old favourites"}));
         EXPECT_EQ(tabText(dialog, 3), "Renames (0)");
         QTest::mouseClick(dialog.findChild<QPushButton*>("apply"), Qt::LeftButton);
     });
@@ -193,7 +197,7 @@ TEST_F(ApplyReferenceTest, TickedMatchesTakeTheReferenceOrderAndGroupsAsOneUndoS
     EXPECT_TRUE(view().modified());
 
     EXPECT_EQ(frame->action(ID_EDIT_UNDO)->text(), "&Undo Apply Reference List");
-    QTest::keySequence(&tree(), QKeySequence(Qt::ControlModifier | Qt::Key_Z));
+    trigger(ID_EDIT_UNDO);
     expectUnchanged();
 }
 
@@ -225,7 +229,7 @@ TEST_F(ApplyReferenceTest, OptionsDecideWhatElseChanges)
             QTest::mouseClick(dialog.findChild<QPushButton*>("apply"), Qt::LeftButton);
         });
         applyReference(reference);
-        EXPECT_EQ(db().favourites[0].name, c.favourites ? "News" : rescan.db.favourites[0].name);
+        EXPECT_EQ(db().favourites[0].name, c.favourites ? "Old favourites" : rescan.db.favourites[0].name);
         EXPECT_EQ(db().favourites[0].tvList.empty(), !c.favourites);
         bool renamed = false;
         for (const ProgInfo& prog : db().programs)
@@ -263,8 +267,6 @@ TEST_F(ApplyReferenceTest, NothingChangesWithoutAnApply)
             prompter.cancelFileDialog();
             trigger(ID_EDIT_APPLY_REFERENCE);
         } else {
-            if (!c.message.isEmpty())
-                prompter.acknowledgeMessage();
             if (c.review)
                 dialogs.answerReferenceWith([&](CDlgReference& dialog) {
                     // Ticking the names would make the rename; as the dialog opens nothing would change.
@@ -277,7 +279,7 @@ TEST_F(ApplyReferenceTest, NothingChangesWithoutAnApply)
                     }
                     QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
                 });
-            applyReference(c.reference);
+            applyReference(c.reference, !c.message.isEmpty());
         }
         ASSERT_EQ(prompter.fileDialogs.size(), &c - cases + 1);
         EXPECT_EQ(prompter.fileDialogs.back().filters.value(0), "Reference lists (*.kvx *.ckvx *.csv)");
