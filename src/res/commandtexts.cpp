@@ -22,7 +22,7 @@ constexpr std::array kCommandTexts = {
     CommandText{ID_EDIT_UNDO, "&Undo", "Undo the last change\nUndo", "Ctrl+Z", ":/icons/undo.xpm"},
     CommandText{ID_EDIT_REDO, "&Redo", "Redo the change undone last\nRedo", "Ctrl+Y", ":/icons/redo.xpm"},
     CommandText{
-        ID_EDIT_APPLY_REFERENCE, "Apply &Reference List...",
+        ID_EDIT_APPLY_REFERENCE, "&Apply Reference List...",
         "Give the channels the numbers and favourite groups of an old channel list\nApply Reference List", "",
         ""},
     CommandText{ID_MODIFICATION_DATE, "Modification &Date...", "Show/Edit the recent modification date", "",

@@ -48,7 +48,7 @@ protected:
         for (QAction* menu : frame->menuBar()->actions())
             if (menu->text() == "&Edit")
                 for (QAction* item : menu->menu()->actions())
-                    if (item->text() == "Apply &Reference List...")
+                    if (item->text() == "&Apply Reference List...")
                         entry = item;
         ASSERT_NE(entry, nullptr);
         ASSERT_TRUE(entry->isEnabled());

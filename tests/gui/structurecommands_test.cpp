@@ -60,7 +60,7 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
                            "&Export Channel List...", "|", "&Print...", "Print Pre&view", "|",
                            "Modification &Date...", "|", "&1 " + pathFor("commands.kvx"), "|", "E&xit"}));
     EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)", "|",
-                                     "Apply &Reference List..."})); // nothing done yet
+                                     "&Apply Reference List..."})); // nothing done yet
     EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
                                      "TP Sort by &Frequency in Network", "|", "Delete Network"}));
     // A network is selected: what needs a transponder or a program is off.
