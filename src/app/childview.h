@@ -81,6 +81,9 @@ public:
     QString redoText() const;
     // View commands.
     void OnViewChannelList();
+    // Rebuilds the channel order after a reference list the user chooses, as reviewed
+    // (referencecommand.cpp).
+    void OnApplyReferenceList();
     // Opens a file without the dialog (a dropped file, or the file named at start-up).
     int OpenFile(const QString& path);
 

@@ -31,7 +31,8 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_FILE_SAVE_AS:
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
-    case ID_FILE_EXPORT: return {s.documentOpen};
+    case ID_FILE_EXPORT:
+    case ID_EDIT_APPLY_REFERENCE: return {s.documentOpen};
     case ID_EDIT_UNDO: return {s.canUndo && !s.channelListOpen};
     case ID_EDIT_REDO: return {s.canRedo && !s.channelListOpen};
     case ID_EDIT_CHECK_DATABASE: return {s.documentOpen && !s.channelListOpen};

@@ -6,6 +6,7 @@
 
 #include "panels/aboutdlg.h"
 #include "panels/dlglyngsat.h"
+#include "panels/dlgreference.h"
 #include "panels/dlgreview.h"
 #include "panels/dlgselectmodel.h"
 
@@ -47,6 +48,15 @@ std::optional<LyngSatRequest> QtDialogFactory::askLyngSatUpdate(QWidget* parent,
 std::optional<ChangeSelection> QtDialogFactory::reviewChanges(QWidget* parent, const ImportReview& review)
 {
     CDlgReview dialog(review, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selection();
+}
+
+std::optional<ReferenceSelection> QtDialogFactory::reviewReference(QWidget* parent,
+                                                                   const ReferenceReviewRequest& request)
+{
+    CDlgReference dialog(request, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selection();

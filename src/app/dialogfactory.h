@@ -10,6 +10,7 @@
 #include "db/fileops.h"
 #include "panels/dlgdate.h"
 #include "panels/dlglyngsat.h"
+#include "panels/dlgreference.h"
 #include "panels/dlgreview.h"
 
 class QPrintDialog;
@@ -48,6 +49,10 @@ public:
                                                            const LyngSatDialogValues& values) = 0;
     // The review of a bulk command's changes: the ticked ones when the user chose Apply, else none.
     virtual std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) = 0;
+    // The review of a reference list's plan: the selection and options to apply when the user chose
+    // Apply, else none.
+    virtual std::optional<ReferenceSelection> reviewReference(QWidget* parent,
+                                                              const ReferenceReviewRequest& request) = 0;
     // The print dialog: none when cancelled, else the choice, with the printer set up as chosen.
     virtual std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer,
                                                 bool selectionAvailable) = 0;
@@ -70,6 +75,8 @@ public:
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
     std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) override;
+    std::optional<ReferenceSelection> reviewReference(QWidget* parent,
+                                                      const ReferenceReviewRequest& request) override;
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
                           const std::function<bool(QPrinter&)>& paint) override;

@@ -197,6 +197,7 @@ void CMainFrame::connectCommands()
     on(ID_EDIT_UNDO, [this] { view_->OnEditUndo(); });
     on(ID_EDIT_REDO, [this] { view_->OnEditRedo(); });
     on(ID_EDIT_CHECK_DATABASE, [this] { view_->OnCheckDatabase(); });
+    on(ID_EDIT_APPLY_REFERENCE, [this] { view_->OnApplyReferenceList(); });
     on(ID_IMPORT_SATCODX, [this] { view_->OnImportSatcodx(); });
     on(ID_PROG_MARK_SCRAMBLED, [this] { view_->OnMarkScrambled(); });
     on(ID_PROG_CLEAR_SCRAMBLED, [this] { view_->OnClearScrambled(); });

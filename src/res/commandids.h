@@ -16,6 +16,7 @@ enum CommandId : int {
     ID_FILE_EXPORT = 32870,
     ID_EDIT_UNDO = 57643,
     ID_EDIT_REDO = 57644,
+    ID_EDIT_APPLY_REFERENCE = 32921, // after the favourite groups' commands
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_HELP_CONTENTS = 57667,

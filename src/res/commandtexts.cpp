@@ -21,7 +21,11 @@ constexpr std::array kCommandTexts = {
     // The menu texts name the step ("&Undo Delete Network"); these are the texts with nothing to undo.
     CommandText{ID_EDIT_UNDO, "&Undo", "Undo the last change\nUndo", "Ctrl+Z", ":/icons/undo.xpm"},
     CommandText{ID_EDIT_REDO, "&Redo", "Redo the change undone last\nRedo", "Ctrl+Y", ":/icons/redo.xpm"},
-    CommandText{ID_EDIT_CHECK_DATABASE, "&Check Database…",
+    CommandText{
+        ID_EDIT_APPLY_REFERENCE, "&Apply Reference List...",
+        "Give the channels the numbers and favourite groups of an old channel list\nApply Reference List", "",
+        ""},
+    CommandText{ID_EDIT_CHECK_DATABASE, "&Check Database...",
                 "Find duplicate, empty and orphaned records and review their clean-up\nCheck Database", "",
                 ""},
     CommandText{ID_MODIFICATION_DATE, "Modification &Date...", "Show/Edit the recent modification date", "",
@@ -76,7 +80,8 @@ constexpr std::array kFileMenu = {
     ID_FILE_NEW,           ID_FILE_OPEN, ID_FILE_CLOSE,        ID_NONE, ID_FILE_SAVE,
     ID_FILE_SAVE_AS,       ID_NONE,      ID_FILE_EXPORT,       ID_NONE, ID_FILE_PRINT,
     ID_FILE_PRINT_PREVIEW, ID_NONE,      ID_MODIFICATION_DATE, ID_NONE, ID_APP_EXIT};
-constexpr std::array kEditMenu = {ID_EDIT_UNDO, ID_EDIT_REDO, ID_NONE, ID_EDIT_CHECK_DATABASE};
+constexpr std::array kEditMenu = {ID_EDIT_UNDO, ID_EDIT_REDO, ID_NONE, ID_EDIT_APPLY_REFERENCE,
+                                  ID_EDIT_CHECK_DATABASE};
 constexpr std::array kViewMenu = {ID_VIEW_EDITBAR, ID_VIEW_CHLIST, ID_NONE, ID_VIEW_TOOLBAR,
                                   ID_VIEW_STATUS_BAR};
 constexpr std::array kSatelliteMenu = {ID_IMPORT_SATCODX, ID_UPDATE_LYNGSAT,       ID_NONE,

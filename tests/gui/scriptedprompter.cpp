@@ -124,6 +124,7 @@ ScriptedDialogs::~ScriptedDialogs()
     EXPECT_TRUE(lyngSatPlays_.empty()) << "a scripted LyngSat dialog play was never used";
     EXPECT_TRUE(reviewAnswers_.empty()) << "a scripted review answer was never asked for";
     EXPECT_TRUE(reviewPlays_.empty()) << "a scripted review play was never used";
+    EXPECT_TRUE(referencePlays_.empty()) << "a scripted reference review play was never used";
     EXPECT_TRUE(prints_.empty()) << "a scripted print dialog answer was never asked for";
     EXPECT_TRUE(previews_.empty()) << "a scripted print preview was never shown";
     EXPECT_FALSE(printCancel_) << "a scripted print cancel was never clicked";
@@ -297,6 +298,25 @@ std::optional<ChangeSelection> ScriptedDialogs::reviewChanges(QWidget* parent, c
         reviewAnswers_.pop_front();
     }
     return apply ? std::optional(dialog.selection()) : std::nullopt;
+}
+
+std::optional<ReferenceSelection> ScriptedDialogs::reviewReference(QWidget* parent,
+                                                                   const ReferenceReviewRequest& request)
+{
+    ++referenceReviewsShown;
+    if (referencePlays_.empty()) {
+        ADD_FAILURE() << "unexpected reference review";
+        return std::nullopt;
+    }
+    const auto play = std::move(referencePlays_.front());
+    referencePlays_.pop_front();
+    CDlgReference dialog(request, parent);
+    dialog.show();
+    play(dialog);
+    EXPECT_FALSE(dialog.isVisible()) << "the reference review play ended with the dialog open";
+    if (dialog.result() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selection();
 }
 
 } // namespace kvx::test

@@ -103,6 +103,14 @@ public:
     std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) override;
     void answerReview(bool apply) { reviewAnswers_.push_back(apply); }
     void answerReviewWith(std::function<void(CDlgReview&)> play) { reviewPlays_.push_back(std::move(play)); }
+    // Answers the reference review on the real dialog: the play acts on it as shown and ends it with Apply
+    // or Cancel.
+    std::optional<ReferenceSelection> reviewReference(QWidget* parent,
+                                                      const ReferenceReviewRequest& request) override;
+    void answerReferenceWith(std::function<void(CDlgReference&)> play)
+    {
+        referencePlays_.push_back(std::move(play));
+    }
     std::optional<PrintChoice> askPrint(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
                           const std::function<bool(QPrinter&)>& paint) override;
@@ -114,6 +122,7 @@ public:
     QList<LyngSatDialogValues> lyngSatDialogs; // what each LyngSat dialog was opened with
     std::function<void()> whileLyngSatDialogOpen;
     QList<ImportReview> reviewsShown;
+    int referenceReviewsShown = 0;
     QList<bool> selectionOffered; // whether each print dialog offered "Selected network only"
     // Every stage of printing as "<text>: <steps done>/<steps>", and what was visible and in the dialog
     // at the scripted Cancel.
@@ -134,6 +143,7 @@ private:
     std::deque<std::function<void(CDlgLyngSat&)>> lyngSatPlays_;
     std::deque<bool> reviewAnswers_;
     std::deque<std::function<void(CDlgReview&)>> reviewPlays_;
+    std::deque<std::function<void(CDlgReference&)>> referencePlays_;
     struct PrintAnswer {
         std::optional<PrintChoice> choice;
         QString pdfPath;

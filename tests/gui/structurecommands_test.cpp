@@ -41,7 +41,8 @@ const std::vector<CommandId> kDocumentCommands = {ID_EDIT_CHECK_DATABASE,
                                                   ID_MOVE_UP,
                                                   ID_MOVE_DOWN,
                                                   ID_MODIFICATION_DATE,
-                                                  ID_VIEW_CHLIST};
+                                                  ID_VIEW_CHLIST,
+                                                  ID_EDIT_APPLY_REFERENCE};
 
 } // namespace
 
@@ -60,7 +61,8 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
                            "&Export Channel List...", "|", "&Print...", "Print Pre&view", "|",
                            "Modification &Date...", "|", "&1 " + pathFor("commands.kvx"), "|", "E&xit"}));
     // Nothing done yet.
-    EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)", "|", "&Check Database…"}));
+    EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)", "|", "&Apply Reference List...",
+                                     "&Check Database..."}));
     EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
                                      "TP Sort by &Frequency in Network", "|", "Delete Network"}));
     // A network is selected: what needs a transponder or a program is off.

@@ -138,6 +138,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<ReferenceSelection> reviewReference(QWidget*, const ReferenceReviewRequest&) override
+    {
+        return std::nullopt;
+    }
     std::optional<PrintChoice> askPrint(QWidget*, QPrinter&, bool) override { return std::nullopt; }
     void showPrintPreview(QWidget*, QPrinter&, const std::function<bool(QPrinter&)>&) override {}
     std::unique_ptr<PrintProgress> printProgress(QWidget* parent) override
