@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include "db/netinfo.h"
+#include "import/scantables.h"
 #include "platform/nameencoding.h"
 #include "platform/systemlanguage.h"
 
@@ -16,6 +17,7 @@ const auto kGeometry = QStringLiteral("MainFrame/geometry");
 const auto kState = QStringLiteral("MainFrame/state");
 const auto kStatusBar = QStringLiteral("MainFrame/statusBar");
 const auto kRecentFiles = QStringLiteral("RecentFiles/paths");
+const auto kScanTableFolderKey = QStringLiteral("ScanTables/folder");
 constexpr int kStateVersion = 1;
 
 const auto kPageName = QStringLiteral("pageName");
@@ -48,6 +50,12 @@ QString nameEncoding()
 void setNameEncoding(const QString& codePage)
 {
     QSettings().setValue(kNameEncoding, codePage);
+}
+
+QString scanTableFolder()
+{
+    const QString chosen = QSettings().value(kScanTableFolderKey).toString();
+    return chosen.isEmpty() ? QString::fromUtf8(kScanTableFolder.data(), kScanTableFolder.size()) : chosen;
 }
 
 QStringList recentFiles()

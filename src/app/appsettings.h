@@ -22,6 +22,9 @@ QString nameEncoding();
 void setNameEncoding(const QString& codePage);
 
 // The recently opened files, the latest first.
+// Where the scan tables are installed: the "ScanTables/folder" setting, else the system's folder.
+QString scanTableFolder();
+
 QStringList recentFiles();
 void setRecentFiles(const QStringList& paths);
 

@@ -91,6 +91,7 @@ public:
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnFileExport();
+    void OnExportSatellitesXml();
     // The network slot that "Selected network only" prints: the selected network, or the one of the
     // selected transponder or program; -1 when nothing is selected.
     int selectedNetworkSlot();
@@ -145,6 +146,8 @@ public:
     // Satellite commands that fill the selected network from outside (importcommands.cpp).
     void OnImportSatcodx();
     void OnUpdateFromLyngSat();
+    void OnUpdateFromScanTable();
+    void OnImportSatellitesXml();
     // The check of the whole database, reviewed as a clean-up and applied as one step
     // (cleanupcommand.cpp).
     void OnCheckDatabase();
@@ -226,6 +229,7 @@ private:
     };
     SelectionMark markSelection() const;
     void selectNetworkAfterImport(const NetInfo& network);
+    void finishListImport(NetInfo& network, const QString& stepName);
     QTreeWidgetItem* markedItem(const SelectionMark& mark) const;
     void selectMarked(const SelectionMark& mark, QTreeWidgetItem* fallback);
     QTreeWidgetItem* itemAtPlace(const StepPlace& place) const;

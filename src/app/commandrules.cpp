@@ -23,7 +23,9 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_MOVE_UP:
     case ID_MOVE_DOWN: return {!s.terrestrialMode && selected};
     case ID_IMPORT_SATCODX:
+    case ID_IMPORT_SATELLITES_XML:
     case ID_UPDATE_LYNGSAT: return {!s.terrestrialMode && s.page == PAGE_NETWORK};
+    case ID_UPDATE_SCAN_TABLE: // the terrestrial network takes the region tables
     case ID_TP_SORT_BY_FREQUENCY: return {s.page == PAGE_NETWORK};
     case ID_DELETE_NETWORK: return {!s.terrestrialMode && s.page == PAGE_NETWORK};
     case ID_FILE_CLOSE:
@@ -32,6 +34,7 @@ CommandState commandState(CommandId id, const DocumentState& s)
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
     case ID_FILE_EXPORT:
+    case ID_FILE_EXPORT_SATELLITES_XML:
     case ID_EDIT_APPLY_REFERENCE: return {s.documentOpen};
     case ID_EDIT_UNDO: return {s.canUndo && !s.channelListOpen};
     case ID_EDIT_REDO: return {s.canRedo && !s.channelListOpen};

@@ -45,6 +45,15 @@ std::optional<LyngSatRequest> QtDialogFactory::askLyngSatUpdate(QWidget* parent,
     return dialog.request();
 }
 
+std::optional<TransponderListRequest>
+QtDialogFactory::askTransponderList(QWidget* parent, const TransponderListDialogValues& values)
+{
+    CDlgTransponderList dialog(values, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
+}
+
 std::optional<ChangeSelection> QtDialogFactory::reviewChanges(QWidget* parent, const ImportReview& review)
 {
     CDlgReview dialog(review, parent);

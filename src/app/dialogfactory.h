@@ -12,6 +12,7 @@
 #include "panels/dlglyngsat.h"
 #include "panels/dlgreference.h"
 #include "panels/dlgreview.h"
+#include "panels/dlgtransponderlist.h"
 
 class QPrintDialog;
 class QPrinter;
@@ -47,6 +48,9 @@ public:
     // The page and options of a LyngSat update, or none when the dialog was cancelled.
     virtual std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                            const LyngSatDialogValues& values) = 0;
+    // The scan table or satellite to fill a network from, with the options, or none when cancelled.
+    virtual std::optional<TransponderListRequest>
+    askTransponderList(QWidget* parent, const TransponderListDialogValues& values) = 0;
     // The review of a bulk command's changes: the ticked ones when the user chose Apply, else none.
     virtual std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) = 0;
     // The review of a reference list's plan: the selection and options to apply when the user chose
@@ -74,6 +78,8 @@ public:
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
+    std::optional<TransponderListRequest>
+    askTransponderList(QWidget* parent, const TransponderListDialogValues& values) override;
     std::optional<ChangeSelection> reviewChanges(QWidget* parent, const ImportReview& review) override;
     std::optional<ReferenceSelection> reviewReference(QWidget* parent,
                                                       const ReferenceReviewRequest& request) override;

@@ -1,6 +1,8 @@
-// The view's Satellite commands that fill a network from outside: SATCODX import and LyngSat update.
+// The view's Satellite commands that fill a network from outside: SATCODX import, LyngSat update, the
+// system's scan tables and satellites.xml files.
 
 #include "app/appservices.h"
+#include "app/appsettings.h"
 #include "app/busywindowguard.h"
 #include "app/childview.h"
 #include "app/importreview.h"
@@ -8,6 +10,7 @@
 #include "app/lyngsatsite.h"
 #include "app/lyngsatupdater.h"
 #include "app/qthttpfetcher.h"
+#include "app/transponderlistimport.h"
 #include "base/status.h"
 #include "panels/editbar.h"
 
@@ -72,6 +75,38 @@ void CChildView::OnUpdateFromLyngSat()
     tree_->Build(&database_);
     selectNetworkAfterImport(*network);
     MarkModified(tr("Update from LyngSat"));
+}
+
+// The two list imports end as the other imports do: the filled network selected, one undo step.
+void CChildView::finishListImport(NetInfo& network, const QString& stepName)
+{
+    ShowNetworkItem(currentItem_);
+    tree_->Build(&database_);
+    selectNetworkAfterImport(network);
+    MarkModified(stepName);
+}
+
+void CChildView::OnUpdateFromScanTable()
+{
+    // The terrestrial network takes the region tables.
+    if (ApplyEdits(1) == 1 || page() != PAGE_NETWORK || currentNet_ == nullptr || currentItem_ == nullptr)
+        return;
+    const BusyWindowGuard busy(this);
+    NetInfo* network = currentNet_;
+    if (UpdateFromScanTable({services_.prompter, services_.dialogs, this, encoding_}, database_, *network,
+                            appsettings::scanTableFolder(), editBar_->terrestrialMode()) == StatusOk)
+        finishListImport(*network, tr("Update from Scan Table"));
+}
+
+void CChildView::OnImportSatellitesXml()
+{
+    if (ApplyEdits(1) == 1 || !canImportIntoNetwork())
+        return;
+    const BusyWindowGuard busy(this);
+    NetInfo* network = currentNet_;
+    if (ImportSatellitesXml({services_.prompter, services_.dialogs, this, encoding_}, database_, *network) ==
+        StatusOk)
+        finishListImport(*network, tr("Import satellites.xml"));
 }
 
 } // namespace kvx

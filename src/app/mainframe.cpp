@@ -202,6 +202,8 @@ void CMainFrame::connectCommands()
     on(ID_PROG_MARK_SCRAMBLED, [this] { view_->OnMarkScrambled(); });
     on(ID_PROG_CLEAR_SCRAMBLED, [this] { view_->OnClearScrambled(); });
     on(ID_UPDATE_LYNGSAT, [this] { view_->OnUpdateFromLyngSat(); });
+    on(ID_UPDATE_SCAN_TABLE, [this] { view_->OnUpdateFromScanTable(); });
+    on(ID_IMPORT_SATELLITES_XML, [this] { view_->OnImportSatellitesXml(); });
     on(ID_APP_EXIT, [this] { close(); });
     on(ID_APP_ABOUT, [this] { services_.dialogs.showAbout(this); });
     on(ID_HELP_CONTENTS, [this] { showHelp(); });

@@ -1,5 +1,5 @@
 // The view's commands that put the database on paper or into another file: Print, Print Preview and
-// Export Channel List.
+// Export Channel List and Export satellites.xml.
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +13,7 @@
 #include "db/editops.h"
 #include "db/safefile.h"
 #include "export/channelexport.h"
+#include "export/satellitesxmlexport.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -106,6 +107,26 @@ void CChildView::OnFileExport()
     const std::string text = exportChannelList(database_, encoding_, *format, title);
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     if (const Outcome written = replaceFileContent(path.toStdString(), {bytes, text.size()});
+        written != StatusOk)
+        reportStatus(written);
+}
+
+void CChildView::OnExportSatellitesXml()
+{
+    if (!hasDocument() || ApplyEdits(1) == 1)
+        return;
+    QString initial;
+    if (!database_.fileName.empty())
+        initial = QFileInfo(QString::fromStdString(database_.fileName))
+                      .dir()
+                      .filePath(QStringLiteral("satellites.xml"));
+    const std::optional<SaveFileChoice> choice =
+        services_.prompter.chooseSaveFile({{tr("satellites.xml (*.xml)")}, QStringLiteral("xml"), initial});
+    if (!choice)
+        return;
+    const std::string text = exportSatellitesXml(database_, encoding_);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    if (const Outcome written = replaceFileContent(choice->path.toStdString(), {bytes, text.size()});
         written != StatusOk)
         reportStatus(written);
 }

@@ -24,6 +24,7 @@ constexpr std::array kStructureCommands = {
     CChildView::CommandHandler{ID_FILE_PRINT, &CChildView::OnFilePrint},
     CChildView::CommandHandler{ID_FILE_PRINT_PREVIEW, &CChildView::OnFilePrintPreview},
     CChildView::CommandHandler{ID_FILE_EXPORT, &CChildView::OnFileExport},
+    CChildView::CommandHandler{ID_FILE_EXPORT_SATELLITES_XML, &CChildView::OnExportSatellitesXml},
     CChildView::CommandHandler{ID_MODIFICATION_DATE, &CChildView::OnModificationDate},
     CChildView::CommandHandler{ID_SORT_BY_DEGREE, &CChildView::OnSortByDegree},
     CChildView::CommandHandler{ID_TP_SORT_BY_FREQUENCY, &CChildView::OnTpSortByFrequency},

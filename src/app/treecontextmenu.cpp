@@ -16,7 +16,8 @@ namespace {
 // The items a terrestrial network cannot offer.
 bool greyedForTerrestrial(CommandId id)
 {
-    return id == ID_CTX_NET_IMPORT_SATCODX || id == ID_CTX_NET_UPDATE_LYNGSAT || id == ID_DELETE_NETWORK;
+    return id == ID_CTX_NET_IMPORT_SATCODX || id == ID_CTX_NET_UPDATE_LYNGSAT ||
+           id == ID_CTX_NET_IMPORT_SATELLITES_XML || id == ID_DELETE_NETWORK;
 }
 
 } // namespace

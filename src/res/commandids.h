@@ -14,6 +14,7 @@ enum CommandId : int {
     ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_PREVIEW = 57609,
     ID_FILE_EXPORT = 32870,
+    ID_FILE_EXPORT_SATELLITES_XML = 32912, // after the favourite groups' commands
     ID_EDIT_UNDO = 57643,
     ID_EDIT_REDO = 57644,
     ID_EDIT_APPLY_REFERENCE = 32921, // after the favourite groups' commands
@@ -27,6 +28,8 @@ enum CommandId : int {
     ID_MODIFICATION_DATE = 32789,
     ID_IMPORT_SATCODX = 32807,
     ID_UPDATE_LYNGSAT = 32860,
+    ID_UPDATE_SCAN_TABLE = 32913,
+    ID_IMPORT_SATELLITES_XML = 32914,
     ID_SORT_BY_DEGREE = 32808,
     ID_TP_SORT_BY_FREQUENCY = 32865,
     ID_TP_ADD = 32780,
@@ -51,6 +54,8 @@ enum CommandId : int {
     // Tree context menus; each runs the main command it names in commandtexts.
     ID_CTX_NET_IMPORT_SATCODX = 32824,
     ID_CTX_NET_UPDATE_LYNGSAT = 32825,
+    ID_CTX_NET_UPDATE_SCAN_TABLE = 32930,
+    ID_CTX_NET_IMPORT_SATELLITES_XML = 32931,
     ID_CTX_NET_ADD_TP = 32831,
     ID_CTX_NET_DELETE_ALL_TPS = 32832,
     ID_DELETE_NETWORK = 32833,
@@ -86,5 +91,6 @@ constexpr bool isFavouriteRemoveCommand(int id)
 
 static_assert(!isFavouriteAddCommand(ID_EDIT_CHECK_DATABASE) &&
               !isFavouriteRemoveCommand(ID_EDIT_CHECK_DATABASE));
+static_assert(ID_FILE_EXPORT_SATELLITES_XML >= ID_FAV_REMOVE_FIRST + kFavouriteMenuGroups);
 
 } // namespace kvx

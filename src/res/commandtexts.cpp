@@ -18,6 +18,10 @@ constexpr std::array kCommandTexts = {
                 "Shows the printed report page by page\nPrint Preview", "", ""},
     CommandText{ID_FILE_EXPORT, "&Export Channel List...",
                 "Writes the channel list as a CSV or HTML file\nExport Channel List", "", ""},
+    CommandText{
+        ID_FILE_EXPORT_SATELLITES_XML, "Export sa&tellites.xml...",
+        "Writes the satellites and their transponders as a satellites.xml file\nExport satellites.xml", "",
+        ""},
     // The menu texts name the step ("&Undo Delete Network"); these are the texts with nothing to undo.
     CommandText{ID_EDIT_UNDO, "&Undo", "Undo the last change\nUndo", "Ctrl+Z", ":/icons/undo.xpm"},
     CommandText{ID_EDIT_REDO, "&Redo", "Redo the change undone last\nRedo", "Ctrl+Y", ":/icons/redo.xpm"},
@@ -41,6 +45,11 @@ constexpr std::array kCommandTexts = {
                 "Load the selected satellite from SATCODX file\nSATCODX", "", ""},
     CommandText{ID_UPDATE_LYNGSAT, "Update from &Lyngsat",
                 "Load the selected satellite from Lyngsat site\nLYNGSAT", "", ""},
+    CommandText{ID_UPDATE_SCAN_TABLE, "Update from Scan &Table...",
+                "Load the selected network's transponders from a scan table of the system\nScan Table", "",
+                ""},
+    CommandText{ID_IMPORT_SATELLITES_XML, "Import satellites.&xml...",
+                "Load the selected satellite from a satellites.xml file\nsatellites.xml", "", ""},
     CommandText{ID_SORT_BY_DEGREE, "Sort by &Degree", "Sort the satellite list by degree\nSort by Degree", "",
                 ""},
     CommandText{ID_TP_SORT_BY_FREQUENCY, "TP Sort by &Frequency in Network",
@@ -76,17 +85,19 @@ constexpr std::array kCommandTexts = {
                 "Display program information, version number and copyright\nAbout", "", ":/icons/about.xpm"},
 };
 
-constexpr std::array kFileMenu = {
-    ID_FILE_NEW,           ID_FILE_OPEN, ID_FILE_CLOSE,        ID_NONE, ID_FILE_SAVE,
-    ID_FILE_SAVE_AS,       ID_NONE,      ID_FILE_EXPORT,       ID_NONE, ID_FILE_PRINT,
-    ID_FILE_PRINT_PREVIEW, ID_NONE,      ID_MODIFICATION_DATE, ID_NONE, ID_APP_EXIT};
+constexpr std::array kFileMenu = {ID_FILE_NEW, ID_FILE_OPEN,         ID_FILE_CLOSE,
+                                  ID_NONE,     ID_FILE_SAVE,         ID_FILE_SAVE_AS,
+                                  ID_NONE,     ID_FILE_EXPORT,       ID_FILE_EXPORT_SATELLITES_XML,
+                                  ID_NONE,     ID_FILE_PRINT,        ID_FILE_PRINT_PREVIEW,
+                                  ID_NONE,     ID_MODIFICATION_DATE, ID_NONE,
+                                  ID_APP_EXIT};
 constexpr std::array kEditMenu = {ID_EDIT_UNDO, ID_EDIT_REDO, ID_NONE, ID_EDIT_APPLY_REFERENCE,
                                   ID_EDIT_CHECK_DATABASE};
 constexpr std::array kViewMenu = {ID_VIEW_EDITBAR, ID_VIEW_CHLIST, ID_NONE, ID_VIEW_TOOLBAR,
                                   ID_VIEW_STATUS_BAR};
-constexpr std::array kSatelliteMenu = {ID_IMPORT_SATCODX, ID_UPDATE_LYNGSAT,       ID_NONE,
-                                       ID_SORT_BY_DEGREE, ID_TP_SORT_BY_FREQUENCY, ID_NONE,
-                                       ID_DELETE_NETWORK};
+constexpr std::array kSatelliteMenu = {ID_IMPORT_SATCODX,        ID_UPDATE_LYNGSAT, ID_UPDATE_SCAN_TABLE,
+                                       ID_IMPORT_SATELLITES_XML, ID_NONE,           ID_SORT_BY_DEGREE,
+                                       ID_TP_SORT_BY_FREQUENCY,  ID_NONE,           ID_DELETE_NETWORK};
 constexpr std::array kTransponderMenu = {ID_TP_ADD, ID_NONE, ID_TP_DELETE, ID_TP_DELETE_ALL_IN_NET, ID_NONE};
 // The favourite groups' submenus follow the program menu's entries.
 constexpr std::array kProgramMenu = {ID_PROG_ADD,

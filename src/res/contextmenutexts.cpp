@@ -11,6 +11,8 @@ constexpr ContextMenuItem kSeparator{ID_NONE, "", ID_NONE};
 constexpr std::array kNetworkMenu = {
     ContextMenuItem{ID_CTX_NET_IMPORT_SATCODX, "Import &SATCODX", ID_IMPORT_SATCODX},
     ContextMenuItem{ID_CTX_NET_UPDATE_LYNGSAT, "Update from &LyngSat", ID_UPDATE_LYNGSAT},
+    ContextMenuItem{ID_CTX_NET_UPDATE_SCAN_TABLE, "Update from Scan &Table...", ID_UPDATE_SCAN_TABLE},
+    ContextMenuItem{ID_CTX_NET_IMPORT_SATELLITES_XML, "Import satellites.&xml...", ID_IMPORT_SATELLITES_XML},
     kSeparator,
     ContextMenuItem{ID_TP_SORT_BY_FREQUENCY, "TP Sort by &Frequency in Network", ID_TP_SORT_BY_FREQUENCY},
     kSeparator,

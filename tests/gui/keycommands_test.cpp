@@ -229,7 +229,8 @@ TEST_F(KeyCommandsTest, TerrestrialContextMenuGreysImportsAndDelete)
     tree().setCurrentItem(terrestrialNetwork());
     chooseInContextMenu("Delete Network");
     requestContextMenu();
-    EXPECT_EQ(menuShown, QStringList({"Import &SATCODX (off)", "Update from &LyngSat (off)", "|",
+    EXPECT_EQ(menuShown, QStringList({"Import &SATCODX (off)", "Update from &LyngSat (off)",
+                                      "Update from Scan &Table...", "Import satellites.&xml... (off)", "|",
                                       "TP Sort by &Frequency in Network", "|", "Add Transponder", "|",
                                       "Delete Network (off)", "Delete All Transponder in Network",
                                       "Delete All Program in Network"}));

@@ -300,6 +300,24 @@ std::optional<ChangeSelection> ScriptedDialogs::reviewChanges(QWidget* parent, c
     return apply ? std::optional(dialog.selection()) : std::nullopt;
 }
 
+std::optional<TransponderListRequest>
+ScriptedDialogs::askTransponderList(QWidget* parent, const TransponderListDialogValues& values)
+{
+    if (transponderListPlays_.empty()) {
+        ADD_FAILURE() << "unexpected transponder list dialog";
+        return std::nullopt;
+    }
+    const auto play = std::move(transponderListPlays_.front());
+    transponderListPlays_.pop_front();
+    CDlgTransponderList dialog(values, parent);
+    dialog.show();
+    play(dialog);
+    EXPECT_FALSE(dialog.isVisible()) << "the transponder list play ended with the dialog open";
+    if (dialog.result() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
+}
+
 std::optional<ReferenceSelection> ScriptedDialogs::reviewReference(QWidget* parent,
                                                                    const ReferenceReviewRequest& request)
 {

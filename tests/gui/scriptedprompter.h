@@ -97,6 +97,13 @@ public:
     bool runChannelList(QWidget* parent, ChannelDatabase& db, const NameEncoding& encoding) override;
     std::optional<LyngSatRequest> askLyngSatUpdate(QWidget* parent,
                                                    const LyngSatDialogValues& values) override;
+    // Answers the scan table and satellites.xml dialog on the real dialog; the play ends it.
+    std::optional<TransponderListRequest>
+    askTransponderList(QWidget* parent, const TransponderListDialogValues& values) override;
+    void answerTransponderListWith(std::function<void(CDlgTransponderList&)> play)
+    {
+        transponderListPlays_.push_back(std::move(play));
+    }
     // Records the review and answers it on the real dialog: a scripted play acts on the shown dialog and
     // ends it with Apply or Cancel; else Apply with the rows as the dialog ticks them, unless a Cancel was
     // scripted.
@@ -143,6 +150,7 @@ private:
     std::deque<std::function<void(CDlgLyngSat&)>> lyngSatPlays_;
     std::deque<bool> reviewAnswers_;
     std::deque<std::function<void(CDlgReview&)>> reviewPlays_;
+    std::deque<std::function<void(CDlgTransponderList&)>> transponderListPlays_;
     std::deque<std::function<void(CDlgReference&)>> referencePlays_;
     struct PrintAnswer {
         std::optional<PrintChoice> choice;

@@ -56,14 +56,15 @@ TEST_F(StructureCommandsTest, MenusCarryTheirItemsInOrder)
     EXPECT_EQ(titles,
               QStringList({"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "&Help"}));
     const auto items = [this](int menu) { return menuTexts(*frame->menuBar()->actions()[menu]->menu()); };
-    EXPECT_EQ(items(0),
-              QStringList({"&New...", "&Open...", "&Close", "|", "&Save", "Save &As...", "|",
-                           "&Export Channel List...", "|", "&Print...", "Print Pre&view", "|",
-                           "Modification &Date...", "|", "&1 " + pathFor("commands.kvx"), "|", "E&xit"}));
+    EXPECT_EQ(items(0), QStringList({"&New...", "&Open...", "&Close", "|", "&Save", "Save &As...", "|",
+                                     "&Export Channel List...", "Export sa&tellites.xml...", "|", "&Print...",
+                                     "Print Pre&view", "|", "Modification &Date...", "|",
+                                     "&1 " + pathFor("commands.kvx"), "|", "E&xit"}));
     // Nothing done yet.
     EXPECT_EQ(items(1), QStringList({"&Undo (off)", "&Redo (off)", "|", "&Apply Reference List...",
                                      "&Check Database..."}));
-    EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "|", "Sort by &Degree",
+    EXPECT_EQ(items(3), QStringList({"Import &SATCODX", "Update from &Lyngsat", "Update from Scan &Table...",
+                                     "Import satellites.&xml...", "|", "Sort by &Degree",
                                      "TP Sort by &Frequency in Network", "|", "Delete Network"}));
     // A network is selected: what needs a transponder or a program is off.
     EXPECT_EQ(items(4),

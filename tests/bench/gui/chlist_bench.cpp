@@ -134,6 +134,11 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<TransponderListRequest> askTransponderList(QWidget*,
+                                                             const TransponderListDialogValues&) override
+    {
+        return std::nullopt;
+    }
     std::optional<ChangeSelection> reviewChanges(QWidget*, const ImportReview&) override
     {
         return std::nullopt;
