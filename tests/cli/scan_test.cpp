@@ -62,8 +62,9 @@ TEST(KvxtoolScanTables, ListsImportsAndExports)
     // The export is valid XML and reads back into another file's network at the same position.
     const std::string xml = dir.file("satellites.xml");
     run("export " + quoted(path) + " --format satellites-xml --output " + quoted(xml));
-    if (std::system("command -v xmllint >/dev/null") == 0)
+    if (std::system("command -v xmllint >/dev/null") == 0) {
         EXPECT_EQ(std::system(("xmllint --noout " + quoted(xml)).c_str()), 0);
+    }
     const std::string other = dir.file("other.kvx");
     test::writeFile(other, image.data(), image.size());
     const json merged =
