@@ -12,6 +12,7 @@ namespace kvx::appsettings {
 namespace {
 
 const auto kNameEncoding = QStringLiteral("nameEncoding");
+const auto kLanguage = QStringLiteral("language");
 const auto kGeometry = QStringLiteral("MainFrame/geometry");
 const auto kState = QStringLiteral("MainFrame/state");
 const auto kStatusBar = QStringLiteral("MainFrame/statusBar");
@@ -48,6 +49,16 @@ QString nameEncoding()
 void setNameEncoding(const QString& codePage)
 {
     QSettings().setValue(kNameEncoding, codePage);
+}
+
+QString language()
+{
+    return QSettings().value(kLanguage).toString();
+}
+
+void setLanguage(const QString& code)
+{
+    QSettings().setValue(kLanguage, code);
 }
 
 QStringList recentFiles()
