@@ -19,8 +19,10 @@ editor's changes from scripts.")
 if(KVX_BUILD_GUI)
   # No library names the platform plugins, yet the editor cannot open a window without one.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  # The desktop entry, file types and icon are taken up by these packages' triggers.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme, dtv-scan-tables")
+  # The desktop entry, file types and icon are taken up by these packages' triggers; Qt's own
+  # translations name the standard buttons and dialogs in the user's language.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+      "shared-mime-info, desktop-file-utils, hicolor-icon-theme, dtv-scan-tables, qt6-translations-l10n")
 else()
   # The system's transponder lists, which the scan-table commands read.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dtv-scan-tables")

@@ -27,6 +27,8 @@ expected=(
   share/icons/hicolor/48x48/apps/$app_id.png
   share/icons/hicolor/256x256/apps/$app_id.png
   share/man/man1/kvxedit.1 share/man/man1/kvxtool.1
+  share/kvxedit/translations/kvxedit_ru.qm share/kvxedit/translations/kvxedit_uk.qm
+  share/kvxedit/translations/kvxedit_de.qm
 )
 for f in "${expected[@]}"; do
   [ -f "$root/$f" ] || fail "missing $f"

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev clang-format

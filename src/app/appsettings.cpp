@@ -13,6 +13,7 @@ namespace kvx::appsettings {
 namespace {
 
 const auto kNameEncoding = QStringLiteral("nameEncoding");
+const auto kLanguage = QStringLiteral("language");
 const auto kGeometry = QStringLiteral("MainFrame/geometry");
 const auto kState = QStringLiteral("MainFrame/state");
 const auto kStatusBar = QStringLiteral("MainFrame/statusBar");
@@ -56,6 +57,16 @@ QString scanTableFolder()
 {
     const QString chosen = QSettings().value(kScanTableFolderKey).toString();
     return chosen.isEmpty() ? QString::fromUtf8(kScanTableFolder.data(), kScanTableFolder.size()) : chosen;
+}
+
+QString language()
+{
+    return QSettings().value(kLanguage).toString();
+}
+
+void setLanguage(const QString& code)
+{
+    QSettings().setValue(kLanguage, code);
 }
 
 QStringList recentFiles()

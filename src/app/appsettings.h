@@ -21,6 +21,11 @@ namespace appsettings {
 QString nameEncoding();
 void setNameEncoding(const QString& codePage);
 
+// The language of the menus and dialogs: "" for the system's, else a code such as "de". It is read at
+// start-up only, as the texts are made once.
+QString language();
+void setLanguage(const QString& code);
+
 // The recently opened files, the latest first.
 // Where the scan tables are installed: the "ScanTables/folder" setting, else the system's folder.
 QString scanTableFolder();

@@ -33,7 +33,8 @@ constexpr QPoint kDragImageOffset(15, 10);
 
 FileDialogSpec openDialogSpec(const std::string& fileName)
 {
-    return {{QStringLiteral("All Network Database File (*.KVX *.CKVX)"), QStringLiteral("All file (*)")},
+    return {{QCoreApplication::translate("CChildView", "All Network Database File (*.KVX *.CKVX)"),
+             QCoreApplication::translate("CChildView", "All file (*)")},
             QStringLiteral("KVX"),
             QString::fromStdString(fileName)};
 }

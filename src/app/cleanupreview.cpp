@@ -11,7 +11,7 @@ namespace {
 
 QString counted(int count, const char* one, const char* many)
 {
-    return count == 1 ? CDlgReview::tr(one) : CDlgReview::tr(many).arg(count);
+    return count == 1 ? CDlgReview::tr(one) : CDlgReview::tr(many, nullptr, count);
 }
 
 QString kindLabel(CleanupKind kind)
@@ -100,15 +100,18 @@ QString noteOf(const CleanupChange& change)
     case CleanupKind::RemoveZeroTransponder:
         if (change.programs.empty())
             return {};
-        return counted(static_cast<int>(change.programs.size()), "holds 1 program", "holds %1 programs");
+        return counted(static_cast<int>(change.programs.size()),
+                       QT_TRANSLATE_NOOP("kvx::CDlgReview", "holds 1 program"),
+                       QT_TRANSLATE_N_NOOP("kvx::CDlgReview", "holds %n programs"));
     case CleanupKind::RemoveDuplicateProgram: {
         int passed = 0;
         for (const FavouritePass& entry : change.entries)
             passed += entry.passes ? 1 : 0;
         if (passed == 0)
             return {};
-        return counted(passed, "its favourite entry passes to the kept one",
-                       "its %1 favourite entries pass to the kept one");
+        return counted(
+            passed, QT_TRANSLATE_NOOP("kvx::CDlgReview", "its favourite entry passes to the kept one"),
+            QT_TRANSLATE_N_NOOP("kvx::CDlgReview", "its %n favourite entries pass to the kept one"));
     }
     default: return {};
     }
@@ -118,12 +121,18 @@ QString noteOf(const CleanupChange& change)
 
 QString cleanupCountsText(const CleanupCounts& counts)
 {
-    return counted(counts.transpondersRemoved, "1 transponder removed", "%1 transponders removed") +
+    return counted(counts.transpondersRemoved, QT_TRANSLATE_NOOP("kvx::CDlgReview", "1 transponder removed"),
+                   QT_TRANSLATE_N_NOOP("kvx::CDlgReview", "%n transponders removed")) +
            QStringLiteral(", ") +
-           counted(counts.programsRemoved, "1 program removed", "%1 programs removed") +
-           QStringLiteral(", ") + counted(counts.programsMoved, "1 program moved", "%1 programs moved") +
+           counted(counts.programsRemoved, QT_TRANSLATE_NOOP("kvx::CDlgReview", "1 program removed"),
+                   QT_TRANSLATE_N_NOOP("kvx::CDlgReview", "%n programs removed")) +
            QStringLiteral(", ") +
-           counted(counts.favouriteEntriesMerged, "1 favourite entry merged", "%1 favourite entries merged");
+           counted(counts.programsMoved, QT_TRANSLATE_NOOP("kvx::CDlgReview", "1 program moved"),
+                   QT_TRANSLATE_N_NOOP("kvx::CDlgReview", "%n programs moved")) +
+           QStringLiteral(", ") +
+           counted(counts.favouriteEntriesMerged,
+                   QT_TRANSLATE_NOOP("kvx::CDlgReview", "1 favourite entry merged"),
+                   QT_TRANSLATE_N_NOOP("kvx::CDlgReview", "%n favourite entries merged"));
 }
 
 ImportReview cleanupReviewOf(const CleanupPlan& plan, const ChannelDatabase& db, const NameEncoding& encoding)
@@ -158,8 +167,9 @@ ImportReview cleanupReviewOf(const CleanupPlan& plan, const ChannelDatabase& db,
         for (std::size_t k = 0; k < plan.size(); ++k)
             unticked += k < selection.size() && selection[k] ? 0 : 1;
         if (unticked > 0)
-            text += unticked == 1 ? CDlgReview::tr("; 1 change left out")
-                                  : CDlgReview::tr("; %1 changes left out").arg(unticked);
+            text += unticked == 1
+                        ? CDlgReview::tr("; 1 change left out")
+                        : CDlgReview::tr("; %n changes left out", nullptr, static_cast<int>(unticked));
         return text;
     };
     return review;

@@ -15,10 +15,10 @@ namespace kvx {
 
 namespace {
 
-QString tr(const char* text, int count = -1)
-{
-    return QCoreApplication::translate("DeleteQuestion", text, nullptr, count);
-}
+// The questions' translation context.
+struct DeleteQuestion {
+    Q_DECLARE_TR_FUNCTIONS(DeleteQuestion)
+};
 
 QString quoted(const QString& name)
 {
@@ -27,26 +27,28 @@ QString quoted(const QString& name)
 
 QString programsPhrase(int programs)
 {
-    return programs == 1 ? tr("1 program") : tr("%1 programs").arg(programs);
+    return programs == 1 ? DeleteQuestion::tr("1 program")
+                         : DeleteQuestion::tr("%n programs", nullptr, programs);
 }
 
 QString transpondersPhrase(int transponders)
 {
-    return transponders == 1 ? tr("1 transponder") : tr("%1 transponders").arg(transponders);
+    return transponders == 1 ? DeleteQuestion::tr("1 transponder")
+                             : DeleteQuestion::tr("%n transponders", nullptr, transponders);
 }
 
 // "all 4 transponders", but "the 1 transponder".
 QString allOf(int count, const QString& phrase)
 {
-    return (count == 1 ? tr("the %1") : tr("all %1")).arg(phrase);
+    return (count == 1 ? DeleteQuestion::tr("the %1") : DeleteQuestion::tr("all %1")).arg(phrase);
 }
 
 QString networkQuestion(const NetInfo& net, DeletedCounts counts, const NameEncoding& encoding)
 {
     const QString name = quoted(networkLabel(net, encoding));
     if (counts.transponders == 0)
-        return tr("Delete the network %1?").arg(name);
-    return tr("Delete the network %1 with its %2 and %3?")
+        return DeleteQuestion::tr("Delete the network %1?").arg(name);
+    return DeleteQuestion::tr("Delete the network %1 with its %2 and %3?")
         .arg(name, transpondersPhrase(counts.transponders), programsPhrase(counts.programs));
 }
 
@@ -54,8 +56,8 @@ QString transponderQuestion(const TpInfo& tp, int programs)
 {
     const QString name = quoted(transponderLabel(tp));
     if (programs == 0)
-        return tr("Delete the transponder %1?").arg(name);
-    return tr("Delete the transponder %1 and its %2?").arg(name, programsPhrase(programs));
+        return DeleteQuestion::tr("Delete the transponder %1?").arg(name);
+    return DeleteQuestion::tr("Delete the transponder %1 and its %2?").arg(name, programsPhrase(programs));
 }
 
 } // namespace
@@ -90,7 +92,7 @@ std::optional<QString> deleteQuestion(int page, bool terrestrialMode, const NetI
     case PAGE_PROGRAM:
         if (prog == nullptr)
             return std::nullopt;
-        return tr("Delete the program %1?").arg(quoted(programLabel(*prog, encoding)));
+        return DeleteQuestion::tr("Delete the program %1?").arg(quoted(programLabel(*prog, encoding)));
     default: return std::nullopt;
     }
 }
@@ -99,22 +101,22 @@ QString deleteAllTranspondersQuestion(const NetInfo& net, DeletedCounts counts, 
 {
     const QString name = quoted(networkLabel(net, encoding));
     if (counts.programs == 0)
-        return tr("Delete %1 in the network %2?")
+        return DeleteQuestion::tr("Delete %1 in the network %2?")
             .arg(allOf(counts.transponders, transpondersPhrase(counts.transponders)), name);
-    return tr("Delete %1 in the network %2 and their %3?")
+    return DeleteQuestion::tr("Delete %1 in the network %2 and their %3?")
         .arg(allOf(counts.transponders, transpondersPhrase(counts.transponders)), name,
              programsPhrase(counts.programs));
 }
 
 QString deleteAllProgramsQuestion(const NetInfo& net, int programs, const NameEncoding& encoding)
 {
-    return tr("Delete %1 in the network %2?")
+    return DeleteQuestion::tr("Delete %1 in the network %2?")
         .arg(allOf(programs, programsPhrase(programs)), quoted(networkLabel(net, encoding)));
 }
 
 QString deleteAllProgramsQuestion(const TpInfo& tp, int programs)
 {
-    return tr("Delete %1 in the transponder %2?")
+    return DeleteQuestion::tr("Delete %1 in the transponder %2?")
         .arg(allOf(programs, programsPhrase(programs)), quoted(transponderLabel(tp)));
 }
 

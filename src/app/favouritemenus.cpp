@@ -1,6 +1,7 @@
 // The Program menu's submenus that put the selected programs into a favourite group or take them out,
 // one entry per group, named as the open database names its groups.
 
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "app/childview.h"
@@ -11,8 +12,10 @@ namespace kvx {
 
 void CMainFrame::createFavouriteMenus(QMenu* programMenu)
 {
-    programMenu->addMenu(createFavouriteMenu(tr(kAddToFavouriteGroupText), ID_FAV_ADD_FIRST));
-    programMenu->addMenu(createFavouriteMenu(tr(kRemoveFromFavouriteGroupText), ID_FAV_REMOVE_FIRST));
+    programMenu->addMenu(createFavouriteMenu(
+        QCoreApplication::translate("Commands", kAddToFavouriteGroupText), ID_FAV_ADD_FIRST));
+    programMenu->addMenu(createFavouriteMenu(
+        QCoreApplication::translate("Commands", kRemoveFromFavouriteGroupText), ID_FAV_REMOVE_FIRST));
 }
 
 QMenu* CMainFrame::createFavouriteMenu(const QString& title, CommandId first)

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "app/importreview.h"
@@ -26,8 +27,10 @@ constexpr int kSelectRange = 100;
 
 FileDialogSpec satcodxDialogSpec()
 {
-    return {
-        {QStringLiteral("SATCODX File (*.SDX)"), QStringLiteral("All file (*)")}, QStringLiteral("SDX"), {}};
+    return {{QCoreApplication::translate("CChildView", "SATCODX File (*.SDX)"),
+             QCoreApplication::translate("CChildView", "All file (*)")},
+            QStringLiteral("SDX"),
+            {}};
 }
 
 QString readFailureText(const Outcome& outcome)

@@ -66,8 +66,9 @@ void CChildView::deleteSelectedRecords()
     for (const QTreeWidgetItem* item : items)
         positions.push_back(programs ? positionOfProgram(database_, CKVXTree::programOf(item))
                                      : positionOfTransponder(database_, CKVXTree::transponderOf(item)));
-    const QString question = programs ? tr("Delete %1 programs?").arg(items.size())
-                                      : tr("Delete %1 transponders and their programs?").arg(items.size());
+    const QString question =
+        programs ? tr("Delete %n programs?", nullptr, static_cast<int>(items.size()))
+                 : tr("Delete %n transponders and their programs?", nullptr, static_cast<int>(items.size()));
     if (!confirmDelete(question))
         return;
     std::sort(positions.begin(), positions.end());

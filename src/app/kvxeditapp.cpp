@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "app/appsettings.h"
 #include "app/childview.h"
 #include "app/mainframe.h"
+#include "app/translations.h"
 #include "platform/clock.h"
 #include "res/resources.h"
 #include "ui/appnames.h"
@@ -43,6 +45,8 @@ CKVXEditApp::CKVXEditApp(int& argc, char** argv)
     setApplicationVersion(kvx::applicationVersion());
     setDesktopFileName(kvx::applicationId());
     initResources();
+    // Before anything shows a text, --help included; the settings are named by now.
+    installTranslations(appsettings::language());
 }
 
 CKVXEditApp::~CKVXEditApp() = default;

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include "app/appsettings.h"
@@ -30,29 +31,49 @@ namespace {
 // The steps of the progress bar: connected, downloaded, rewritten, merged.
 constexpr int kSteps = 4;
 
-constexpr const char* kChooseText = "Please setting a bandwidth and webpage for update";
-constexpr const char* kWaitingText = "Waiting for the server to respond to a request";
-constexpr const char* kNoConnectionText = "No network connection could be established";
-constexpr const char* kConnectedText = "Successfully connected to the server";
-constexpr const char* kNotFoundText = "The webpage was not found";
+constexpr const char* kChooseText =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "Please setting a bandwidth and webpage for update");
+constexpr const char* kWaitingText =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "Waiting for the server to respond to a request");
+constexpr const char* kNoConnectionText =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "No network connection could be established");
+constexpr const char* kConnectedText =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "Successfully connected to the server");
+constexpr const char* kNotFoundText = QT_TRANSLATE_NOOP("LyngSatUpdater", "The webpage was not found");
 
-constexpr const char* kConnectFailedMessage = "The attempt to connect to the server failed.";
-constexpr const char* kDownloadFailedMessage = "File Download Error!\nThe webpage was not found.";
-constexpr const char* kNoDownloadMessage = "Can`t found download file.";
-constexpr const char* kNoCellFileMessage = "Can`t Open temp file.";
-constexpr const char* kCancelledMessage = "The download was cancelled.\nNothing was changed.";
-constexpr const char* kTimedOutMessage = "The server did not send the page within %1.\nNothing was changed.";
-constexpr const char* kStalledMessage = "The server sent nothing for %1; the download was stopped.\n"
-                                        "Nothing was changed.";
-constexpr const char* kPageNotFoundMessage = "The webpage was not found (404).\nNothing was changed.";
-constexpr const char* kHttpStatusMessage = "The server answered %1.\nNothing was changed.";
-constexpr const char* kRedirectLoopMessage =
-    "The server redirected the download again and again without sending the page.\nNothing was changed.";
-constexpr const char* kRedirectRefusedMessage =
+constexpr const char* kConnectFailedMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The attempt to connect to the server failed.");
+constexpr const char* kDownloadFailedMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "File Download Error!\nThe webpage was not found.");
+constexpr const char* kNoDownloadMessage = QT_TRANSLATE_NOOP("LyngSatUpdater", "Can`t found download file.");
+constexpr const char* kNoCellFileMessage = QT_TRANSLATE_NOOP("LyngSatUpdater", "Can`t Open temp file.");
+constexpr const char* kCancelledMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The download was cancelled.\nNothing was changed.");
+constexpr const char* kTimedOutMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The server did not send the page within %1.\nNothing was changed.");
+constexpr const char* kStalledMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The server sent nothing for %1; the download was stopped.\n"
+                                        "Nothing was changed.");
+constexpr const char* kPageNotFoundMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The webpage was not found (404).\nNothing was changed.");
+constexpr const char* kHttpStatusMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The server answered %1.\nNothing was changed.");
+constexpr const char* kRedirectLoopMessage = QT_TRANSLATE_NOOP(
+    "LyngSatUpdater",
+    "The server redirected the download again and again without sending the page.\nNothing was changed.");
+constexpr const char* kRedirectRefusedMessage = QT_TRANSLATE_NOOP(
+    "LyngSatUpdater",
     "The server redirected the download to another site (%1); only redirects within %2 are followed.\n"
-    "Nothing was changed.";
-constexpr const char* kUnreachableMessage = "The server %1 could not be reached.\nNothing was changed.";
-constexpr const char* kTooLargeMessage = "The file is too large to be a LyngSat page.\nNothing was changed.";
+    "Nothing was changed.");
+constexpr const char* kUnreachableMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The server %1 could not be reached.\nNothing was changed.");
+constexpr const char* kTooLargeMessage =
+    QT_TRANSLATE_NOOP("LyngSatUpdater", "The file is too large to be a LyngSat page.\nNothing was changed.");
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("LyngSatUpdater", text);
+}
 
 std::string localPath(const ScratchFolder& folder, const std::string& name)
 {
@@ -75,7 +96,8 @@ void removeFile(const std::string& path)
 
 QString secondsText(int seconds)
 {
-    return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
+    return seconds == 1 ? translated(QT_TRANSLATE_NOOP("LyngSatUpdater", "1 second"))
+                        : QCoreApplication::translate("LyngSatUpdater", "%n seconds", nullptr, seconds);
 }
 
 // "503 (Service Unavailable)", or "503" when the server gave no reason.
@@ -98,7 +120,7 @@ QString downloadingText(const std::string& url, int64_t received, int64_t total)
 
 int LyngSatUpdater::UpdateFromLyngSat(ChannelDatabase& db, NetInfo& network)
 {
-    StatusBarProgress progress(context_.window, QString::fromUtf8(kChooseText), kSteps);
+    StatusBarProgress progress(context_.window, translated(kChooseText), kSteps);
     const std::optional<LyngSatRequest> request = askForPage(db, network);
     if (!request)
         return StatusCanceled;
@@ -149,16 +171,16 @@ std::optional<LyngSatRequest> LyngSatUpdater::askForPage(const ChannelDatabase& 
 
 void LyngSatUpdater::waitForConnection(const std::string& url, ProgressSink& progress)
 {
-    progress.setText(kWaitingText);
+    progress.setText(translated(kWaitingText).toStdString());
     while (!context_.http.isConnected(url)) {
-        progress.setText(kNoConnectionText);
+        progress.setText(translated(kNoConnectionText).toStdString());
         // Cancel gives up waiting; the download is still tried and reports its own failure.
-        if (context_.prompter.askRetryCancel(QString::fromUtf8(kConnectFailedMessage), PromptIcon::Warning) !=
+        if (context_.prompter.askRetryCancel(translated(kConnectFailedMessage), PromptIcon::Warning) !=
             PromptAnswer::Retry)
             return;
-        progress.setText(kWaitingText);
+        progress.setText(translated(kWaitingText).toStdString());
     }
-    progress.setText(kConnectedText);
+    progress.setText(translated(kConnectedText).toStdString());
 }
 
 bool LyngSatUpdater::download(const std::string& url, const std::string& pagePath,
@@ -184,34 +206,34 @@ void LyngSatUpdater::reportDownloadFailure(const std::string& url, const Downloa
     const auto stop = [this](const QString& text) { context_.prompter.showMessage(text, PromptIcon::Stop); };
     switch (outcome.result) {
     case DownloadResult::Cancelled:
-        context_.prompter.showMessage(QString::fromUtf8(kCancelledMessage), PromptIcon::Information);
+        context_.prompter.showMessage(translated(kCancelledMessage), PromptIcon::Information);
         break;
     case DownloadResult::TimedOut:
-        stop(QString::fromUtf8(kTimedOutMessage).arg(secondsText(context_.http.deadlineSeconds())));
+        stop(translated(kTimedOutMessage).arg(secondsText(context_.http.deadlineSeconds())));
         break;
     case DownloadResult::Stalled:
-        stop(QString::fromUtf8(kStalledMessage).arg(secondsText(context_.http.stallSeconds())));
+        stop(translated(kStalledMessage).arg(secondsText(context_.http.stallSeconds())));
         break;
     case DownloadResult::HttpStatus:
         if (outcome.httpStatus == 404) {
-            progress.setText(kNotFoundText);
-            stop(QString::fromUtf8(kPageNotFoundMessage));
+            progress.setText(translated(kNotFoundText).toStdString());
+            stop(translated(kPageNotFoundMessage));
         } else {
-            stop(QString::fromUtf8(kHttpStatusMessage).arg(statusText(outcome)));
+            stop(translated(kHttpStatusMessage).arg(statusText(outcome)));
         }
         break;
-    case DownloadResult::TooManyRedirects: stop(QString::fromUtf8(kRedirectLoopMessage)); break;
+    case DownloadResult::TooManyRedirects: stop(translated(kRedirectLoopMessage)); break;
     case DownloadResult::RedirectRefused:
-        stop(QString::fromUtf8(kRedirectRefusedMessage)
+        stop(translated(kRedirectRefusedMessage)
                  .arg(QString::fromStdString(outcome.redirectTarget), originOf(url)));
         break;
     case DownloadResult::Unreachable:
-        progress.setText(kNoConnectionText);
-        stop(QString::fromUtf8(kUnreachableMessage).arg(originOf(url)));
+        progress.setText(translated(kNoConnectionText).toStdString());
+        stop(translated(kUnreachableMessage).arg(originOf(url)));
         break;
     case DownloadResult::TooLarge: showError(kTooLargeMessage); break;
     default:
-        progress.setText(kNotFoundText);
+        progress.setText(translated(kNotFoundText).toStdString());
         showError(kDownloadFailedMessage);
         break;
     }
@@ -277,7 +299,7 @@ bool LyngSatUpdater::mergeCells(const std::string& cellPath, ChannelDatabase& db
 
 void LyngSatUpdater::showError(const char* text)
 {
-    context_.prompter.showMessage(QString::fromUtf8(text), PromptIcon::Stop);
+    context_.prompter.showMessage(translated(text), PromptIcon::Stop);
 }
 
 } // namespace kvx

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include "app/commandrules.h"
 #include "app/dialogfactory.h"
 #include "app/lockkeys.h"
+#include "app/translations.h"
 #include "panels/dlgaudio.h"
 #include "panels/editbar.h"
 #include "panels/helpwindow.h"
@@ -114,8 +116,10 @@ void CMainFrame::createActions()
             const CommandText* text = commandText(id);
             if (text == nullptr || actions_.count(id) != 0)
                 continue;
-            auto* action = new QAction(tr(text->text), this);
-            const QStringList prompt = QString::fromUtf8(text->prompt).split(QLatin1Char('\n'));
+            auto* action = new QAction(QCoreApplication::translate("Commands", text->text), this);
+            const QStringList prompt =
+                (*text->prompt != '\0' ? QCoreApplication::translate("Commands", text->prompt) : QString())
+                    .split(QLatin1Char('\n'));
             action->setStatusTip(prompt.first());
             action->setToolTip(prompt.size() > 1 ? prompt.at(1) : prompt.first());
             if (*text->shortcut != '\0')
@@ -251,6 +255,7 @@ void CMainFrame::createMenus()
     fill(viewMenu, viewMenuLayout());
     viewMenu->addSeparator();
     viewMenu->addMenu(createEncodingMenu());
+    viewMenu->addMenu(createLanguageMenu());
     fill(menuBar()->addMenu(tr("&Satellite")), satelliteMenuLayout());
     fill(menuBar()->addMenu(tr("&Transponder")), transponderMenuLayout());
     QMenu* programMenu = menuBar()->addMenu(tr("&Program"));
@@ -274,6 +279,35 @@ QMenu* CMainFrame::createEncodingMenu()
         encodingGroup_->addAction(entry);
     }
     connect(encodingGroup_, &QActionGroup::triggered, this, &CMainFrame::onEncodingChosen);
+    return menu;
+}
+
+QMenu* CMainFrame::createLanguageMenu()
+{
+    auto* menu = new QMenu(tr("&Language"), this);
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    menu->setStatusTip(tr("Choose the language of the menus and dialogs"));
+    languageGroup_ = new QActionGroup(this);
+    languageGroup_->setExclusive(true);
+    const QString current = appsettings::language();
+    for (const LanguageChoice& choice : languageChoices()) {
+        const QString code = QString::fromLatin1(choice.code);
+        // Each language names itself; only the system's entry speaks the current language.
+        QAction* entry = menu->addAction(code.isEmpty() ? tr(choice.name) : QString::fromUtf8(choice.name));
+        entry->setCheckable(true);
+        entry->setChecked(code == current);
+        entry->setData(code);
+        languageGroup_->addAction(entry);
+    }
+    // The menus, pages and dialogs are made once with their texts: the choice counts from the next start.
+    connect(languageGroup_, &QActionGroup::triggered, this, [this](QAction* entry) {
+        const QString code = entry->data().toString();
+        if (code == appsettings::language())
+            return;
+        appsettings::setLanguage(code);
+        services_.prompter.showMessage(tr("The new language is used from the next start of KVXEdit."),
+                                       PromptIcon::Information);
+    });
     return menu;
 }
 

@@ -38,6 +38,8 @@ public:
     QAction* action(CommandId id) const;
     // The entries of the View menu's name-encoding choice.
     QActionGroup* encodingActions() const { return encodingGroup_; }
+    // The entries of View > Language, the system's first.
+    QActionGroup* languageActions() const { return languageGroup_; }
     // The File menu and its recent-file entries ("&1 path", ...), the latest first.
     QMenu* fileMenu() const { return fileMenu_; }
     QList<QAction*> recentFileActions() const;
@@ -69,6 +71,7 @@ private:
     void createMenus();
     void createToolBar();
     QMenu* createEncodingMenu();
+    QMenu* createLanguageMenu();
     // The Program menu's submenus of favourite groups (favouritemenus.cpp).
     void createFavouriteMenus(QMenu* programMenu);
     QMenu* createFavouriteMenu(const QString& title, CommandId first);
@@ -88,6 +91,7 @@ private:
     QLabel* readyPane_ = nullptr;
     QList<QLabel*> lockPanes_;
     QActionGroup* encodingGroup_ = nullptr;
+    QActionGroup* languageGroup_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QList<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;

@@ -1,6 +1,7 @@
 // The view's commands that put the database on paper or into another file: Print, Print Preview and
 // Export Channel List and Export satellites.xml.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ FileDialogSpec exportDialogSpec(const std::string& fileName)
         const QFileInfo file(QString::fromStdString(fileName));
         initial = file.dir().filePath(file.completeBaseName() + QStringLiteral(".csv"));
     }
-    return {{QStringLiteral("CSV File (*.csv)"), QStringLiteral("HTML File (*.html *.htm)")},
+    return {{QCoreApplication::translate("CChildView", "CSV File (*.csv)"),
+             QCoreApplication::translate("CChildView", "HTML File (*.html *.htm)")},
             QStringLiteral("csv"),
             initial};
 }

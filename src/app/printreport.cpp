@@ -46,7 +46,7 @@ QString lnbText(const AntInfo& ant)
 QString transponderText(const TpInfo& tp)
 {
     if (tp.isTerrestrial())
-        return QStringLiteral("%1 MHz &middot; %2 MHz bandwidth &middot; DVB-T")
+        return QObject::tr("%1 MHz &middot; %2 MHz bandwidth &middot; DVB-T")
             .arg(tp.frequency)
             .arg(8 - std::min<int>(tp.symbolRate, 3));
     QString system = tp.isDvbS2() ? QStringLiteral("DVB-S2") : QStringLiteral("DVB-S");
@@ -190,9 +190,10 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
         if (const AntInfo* ant = db_.antennas.at(static_cast<std::size_t>(slot)))
             html += QStringLiteral(" &middot; ") + QObject::tr("LNB %1").arg(lnbText(*ant));
     }
-    html += QStringLiteral(" &middot; ") + (transponders.size() == 1
-                                                ? QObject::tr("1 transponder")
-                                                : QObject::tr("%1 transponders").arg(transponders.size()));
+    html += QStringLiteral(" &middot; ") +
+            (transponders.size() == 1
+                 ? QObject::tr("1 transponder")
+                 : QObject::tr("%n transponders", nullptr, static_cast<int>(transponders.size())));
     html += QStringLiteral("</p>");
     if (transponders.empty())
         return html;

@@ -1,5 +1,6 @@
 #include "app/savetarget.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -17,8 +18,9 @@ const QString kCompressedSuffix = QStringLiteral("CKVX");
 
 FileDialogSpec saveDialogSpec(const std::string& fileName)
 {
-    return {{QStringLiteral("Network Database File (*.KVX)"),
-             QStringLiteral("Compressed Network Database File (*.CKVX)"), QStringLiteral("All file (*)")},
+    return {{QCoreApplication::translate("CChildView", "Network Database File (*.KVX)"),
+             QCoreApplication::translate("CChildView", "Compressed Network Database File (*.CKVX)"),
+             QCoreApplication::translate("CChildView", "All file (*)")},
             kPlainSuffix,
             QString::fromStdString(fileName)};
 }

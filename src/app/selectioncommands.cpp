@@ -201,13 +201,13 @@ void CChildView::deleteInSelectedNetworks(bool programsOnly)
     }
     if ((programsOnly ? counts.programs : counts.transponders) == 0)
         return;
-    const QString question =
-        programsOnly
-            ? tr("Delete all %1 programs in %2 networks?").arg(counts.programs).arg(networkSlots.size())
-            : tr("Delete all %1 transponders and %2 programs in %3 networks?")
-                  .arg(counts.transponders)
-                  .arg(counts.programs)
-                  .arg(networkSlots.size());
+    const QString question = programsOnly ? tr("Delete all %n programs in %1 networks?", nullptr,
+                                               static_cast<int>(counts.programs))
+                                                .arg(networkSlots.size())
+                                          : tr("Delete all %1 transponders and %2 programs in %3 networks?")
+                                                .arg(counts.transponders)
+                                                .arg(counts.programs)
+                                                .arg(networkSlots.size());
     if (!confirmDelete(question))
         return;
     removeItemsThenRecords(

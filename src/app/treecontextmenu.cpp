@@ -1,6 +1,7 @@
 // The satellite tree's context menu: one popup per tree level, answering the right click.
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "app/childview.h"
@@ -50,7 +51,7 @@ std::unique_ptr<QMenu> CChildView::CreateContextMenu()
             continue;
         }
         // Every item is offered, whatever the main menu's rules say, except the greyed ones.
-        QAction* action = menu->addAction(tr(item.text));
+        QAction* action = menu->addAction(QCoreApplication::translate("Commands", item.text));
         action->setObjectName(QString::number(item.id));
         action->setData(static_cast<int>(item.runs));
         action->setEnabled(!(terrestrial && greyedForTerrestrial(item.id)));
@@ -66,12 +67,13 @@ void CChildView::addProgramSelectionItems(QMenu& menu)
     const QStringList groups = favouriteGroupNames();
     for (const auto& [title, first] : {std::pair{kAddToFavouriteGroupText, ID_FAV_ADD_FIRST},
                                        std::pair{kRemoveFromFavouriteGroupText, ID_FAV_REMOVE_FIRST}}) {
-        QMenu* submenu = menu.addMenu(tr(title));
+        QMenu* submenu = menu.addMenu(QCoreApplication::translate("Commands", title));
         for (int group = 0; group < groups.size(); ++group)
             submenu->addAction(favouriteEntryText(group, groups[group]))->setData(first + group);
     }
     for (const CommandId id : {ID_PROG_MARK_SCRAMBLED, ID_PROG_CLEAR_SCRAMBLED})
-        menu.addAction(tr(commandText(id)->text))->setData(static_cast<int>(id));
+        menu.addAction(QCoreApplication::translate("Commands", commandText(id)->text))
+            ->setData(static_cast<int>(id));
 }
 
 void CChildView::OnContextMenu(QPoint globalPos)

@@ -17,7 +17,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
     auto* icon = new QLabel;
     icon->setPixmap(QIcon(QStringLiteral(":/icons/kvxedit.xpm")).pixmap(32, 32));
-    auto* text = new QLabel(QStringLiteral("%1 Version %2").arg(applicationName(), applicationVersion()));
+    auto* text = new QLabel(tr("%1 Version %2").arg(applicationName(), applicationVersion()));
     text->setObjectName(QStringLiteral("versionText"));
 
     auto* row = new QHBoxLayout;

@@ -41,7 +41,7 @@ CDlgAudio::CDlgAudio(QWidget* parent)
         : QDialog(parent)
 {
     setObjectName("Audio");
-    setWindowTitle("Audio");
+    setWindowTitle(tr("Audio"));
     reportError_ = [this](const QString& text) { QMessageBox::critical(this, "KVXEdit", text); };
     buildControls();
 }
@@ -52,13 +52,13 @@ void CDlgAudio::buildControls()
     entries_->setObjectName("entries");
     entries_->setRootIsDecorated(false);
     entries_->setSelectionMode(QAbstractItemView::SingleSelection);
-    entries_->setHeaderLabels({"PID", "Language", "Enc"});
+    entries_->setHeaderLabels({tr("PID"), tr("Language"), tr("Enc")});
     entries_->header()->setDefaultAlignment(Qt::AlignCenter);
     // The three short columns share the list's width: nothing to scroll sideways.
     entries_->header()->setSectionResizeMode(QHeaderView::Stretch);
     entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     entries_->setMinimumWidth(330);
-    delete_ = new QPushButton("Delete", this);
+    delete_ = new QPushButton(tr("Delete"), this);
     delete_->setObjectName("delete");
     pid_ = new QLineEdit(this);
     pid_->setObjectName("pid");
@@ -69,18 +69,18 @@ void CDlgAudio::buildControls()
         language_->addItem(languageText(static_cast<uint8_t>(k)));
     ac3_ = new QCheckBox("AC3", this);
     ac3_->setObjectName("ac3");
-    add_ = new QPushButton("Add", this);
+    add_ = new QPushButton(tr("Add"), this);
     add_->setObjectName("add");
-    modify_ = new QPushButton("Modify", this);
+    modify_ = new QPushButton(tr("Modify"), this);
     modify_->setObjectName("modify");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel("PID", this), 0, 0);
-    fields->addWidget(new QLabel("Language", this), 0, 1);
-    fields->addWidget(new QLabel("Enc", this), 0, 2);
+    fields->addWidget(new QLabel(tr("PID"), this), 0, 0);
+    fields->addWidget(new QLabel(tr("Language"), this), 0, 1);
+    fields->addWidget(new QLabel(tr("Enc"), this), 0, 2);
     fields->addWidget(pid_, 1, 0);
     fields->addWidget(language_, 1, 1);
     fields->addWidget(ac3_, 1, 2);
@@ -197,7 +197,7 @@ bool CDlgAudio::readEntry(AudioInfo& entry)
 {
     const uint16_t pid = readPid();
     if (pid == 0) {
-        reportError_("Invalid PID");
+        reportError_(tr("Invalid PID"));
         return false;
     }
     entry.pidWord = static_cast<uint16_t>(pid | (ac3_->isChecked() ? PID_FLAG_AC3 : 0));
@@ -211,7 +211,7 @@ void CDlgAudio::OnAdd()
     if (!readEntry(entry))
         return;
     if (list_.size() >= PidList::kMaxEntries) {
-        reportError_(kListFullMessage);
+        reportError_(tr(kListFullMessage));
         return;
     }
     if (current_ < 0)

@@ -37,8 +37,8 @@ public:
     // Makes entry `index` current, as a click on its row does.
     void selectEntry(int index);
 
-    static constexpr const char* kListFullMessage =
-        "The audio list is full: a program can have at most 255 audio tracks.";
+    static constexpr const char* kListFullMessage = QT_TRANSLATE_NOOP(
+        "kvx::CDlgAudio", "The audio list is full: a program can have at most 255 audio tracks.");
 
 private:
     void buildControls();

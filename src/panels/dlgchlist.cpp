@@ -43,7 +43,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 
 } // namespace
 
-const char* const CDlgChList::kHowToUseText =
+const char* const CDlgChList::kHowToUseText = QT_TRANSLATE_NOOP(
+    "kvx::CDlgChList",
     "\nTo sort the channel list\n\n\t- Click the left mouse button on a column header of the list.\n"
     "\t- Or choose an order from Sort; with several channel items selected, only they are sorted.\n\n"
     "To select several channel items\n\n"
@@ -52,7 +53,7 @@ const char* const CDlgChList::kHowToUseText =
     "\t- Ctrl+Up and Ctrl+Down move them one place; Move to Number (Ctrl+M) moves them to a number.\n\n"
     "To remove channel items from the favorite group shown\n\n\t- Press Delete.\n\n"
     "To add a channel item to a favorite group\nTo remove a channel item from a favorite group\n\n"
-    "\t- Click the right mouse button on the name of a channel item\n";
+    "\t- Click the right mouse button on the name of a channel item\n");
 
 CDlgChList::CDlgChList(ChannelDatabase& db, const NameEncoding& encoding, Prompter& prompter, QWidget* parent)
         : QDialog(parent)
@@ -227,9 +228,10 @@ void CDlgChList::updateCount()
 {
     const std::size_t selected = list_->selectedRows().size();
     if (selected == 0)
-        count_->setText(tr("%1 channels").arg(work_->rows().size()));
+        count_->setText(tr("%n channels", nullptr, static_cast<int>(work_->rows().size())));
     else
-        count_->setText(tr("%1 channels, %2 selected").arg(work_->rows().size()).arg(selected));
+        count_->setText(
+            tr("%n channels, %1 selected", nullptr, static_cast<int>(work_->rows().size())).arg(selected));
     moveToAction_->setEnabled(selected > 0);
     moveTo_->setEnabled(selected > 0);
 }
@@ -450,7 +452,7 @@ void CDlgChList::OnSearch()
 
 void CDlgChList::OnHowToUse()
 {
-    prompter_.showMessage(QString::fromLatin1(kHowToUseText), PromptIcon::None);
+    prompter_.showMessage(tr(kHowToUseText), PromptIcon::None);
 }
 
 void CDlgChList::accept()

@@ -39,8 +39,10 @@ public:
     // Closes with OK unless "Version" is chosen with a text that is not a version code.
     void accept() override;
 
-    static constexpr const char* kInvalidVersionCaption = "Invalid version input";
-    static constexpr const char* kInvalidVersionMessage = "[Area code][Version in decimal] EX> B002";
+    static constexpr const char* kInvalidVersionCaption =
+        QT_TRANSLATE_NOOP("kvx::CDlgDate", "Invalid version input");
+    static constexpr const char* kInvalidVersionMessage =
+        QT_TRANSLATE_NOOP("kvx::CDlgDate", "[Area code][Version in decimal] EX> B002");
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -134,9 +134,9 @@ QString problemsNote(std::size_t count)
 {
     return count == 1 ? CDlgReference::tr("1 row of the reference could not be read and is left out "
                                           "(see Rows Left Out).")
-                      : CDlgReference::tr("%1 rows of the reference could not be read and are left out "
-                                          "(see Rows Left Out).")
-                            .arg(count);
+                      : CDlgReference::tr("%n rows of the reference could not be read and are left out "
+                                          "(see Rows Left Out).",
+                                          nullptr, static_cast<int>(count));
 }
 
 void fitColumns(QTreeView* view, const QAbstractItemModel& model)

@@ -201,10 +201,10 @@ QString reviewCountsText(const QList<ReviewRow>& rows, const QList<bool>& ticked
     QString text = CDlgReview::tr("%1 added, %2 updated, %3 removed").arg(added).arg(updated).arg(removed);
     if (programs > 0)
         text += programs == 1 ? CDlgReview::tr(" (with 1 program)")
-                              : CDlgReview::tr(" (with %1 programs)").arg(programs);
+                              : CDlgReview::tr(" (with %n programs)", nullptr, static_cast<int>(programs));
     if (unticked > 0)
         text += unticked == 1 ? CDlgReview::tr("; 1 change left out")
-                              : CDlgReview::tr("; %1 changes left out").arg(unticked);
+                              : CDlgReview::tr("; %n changes left out", nullptr, static_cast<int>(unticked));
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "panels/editapplier.h"
 
+#include <QCoreApplication>
+
 #include "db/tables.h"
 
 namespace kvx {
@@ -20,7 +22,7 @@ bool EditApplier::confirm(const char* question, bool ask, ApplyOutcome& outcome)
 {
     if (!ask)
         return true;
-    switch (host_.askApply(question)) {
+    switch (host_.askApply(QCoreApplication::translate("EditApplier", question).toStdString())) {
     case ApplyAnswer::Yes: return true;
     case ApplyAnswer::No: outcome.result = 0; return false;
     case ApplyAnswer::Cancel: outcome.result = 1; return false;
@@ -57,7 +59,7 @@ ApplyOutcome EditApplier::applyTransponder(TpInfo& stored, const TpInfo& work, b
 {
     ApplyOutcome outcome;
     if (work.frequency == 0 || (work.symbolRate == 0 && !terrestrialMode)) {
-        host_.reportInvalid(kInvalidTransponder);
+        host_.reportInvalid(QCoreApplication::translate("EditApplier", kInvalidTransponder).toStdString());
         outcome.result = 1;
         return outcome;
     }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <QtGlobal>
+
 #include "db/antinfo.h"
 #include "db/netinfo.h"
 #include "db/proginfo.h"
@@ -40,16 +42,17 @@ struct ApplyOutcome {
 // writes the copies back. It knows nothing of widgets or the tree, so the view and tests drive it alike.
 class EditApplier {
 public:
+    // In English; the host is given them translated (context "EditApplier").
     static constexpr const char* kNetworkQuestion =
-        "Some of network parameters are changed.\nDo you want to apply?";
-    static constexpr const char* kAntennaQuestion =
-        "Some of antenna configurations are changed.\nDo you want to apply?";
-    static constexpr const char* kTransponderQuestion =
-        "Some of transponder parameters are changed.\nDo you want to apply?";
+        QT_TRANSLATE_NOOP("EditApplier", "Some of network parameters are changed.\nDo you want to apply?");
+    static constexpr const char* kAntennaQuestion = QT_TRANSLATE_NOOP(
+        "EditApplier", "Some of antenna configurations are changed.\nDo you want to apply?");
+    static constexpr const char* kTransponderQuestion = QT_TRANSLATE_NOOP(
+        "EditApplier", "Some of transponder parameters are changed.\nDo you want to apply?");
     static constexpr const char* kProgramQuestion =
-        "Some of program parameters are changed.\nDo you want to apply?";
-    static constexpr const char* kInvalidTransponder =
-        "Invalid frequency or symbol rate\nCorrect the errors or delete the transponder";
+        QT_TRANSLATE_NOOP("EditApplier", "Some of program parameters are changed.\nDo you want to apply?");
+    static constexpr const char* kInvalidTransponder = QT_TRANSLATE_NOOP(
+        "EditApplier", "Invalid frequency or symbol rate\nCorrect the errors or delete the transponder");
 
     EditApplier(const NameEncoding& encoding, ApplyHost& host);
 

@@ -10,10 +10,10 @@ namespace kvx {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("NameCheck", text);
-}
+// The messages' translation context.
+struct NameCheckTexts {
+    Q_DECLARE_TR_FUNCTIONS(NameCheck)
+};
 
 // The distinct characters of the name that the test says cannot be stored, quoted, in order.
 template <typename Fits>
@@ -30,10 +30,11 @@ QString missingCharacters(const QString& name, Fits fits)
 
 NameCheck refuse(Prompter& prompter, const QString& name, const QString& codePage, const QString& missing)
 {
-    prompter.showMessage(tr("The name \"%1\" cannot be stored: %2 has no %3.\nChange the name or choose "
-                            "another name encoding.")
-                             .arg(name, codePage, missing),
-                         PromptIcon::Warning);
+    prompter.showMessage(
+        NameCheckTexts::tr("The name \"%1\" cannot be stored: %2 has no %3.\nChange the name or choose "
+                           "another name encoding.")
+            .arg(name, codePage, missing),
+        PromptIcon::Warning);
     return NameCheck::BackToField;
 }
 
@@ -47,9 +48,10 @@ NameCheck checkTypedName(Prompter& prompter, const NameEncoding& encoding, const
         return NameCheck::Store;
     const QString codePage = QString::fromStdString(encoding.codePage());
     if (cyrillicAllowed && NameEncoding::canEncodeIso88595(text)) {
-        const QString question = tr("The name \"%1\" has characters that %2 cannot hold.\nStore it as a "
-                                    "Cyrillic name (ISO 8859-5)?")
-                                     .arg(name, codePage);
+        const QString question =
+            NameCheckTexts::tr("The name \"%1\" has characters that %2 cannot hold.\nStore it as a "
+                               "Cyrillic name (ISO 8859-5)?")
+                .arg(name, codePage);
         return prompter.askYesNo(question, PromptIcon::Question) == PromptAnswer::Yes
                    ? NameCheck::StoreAsCyrillic
                    : NameCheck::BackToField;

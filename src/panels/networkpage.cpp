@@ -76,39 +76,39 @@ void NetworkPage::buildControls()
     lnbFreq_ = makeFrequencyList(this, "lnbFreq");
     lnbFreqH_ = makeFrequencyList(this, "lnbFreqH");
     lnbPower_ = makeChoiceList(this, "lnbPower", choiceTexts(kLnbPowerNames), false);
-    switch22k_ = makeCheck(this, "switch22k", "On");
-    switch12v_ = makeCheck(this, "switch12v", "On");
+    switch22k_ = makeCheck(this, "switch22k", tr("On"));
+    switch12v_ = makeCheck(this, "switch12v", tr("On"));
     switchLevel_ = makeChoiceList(this, "diseqcSwitchLevel", choiceTexts(kDiseqcSwitchLevels), false);
     switch10_ = makeChoiceList(this, "diseqcSwitch10", numberTexts(1, 4), false);
     switch11_ = makeChoiceList(this, "diseqcSwitch11", numberTexts(1, 16), false);
     positionerLevel_ =
         makeChoiceList(this, "diseqcPositionerLevel", choiceTexts(kDiseqcPositionerLevels), false);
     positionerId_ = makeNumberField(this, "diseqcPositionerId", 0, 0xFF);
-    skewController_ = makeCheck(this, "skewController", "Exists");
+    skewController_ = makeCheck(this, "skewController", tr("Exists"));
     skewAngleV_ = makeNumberField(this, "skewAngleV", 0, kMaxSkewAngle);
     skewAngleH_ = makeNumberField(this, "skewAngleH", 0, kMaxSkewAngle);
 
     PageForm form(this);
-    form.addRow(" Name", "nameLabel", name_);
+    form.addRow(tr(" Name"), "nameLabel", name_);
     const std::pair<const char*, QWidget*> rows[] = {
-        {" Degree", degree_},
-        {" LNB Type", lnbType_},
-        {" LNB Freq", lnbFreq_},
-        {" LNB Freq H", lnbFreqH_},
-        {" LNB Power/Switch", lnbPower_},
-        {" 22Khz Switch", switch22k_},
-        {" 12V Switch", switch12v_},
-        {" DiSEqC Switch Level", switchLevel_},
-        {" DiSEqC Switch 1.0", switch10_},
-        {" DiSEqC Switch 1.1", switch11_},
-        {" DiSEqC Positioner Level", positionerLevel_},
-        {" DiSEqC Positioner ID", positionerId_},
-        {" Skew Controller", skewController_},
-        {" Skew Angle V", skewAngleV_},
-        {" Skew Angle H", skewAngleH_},
+        {QT_TR_NOOP(" Degree"), degree_},
+        {QT_TR_NOOP(" LNB Type"), lnbType_},
+        {QT_TR_NOOP(" LNB Freq"), lnbFreq_},
+        {QT_TR_NOOP(" LNB Freq H"), lnbFreqH_},
+        {QT_TR_NOOP(" LNB Power/Switch"), lnbPower_},
+        {QT_TR_NOOP(" 22Khz Switch"), switch22k_},
+        {QT_TR_NOOP(" 12V Switch"), switch12v_},
+        {QT_TR_NOOP(" DiSEqC Switch Level"), switchLevel_},
+        {QT_TR_NOOP(" DiSEqC Switch 1.0"), switch10_},
+        {QT_TR_NOOP(" DiSEqC Switch 1.1"), switch11_},
+        {QT_TR_NOOP(" DiSEqC Positioner Level"), positionerLevel_},
+        {QT_TR_NOOP(" DiSEqC Positioner ID"), positionerId_},
+        {QT_TR_NOOP(" Skew Controller"), skewController_},
+        {QT_TR_NOOP(" Skew Angle V"), skewAngleV_},
+        {QT_TR_NOOP(" Skew Angle H"), skewAngleH_},
     };
     for (const auto& [text, field] : rows) {
-        QLabel* label = form.addRow(text, field->objectName() + "Label", field);
+        QLabel* label = form.addRow(tr(text), field->objectName() + "Label", field);
         antennaRows_ << label << field;
         if (field == skewAngleV_)
             skewAngleVLabel_ = label;

@@ -86,9 +86,9 @@ void ProgramPage::buildControls()
 {
     name_ = makeField(this, "name", kMaxNameLength);
     serviceId_ = makeNumberField(this, "serviceId", 0, 0xFFFF, true);
-    tv_ = new QRadioButton("TV", this);
+    tv_ = new QRadioButton(tr("TV"), this);
     tv_->setObjectName("serviceTypeTv");
-    radio_ = new QRadioButton("Radio", this);
+    radio_ = new QRadioButton(tr("Radio"), this);
     radio_->setObjectName("serviceTypeRadio");
     auto* types = new QButtonGroup(this);
     types->addButton(tv_);
@@ -99,30 +99,30 @@ void ProgramPage::buildControls()
     audioPid_ = makeNumberField(this, "audioPid", 0, PID_MASK, true);
     ac3_ = makeCheck(this, "ac3", "AC3");
     teletextPid_ = makeNumberField(this, "teletextPid", 0, PID_MASK, true);
-    subtitles_ = makeCheck(this, "subtitles", "Subt");
-    scrambled_ = makeCheck(this, "scrambled", "Scrambled");
+    subtitles_ = makeCheck(this, "subtitles", tr("Subt"));
+    scrambled_ = makeCheck(this, "scrambled", tr("Scrambled"));
     // The two marks beside their fields share one width, so the fields line up.
     const int markWidth = std::max(ac3_->sizeHint().width(), subtitles_->sizeHint().width());
     ac3_->setMinimumWidth(markWidth);
     subtitles_->setMinimumWidth(markWidth);
-    moreAudio_ = new QPushButton("More Audio...", this);
+    moreAudio_ = new QPushButton(tr("More Audio..."), this);
     moreAudio_->setObjectName("moreAudio");
 
     PageForm form(this);
-    form.addRow(" Name", "nameLabel", name_);
-    form.addRow(" Service ID", "serviceIdLabel", serviceId_);
+    form.addRow(tr(" Name"), "nameLabel", name_);
+    form.addRow(tr(" Service ID"), "serviceIdLabel", serviceId_);
     auto* typeRow = new QHBoxLayout;
     typeRow->setContentsMargins(0, 0, 0, 0);
     typeRow->addWidget(tv_);
     typeRow->addWidget(radio_);
     typeRow->addStretch(1);
-    form.addRow(" Service Type", "serviceTypeLabel", typeRow);
-    form.addRow(" PMT PID", "pmtPidLabel", pmtPid_);
-    form.addRow(" PCR PID", "pcrPidLabel", pcrPid_);
-    form.addRow(" Video PID", "videoPidLabel", videoPid_);
-    form.addRow(" Audio PID", "audioPidLabel", fieldWithBox(audioPid_, ac3_));
-    form.addRow(" Teletext PID", "teletextPidLabel", fieldWithBox(teletextPid_, subtitles_));
-    form.addRow(" CA", "caLabel", scrambled_);
+    form.addRow(tr(" Service Type"), "serviceTypeLabel", typeRow);
+    form.addRow(tr(" PMT PID"), "pmtPidLabel", pmtPid_);
+    form.addRow(tr(" PCR PID"), "pcrPidLabel", pcrPid_);
+    form.addRow(tr(" Video PID"), "videoPidLabel", videoPid_);
+    form.addRow(tr(" Audio PID"), "audioPidLabel", fieldWithBox(audioPid_, ac3_));
+    form.addRow(tr(" Teletext PID"), "teletextPidLabel", fieldWithBox(teletextPid_, subtitles_));
+    form.addRow(tr(" CA"), "caLabel", scrambled_);
     form.addWide(buildCaGrid());
     auto* audioRow = new QHBoxLayout;
     audioRow->addStretch(1);
@@ -151,15 +151,15 @@ QWidget* ProgramPage::buildCaGrid()
 
 QWidget* ProgramPage::buildAttributes()
 {
-    auto* group = new QGroupBox("Attributes", this);
+    auto* group = new QGroupBox(tr("Attributes"), this);
     group->setObjectName("attributes");
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
-    lock_ = makeCheck(group, "lock", "Lock");
-    skip_ = makeCheck(group, "skip", "Skip");
-    keepServiceId_ = makeCheck(group, "keepServiceId", "Don't update with service ID");
-    keepName_ = makeCheck(group, "keepName", "Don't update name");
-    keepPids_ = makeCheck(group, "keepPids", "Don't update video/audio PIDs");
+    lock_ = makeCheck(group, "lock", tr("Lock"));
+    skip_ = makeCheck(group, "skip", tr("Skip"));
+    keepServiceId_ = makeCheck(group, "keepServiceId", tr("Don't update with service ID"));
+    keepName_ = makeCheck(group, "keepName", tr("Don't update name"));
+    keepPids_ = makeCheck(group, "keepPids", tr("Don't update video/audio PIDs"));
     for (QCheckBox* box : {lock_, skip_, keepServiceId_, keepName_, keepPids_})
         layout->addWidget(box);
     return group;

@@ -63,7 +63,8 @@ void TransponderPage::buildControls()
     symbolRate_ = makeNumberField(this, "symbolRate", 0, 0xFFFF);
     bandwidth_ = makeChoiceList(this, "bandwidth", kBandwidths);
     bandwidth_->hide();
-    polarity_ = makeChoiceList(this, "polarity", {"Vert", "Horz", "Circular Right", "Circular Left"});
+    polarity_ =
+        makeChoiceList(this, "polarity", {tr("Vert"), tr("Horz"), tr("Circular Right"), tr("Circular Left")});
     transmission_ = makeChoiceList(this, "transmission", kTransmissions);
     fec_ = makeChoiceList(this, "fec", {});
     fec_->setEditable(true);
@@ -71,7 +72,7 @@ void TransponderPage::buildControls()
     fec_->setValidator(new UpperCaseValidator(fec_));
     for (int code = 0; code < static_cast<int>(kFecNames.size()); ++code)
         fec_->addItem(fecName(code));
-    pilot_ = new QCheckBox("Pilot", this);
+    pilot_ = new QCheckBox(tr("Pilot"), this);
     pilot_->setObjectName("pilot");
     pilot_->setLayoutDirection(Qt::RightToLeft); // text at the left of the box
     freqDrift_ = makeNumberField(this, "freqDrift", 0, 0xFF, true);
@@ -79,22 +80,22 @@ void TransponderPage::buildControls()
     gmtError_ = makeNumberField(this, "gmtError", INT32_MIN + int64_t{1}, INT32_MAX);
 
     PageForm form(this);
-    nameLabel_ = form.addRow(" Name", "nameLabel", name_);
-    form.addRow(" Frequency", "frequencyLabel", frequency_);
+    nameLabel_ = form.addRow(tr(" Name"), "nameLabel", name_);
+    form.addRow(tr(" Frequency"), "frequencyLabel", frequency_);
     auto* rateRow = new QHBoxLayout;
     rateRow->setContentsMargins(0, 0, 0, 0);
     rateRow->addWidget(symbolRate_);
     rateRow->addWidget(bandwidth_);
-    symbolRateLabel_ = form.addRow(" Symbol Rate", "symbolRateLabel", rateRow);
-    polarityLabel_ = form.addRow(" Polarity", "polarityLabel", polarity_);
-    transmissionLabel_ = form.addRow(" Transmission", "transmissionLabel", transmission_);
+    symbolRateLabel_ = form.addRow(tr(" Symbol Rate"), "symbolRateLabel", rateRow);
+    polarityLabel_ = form.addRow(tr(" Polarity"), "polarityLabel", polarity_);
+    transmissionLabel_ = form.addRow(tr(" Transmission"), "transmissionLabel", transmission_);
     auto* fecRow = new QHBoxLayout;
     fecRow->setContentsMargins(0, 0, 0, 0);
     fecRow->addWidget(fec_, 1);
     fecRow->addWidget(pilot_);
-    fecLabel_ = form.addRow(" FEC", "fecLabel", fecRow);
-    form.addRow(" Freq Drift", "freqDriftLabel", freqDrift_);
-    form.addRow(" GMT Error", "gmtErrorLabel", gmtError_);
+    fecLabel_ = form.addRow(tr(" FEC"), "fecLabel", fecRow);
+    form.addRow(tr(" Freq Drift"), "freqDriftLabel", freqDrift_);
+    form.addRow(tr(" GMT Error"), "gmtErrorLabel", gmtError_);
     ok_ = form.addOkButton();
 }
 
@@ -129,7 +130,7 @@ void TransponderPage::showTerrestrial()
         characters += byte;
     }
     name_->setText(QString::fromStdString(encoding_.toUtf8(characters)));
-    symbolRateLabel_->setText(" Bandwidth");
+    symbolRateLabel_->setText(tr(" Bandwidth"));
     symbolRate_->hide();
     bandwidth_->show();
     SelectPosition(polarity_, -1);
@@ -145,7 +146,7 @@ void TransponderPage::showTerrestrial()
 void TransponderPage::showSatellite(const TpInfo& tp)
 {
     name_->setText(QString::fromStdString(encoding_.toUtf8(tp.name)));
-    symbolRateLabel_->setText(" Symbol Rate");
+    symbolRateLabel_->setText(tr(" Symbol Rate"));
     bandwidth_->hide();
     symbolRate_->show();
     setSatelliteControlsEnabled(true);

@@ -2,6 +2,7 @@
 // keep, and the satellite tree under the mouse.
 #include <functional>
 #include <map>
+#include <memory>
 
 #include <QApplication>
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/translations.h"
 #include "framefixture.h"
 #include "support/sampledatabase.h"
 #include "widgetdriver.h"
@@ -52,18 +54,28 @@ QChar mnemonic(const QString& text)
 
 } // namespace
 
-TEST_F(RoughEdgesTest, EveryMenuGivesEachLetterToOneEntry)
+TEST_F(RoughEdgesTest, EveryMenuGivesEachLetterToOneEntryInEveryLanguage)
 {
-    std::map<QChar, QString> bar;
-    for (QAction* top : frame->menuBar()->actions()) {
-        EXPECT_TRUE(bar.emplace(mnemonic(top->text()), top->text()).second) << top->text().toStdString();
-        std::map<QChar, QString> seen;
-        for (QAction* entry : top->menu()->actions()) {
-            const QChar letter = mnemonic(entry->text());
-            if (letter.isNull())
-                continue;
-            const auto [first, fresh] = seen.emplace(letter, entry->text());
-            EXPECT_TRUE(fresh) << entry->text().toStdString() << " and " << first->second.toStdString();
+    // The source texts come back for the tests after this one, also when a check fails.
+    const std::unique_ptr<void, void (*)(void*)> english(
+        this, [](void*) { installTranslations(QStringLiteral("en")); });
+    for (const char* language : {"en", "ru", "uk", "de"}) {
+        SCOPED_TRACE(language);
+        installTranslations(QString::fromLatin1(language));
+        frame = std::make_unique<CMainFrame>(AppServices{prompter, dialogs, clock});
+        ASSERT_EQ(frame->menuBar()->actions().at(0)->text() == QStringLiteral("&File"), *language == 'e')
+            << "the translation was not found";
+        std::map<QChar, QString> bar;
+        for (QAction* top : frame->menuBar()->actions()) {
+            EXPECT_TRUE(bar.emplace(mnemonic(top->text()), top->text()).second) << top->text().toStdString();
+            std::map<QChar, QString> seen;
+            for (QAction* entry : top->menu()->actions()) {
+                const QChar letter = mnemonic(entry->text());
+                if (letter.isNull())
+                    continue;
+                const auto [first, fresh] = seen.emplace(letter, entry->text());
+                EXPECT_TRUE(fresh) << entry->text().toStdString() << " and " << first->second.toStdString();
+            }
         }
     }
 }

@@ -13,6 +13,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
@@ -164,15 +167,105 @@ struct ProgramRun {
 };
 
 // The real executable with the arguments, its output kept.
-ProgramRun runKvxedit(const std::string& arguments)
+ProgramRun runKvxedit(const std::string& arguments, const std::string& lang = "C.UTF-8")
 {
     const std::string out = configHome + "/out";
     const std::string err = configHome + "/err";
-    const std::string command =
-        std::string("'") + KVXEDIT_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    const std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + lang + " '" +
+                                KVXEDIT_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
 }
+
+// The texts a user of each language meets first: the menu bar, the edit bar, the program's own option and
+// Qt's usage line of --help, and the notice of View > Language.
+struct Speaker {
+    const char* lang;
+    std::vector<QString> menus;
+    QString editBar;
+    const char* fileOption;
+    const char* usage;
+    QString languageNotice;
+};
+
+const Speaker kSpeakers[] = {
+    {"ru_RU.UTF-8",
+     {"&Файл", "&Правка", "&Вид", "&Спутник", "&Транспондер", "П&рограмма", "Спр&авка"},
+     "Пусто",
+     "Открываемый файл KVX или CKVX.",
+     "Использование: ",
+     "Новый язык будет использоваться после перезапуска KVXEdit."},
+    {"uk_UA.UTF-8",
+     {"&Файл", "&Редагування", "&Вигляд", "&Супутник", "&Транспондер", "&Програма", "&Довідка"},
+     "Порожньо",
+     "Файл KVX або CKVX, який треба відкрити.",
+     "Застосування: ",
+     "Нова мова діятиме після наступного запуску KVXEdit."},
+    {"de_DE.UTF-8",
+     {"&Datei", "&Bearbeiten", "&Ansicht", "&Satellit", "&Transponder", "&Programm", "&Hilfe"},
+     "Leer",
+     "Die zu öffnende KVX- oder CKVX-Datei.",
+     "Aufruf: ",
+     "Die neue Sprache gilt ab dem nächsten Start von KVXEdit."},
+};
+
+std::vector<QString> menuTexts(const kvx::CMainFrame& frame)
+{
+    std::vector<QString> texts;
+    for (const QAction* menu : frame.menuBar()->actions())
+        texts.push_back(menu->text());
+    return texts;
+}
+
+void PrintTo(const Speaker& speaker, std::ostream* out)
+{
+    *out << speaker.lang;
+}
+
+class SpeakerTest : public ::testing::TestWithParam<Speaker> {};
+
+// The system's language is read once per process, so each language starts the program in a test of
+// its own, as ctest runs them. A choice in View > Language is kept and outranks it at the next start.
+TEST_P(SpeakerTest, TheProgramSpeaksTheSystemLanguageUntilAnotherIsChosen)
+{
+    const Speaker& speaker = GetParam();
+    setenv("LANG", speaker.lang, 1);
+    for (const char* overriding : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        unsetenv(overriding);
+    std::filesystem::remove(settingsFile());
+    const ProgramRun help = runKvxedit("--help", speaker.lang);
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* part : {speaker.fileOption, speaker.usage})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part << " in " << help.out;
+    const std::vector<QString> english = {"&File",        "&Edit",    "&View", "&Satellite",
+                                          "&Transponder", "&Program", "&Help"};
+    {
+        StartedProgram program({"kvxedit"});
+        ASSERT_EQ(QLocale::system().name().toStdString() + ".UTF-8", speaker.lang)
+            << "the system locale was read before this test";
+        ASSERT_TRUE(program.app().InitInstance());
+        kvx::CMainFrame* frame = program.app().mainFrame();
+        EXPECT_EQ(menuTexts(*frame), speaker.menus);
+        EXPECT_EQ(frame->editBar()->findChild<QLabel*>(QStringLiteral("emptyText"))->text(), speaker.editBar);
+        QString notice;
+        QTimer::singleShot(0, [&notice] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                notice = box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        frame->languageActions()->actions().at(1)->trigger(); // English
+        EXPECT_EQ(notice, speaker.languageNotice);
+        EXPECT_EQ(menuTexts(*frame), speaker.menus) << "the texts change only at the next start";
+    }
+    StartedProgram again({"kvxedit"});
+    ASSERT_TRUE(again.app().InitInstance());
+    EXPECT_EQ(menuTexts(*again.app().mainFrame()), english);
+    EXPECT_TRUE(again.app().mainFrame()->languageActions()->actions().at(1)->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SpeakerTest, ::testing::ValuesIn(kSpeakers),
+                         [](const auto& info) { return std::string(info.param.lang).substr(0, 2); });
 
 // The options of the manual page end the program before it opens a window.
 TEST(StartUpTest, HelpVersionAndAWrongOptionAnswerOnTheTerminal)
