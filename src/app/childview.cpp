@@ -343,6 +343,17 @@ void CChildView::showItem(QTreeWidgetItem* item)
     emit documentStateChanged();
 }
 
+void CChildView::rebuildTree(bool keepOpen, const std::function<void()>& select)
+{
+    suppressSelChange_ = true;
+    keepOpen ? tree_->Rebuild() : tree_->Build(&database_);
+    suppressSelChange_ = false;
+    select();
+    // A row that was current already raised no change.
+    if (currentItem_ != tree_->currentItem())
+        showItem(tree_->currentItem());
+}
+
 void CChildView::ShowNetworkItem(QTreeWidgetItem* item)
 {
     NetInfo* net = CKVXTree::networkOf(item);
@@ -591,36 +602,24 @@ void CChildView::MoveItem(QTreeWidgetItem* a, QTreeWidgetItem* b)
     // Edits answered No are dropped: the page shows its record again, so the rebuild asks nothing.
     if (currentItem_ != nullptr)
         showItem(currentItem_);
-    // Records keep their identity through a move; their new items are found through treeItem.
-    QTreeWidgetItem* movedItem = nullptr;
-    switch (CKVXTree::levelOf(a)) {
-    case TreeLevel::Network: {
+    // Records keep their identity through a move; the new item is found through the record.
+    const TreeRecord moved = CKVXTree::recordAt(a);
+    switch (moved.level) {
+    case TreeLevel::Network:
         if (tree_->IsTerrestrialNetworkItem(a) || tree_->IsTerrestrialNetworkItem(b))
             return;
-        NetInfo* moved = CKVXTree::networkOf(a);
-        moveNetwork(database_, *moved, *CKVXTree::networkOf(b));
-        tree_->Rebuild();
-        movedItem = CKVXTree::itemOf(moved->treeItem);
-        ShowNetworkItem(movedItem);
+        moveNetwork(database_, *CKVXTree::networkOf(a), *CKVXTree::networkOf(b));
         break;
-    }
-    case TreeLevel::Transponder: {
-        TpInfo* moved = CKVXTree::transponderOf(a);
-        moveTransponder(database_, *moved, *CKVXTree::transponderOf(b));
-        tree_->Rebuild();
-        movedItem = CKVXTree::itemOf(moved->treeItem);
+    case TreeLevel::Transponder:
+        moveTransponder(database_, *CKVXTree::transponderOf(a), *CKVXTree::transponderOf(b));
         break;
+    case TreeLevel::Program: moveProgram(database_, *CKVXTree::programOf(a), *CKVXTree::programOf(b)); break;
     }
-    case TreeLevel::Program: {
-        ProgInfo* moved = CKVXTree::programOf(a);
-        moveProgram(database_, *moved, *CKVXTree::programOf(b));
-        tree_->Rebuild();
-        movedItem = CKVXTree::itemOf(moved->treeItem);
-        break;
-    }
-    }
-    tree_->setCurrentItem(movedItem);
-    tree_->scrollToItem(movedItem);
+    rebuildTree(true, [&] {
+        QTreeWidgetItem* movedItem = tree_->itemFor(moved);
+        tree_->setCurrentItem(movedItem);
+        tree_->scrollToItem(movedItem);
+    });
     tree_->setFocus();
     MarkModified(tr("Move"));
 }

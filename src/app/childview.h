@@ -184,6 +184,10 @@ private:
     // Makes the item current and shows its record in the edit bar, without applying edits.
     void showItem(QTreeWidgetItem* item);
     void selectNewItem(QTreeWidgetItem* item);
+    // Builds the tree again (keeping its open branches when `keepOpen`), then lets `select` choose the
+    // row to show. The build's own choice of the first network is never shown, so that the edit bar
+    // makes its page once.
+    void rebuildTree(bool keepOpen, const std::function<void()>& select);
     // After items went from the tree: shows the tree's selection when the edit bar was emptied for it.
     void showSelectionAfterDelete();
     void removeItemsThenRecords(const QString& step, const std::function<void()>& fromTree,
@@ -197,8 +201,8 @@ private:
     // The selected programs' or transponders' positions, ascending.
     std::vector<uint16_t> selectedPositions() const;
     std::vector<uint8_t> selectedNetworkSlots() const;
-    // Selects the rows of the records again after a rebuild, given where each keeps its item.
-    void reselectRows(void* const* current, const std::vector<void* const*>& rows);
+    // Selects the rows of the records again after a rebuild; records keep their identity through it.
+    void reselectRows(const TreeRecord& current, const std::vector<TreeRecord>& rows);
     // Moves the selected programs (true) or transponders at the positions; returns their new positions,
     // none when nothing moved.
     using BlockMove = std::function<std::vector<uint16_t>(bool programs, const std::vector<uint16_t>&)>;

@@ -34,8 +34,7 @@ void CChildView::OnCheckDatabase()
         services_.prompter.showMessage(QString::fromStdString(statusMessage(status)), PromptIcon::Stop);
         return;
     }
-    tree_->Build(&database_);
-    selectMarked(mark, nullptr);
+    rebuildTree(false, [&] { selectMarked(mark, nullptr); });
     MarkModified(tr("Clean Up"));
 }
 

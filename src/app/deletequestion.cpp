@@ -62,18 +62,14 @@ QString transponderQuestion(const TpInfo& tp, int programs)
 
 } // namespace
 
-DeletedCounts countsBelow(const QTreeWidgetItem* item)
+DeletedCounts countsBelow(const CKVXTree& tree, const QTreeWidgetItem* item)
 {
     if (item == nullptr)
         return {};
+    const CKVXTree::Descendants below = tree.descendantsOf(item);
     if (CKVXTree::levelOf(item) == TreeLevel::Transponder)
-        return {0, item->childCount()};
-    if (CKVXTree::levelOf(item) != TreeLevel::Network)
-        return {};
-    DeletedCounts counts{item->childCount(), 0};
-    for (int n = 0; n < item->childCount(); ++n)
-        counts.programs += item->child(n)->childCount();
-    return counts;
+        return {0, below.children};
+    return {below.children, below.grandchildren};
 }
 
 std::optional<QString> deleteQuestion(int page, bool terrestrialMode, const NetInfo* net, const TpInfo* tp,

@@ -8,6 +8,7 @@ class QTreeWidgetItem;
 
 namespace kvx {
 
+class CKVXTree;
 struct NetInfo;
 struct TpInfo;
 struct ProgInfo;
@@ -19,8 +20,8 @@ struct DeletedCounts {
     int programs = 0;
 };
 
-// The transponders and programs below a tree item (none for none).
-DeletedCounts countsBelow(const QTreeWidgetItem* item);
+// The transponders and programs below an item of the tree (none for none).
+DeletedCounts countsBelow(const CKVXTree& tree, const QTreeWidgetItem* item);
 
 // The question Delete asks before deleting the record shown on the page, naming it as the tree does and
 // what goes with it, or none when the key deletes nothing there (the empty page, the terrestrial

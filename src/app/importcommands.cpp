@@ -40,8 +40,7 @@ void CChildView::selectNetworkAfterImport(const NetInfo& network)
     // The rebuild selected the first network; the filled one takes the selection back.
     if (QTreeWidgetItem* item = CKVXTree::itemOf(network.treeItem)) {
         tree_->setCurrentItem(item);
-        if (item->childCount() > 0)
-            item->setExpanded(true);
+        tree_->openBranch(item);
     }
 }
 
@@ -56,8 +55,7 @@ void CChildView::OnImportSatcodx()
         return;
     // The edit bar takes the imported name and position before the rebuild moves the selection.
     ShowNetworkItem(currentItem_);
-    tree_->Build(&database_);
-    selectNetworkAfterImport(*network);
+    rebuildTree(false, [&] { selectNetworkAfterImport(*network); });
     MarkModified(tr("Import SATCODX"));
 }
 
@@ -72,8 +70,7 @@ void CChildView::OnUpdateFromLyngSat()
     if (updater.UpdateFromLyngSat(database_, *network) != StatusOk)
         return;
     ShowNetworkItem(currentItem_);
-    tree_->Build(&database_);
-    selectNetworkAfterImport(*network);
+    rebuildTree(false, [&] { selectNetworkAfterImport(*network); });
     MarkModified(tr("Update from LyngSat"));
 }
 

@@ -47,7 +47,7 @@ void CChildView::OnDeleteKey()
     case PAGE_NETWORK: OnDeleteNetwork(); break; // which asks itself, as from the menus
     case PAGE_TRANSPONDER:
         if (confirmDelete(deleteQuestion(PAGE_TRANSPONDER, editBar_->terrestrialMode(), nullptr, currentTp_,
-                                         nullptr, countsBelow(currentItem_), encoding_)))
+                                         nullptr, countsBelow(*tree_, currentItem_), encoding_)))
             OnDeleteTransponder();
         break;
     case PAGE_PROGRAM:

@@ -1,6 +1,6 @@
 #include "app/kvxtree.h"
 
-#include <unordered_set>
+#include <algorithm>
 #include <vector>
 
 #include <QApplication>
@@ -20,7 +20,8 @@ namespace kvx {
 
 namespace {
 
-// A tree item that knows its record. The record's type follows from the item's level.
+// A tree item that knows its record. The record's type follows from the item's level. An unfilled item
+// has children in the database that have no items yet; it shows the expand arrow all the same.
 class RecordItem final : public QTreeWidgetItem {
 public:
     static constexpr int kType = QTreeWidgetItem::UserType + 1;
@@ -29,16 +30,42 @@ public:
             , record_(record)
     {}
     void* record() const { return record_; }
+    bool filled() const { return filled_; }
+    void setFilled(bool filled)
+    {
+        filled_ = filled;
+        setChildIndicatorPolicy(filled ? DontShowIndicatorWhenChildless : ShowIndicator);
+    }
 
 private:
     void* record_;
+    bool filled_ = true;
 };
+
+RecordItem* recordItem(QTreeWidgetItem* item)
+{
+    return item != nullptr && item->type() == RecordItem::kType ? static_cast<RecordItem*>(item) : nullptr;
+}
 
 void* recordOf(const QTreeWidgetItem* item)
 {
     if (item == nullptr || item->type() != RecordItem::kType)
         return nullptr;
     return static_cast<const RecordItem*>(item)->record();
+}
+
+// The lists' lengths as the tree counts them: records beyond them have no item.
+std::size_t networkCount(const ChannelDatabase& db)
+{
+    return db.networks.size() & 0xFF;
+}
+std::size_t transponderCount(const ChannelDatabase& db)
+{
+    return db.transponders.size() & 0xFFFF;
+}
+std::size_t programCount(const ChannelDatabase& db)
+{
+    return db.programs.size() & 0xFFFF;
 }
 
 bool isInSubtree(const QTreeWidgetItem* candidate, const QTreeWidgetItem* root)
@@ -121,6 +148,7 @@ CKVXTree::CKVXTree(const NameEncoding& encoding, QWidget* parent)
         , encoding_(&encoding)
         , selection_(new GuardedSelectionModel(model(), this))
 {
+    connect(this, &QTreeWidget::itemExpanded, this, &CKVXTree::fillBranch);
     QItemSelectionModel* plain = selectionModel();
     setSelectionModel(selection_);
     delete plain;
@@ -188,46 +216,180 @@ void CKVXTree::Build(ChannelDatabase* database)
 
     // The items are put together outside the view and handed over in one step, so that the view does
     // its bookkeeping once rather than once per item.
-    const std::size_t netCount = database->networks.size() & 0xFF;
-    const std::size_t tpCount = database->transponders.size() & 0xFFFF;
-    const std::size_t progCount = database->programs.size() & 0xFFFF;
-
+    const std::size_t netCount = networkCount(*database);
     QList<QTreeWidgetItem*> networks;
     networks.reserve(static_cast<qsizetype>(netCount));
     for (std::size_t n = 0; n < netCount; ++n)
         networks.append(makeNetworkItem(database->networks[n]));
-
-    // Records whose owner index lies outside its list are left out of the tree.
-    std::vector<QTreeWidgetItem*> transponders(tpCount, nullptr);
-    for (std::size_t t = 0; t < tpCount; ++t) {
-        TpInfo& tp = database->transponders[t];
-        if (tp.netIndex < netCount) {
-            transponders[t] = makeTransponderItem(tp);
-            networks[tp.netIndex]->addChild(transponders[t]);
-        }
-    }
-    for (std::size_t p = 0; p < progCount; ++p) {
-        ProgInfo& prog = database->programs[p];
-        if (prog.tpIndex < tpCount && transponders[prog.tpIndex] != nullptr)
-            transponders[prog.tpIndex]->addChild(makeProgramItem(prog));
-    }
+    if (netCount + transponderCount(*database) + programCount(*database) <= eagerLimit_)
+        buildAllBranches(networks);
+    else
+        markUnfilledNetworks(networks);
 
     addTopLevelItems(networks);
     if (!networks.isEmpty())
         setCurrentItem(networks.first());
 }
 
+void CKVXTree::buildAllBranches(const QList<QTreeWidgetItem*>& networks)
+{
+    const std::size_t netCount = networkCount(*database_);
+    const std::size_t tpCount = transponderCount(*database_);
+    const std::size_t progCount = programCount(*database_);
+    // Records whose owner index lies outside its list are left out of the tree.
+    std::vector<QTreeWidgetItem*> transponders(tpCount, nullptr);
+    for (std::size_t t = 0; t < tpCount; ++t) {
+        TpInfo& tp = database_->transponders[t];
+        if (tp.netIndex < netCount) {
+            transponders[t] = makeTransponderItem(tp);
+            networks[tp.netIndex]->addChild(transponders[t]);
+        }
+    }
+    for (std::size_t p = 0; p < progCount; ++p) {
+        ProgInfo& prog = database_->programs[p];
+        if (prog.tpIndex < tpCount && transponders[prog.tpIndex] != nullptr)
+            transponders[prog.tpIndex]->addChild(makeProgramItem(prog));
+    }
+}
+
+void CKVXTree::markUnfilledNetworks(const QList<QTreeWidgetItem*>& networks)
+{
+    const std::size_t tpCount = transponderCount(*database_);
+    for (std::size_t t = 0; t < tpCount; ++t) {
+        const uint8_t slot = database_->transponders[t].netIndex;
+        if (slot < networks.size())
+            recordItem(networks[slot])->setFilled(false);
+    }
+}
+
+QList<QTreeWidgetItem*> CKVXTree::makeTransponderItemsOf(const NetInfo& net)
+{
+    const std::ptrdiff_t slot = database_->networks.indexOf(&net);
+    const std::size_t tpCount = transponderCount(*database_);
+    const std::size_t progCount = programCount(*database_);
+    std::vector<bool> hasPrograms(tpCount, false);
+    for (std::size_t p = 0; p < progCount; ++p)
+        if (const uint16_t tp = database_->programs[p].tpIndex; tp < tpCount)
+            hasPrograms[tp] = true;
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t t = 0; t < tpCount; ++t) {
+        TpInfo& tp = database_->transponders[t];
+        if (tp.netIndex != slot)
+            continue;
+        items.append(makeTransponderItem(tp));
+        if (hasPrograms[t])
+            recordItem(items.back())->setFilled(false);
+    }
+    return items;
+}
+
+QList<QTreeWidgetItem*> CKVXTree::makeProgramItemsOf(const TpInfo& tp)
+{
+    const std::ptrdiff_t position = database_->transponders.indexOf(&tp);
+    const std::size_t progCount = programCount(*database_);
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t p = 0; p < progCount; ++p)
+        if (database_->programs[p].tpIndex == position)
+            items.append(makeProgramItem(database_->programs[p]));
+    return items;
+}
+
+CKVXTree::Descendants CKVXTree::descendantsOf(const QTreeWidgetItem* item) const
+{
+    Descendants counts;
+    if (item == nullptr || database_ == nullptr || levelOf(item) == TreeLevel::Program)
+        return counts;
+    const std::size_t tpCount = transponderCount(*database_);
+    const std::size_t progCount = programCount(*database_);
+    std::vector<bool> below(tpCount, false);
+    if (levelOf(item) == TreeLevel::Transponder) {
+        const std::ptrdiff_t position = database_->transponders.indexOf(transponderOf(item));
+        if (position >= 0 && static_cast<std::size_t>(position) < tpCount)
+            below[static_cast<std::size_t>(position)] = true;
+    } else {
+        const std::ptrdiff_t slot = database_->networks.indexOf(networkOf(item));
+        for (std::size_t t = 0; t < tpCount; ++t)
+            below[t] = database_->transponders[t].netIndex == slot;
+        counts.children = static_cast<int>(std::count(below.begin(), below.end(), true));
+    }
+    int programs = 0;
+    for (std::size_t p = 0; p < progCount; ++p)
+        if (const uint16_t tp = database_->programs[p].tpIndex; tp < tpCount && below[tp])
+            ++programs;
+    (levelOf(item) == TreeLevel::Transponder ? counts.children : counts.grandchildren) = programs;
+    return counts;
+}
+
+void CKVXTree::fillBranch(QTreeWidgetItem* item)
+{
+    RecordItem* branch = recordItem(item);
+    if (branch == nullptr || branch->filled() || database_ == nullptr)
+        return;
+    // Filled before the children come, so that their arrival cannot ask for them again.
+    branch->setFilled(true);
+    const TreeLevel level = levelOf(item);
+    if (level == TreeLevel::Network)
+        item->addChildren(makeTransponderItemsOf(*networkOf(item)));
+    else if (level == TreeLevel::Transponder)
+        item->addChildren(makeProgramItemsOf(*transponderOf(item)));
+}
+
+void CKVXTree::openBranch(QTreeWidgetItem* item)
+{
+    if (item == nullptr)
+        return;
+    fillBranch(item);
+    if (item->childCount() > 0)
+        item->setExpanded(true);
+}
+
+QTreeWidgetItem* CKVXTree::itemFor(const NetInfo& net) const
+{
+    return itemOf(net.treeItem);
+}
+
+QTreeWidgetItem* CKVXTree::itemFor(const TpInfo& tp)
+{
+    if (tp.treeItem == nullptr && database_ != nullptr)
+        if (const NetInfo* net = database_->networks.at(tp.netIndex))
+            fillBranch(itemOf(net->treeItem));
+    return itemOf(tp.treeItem);
+}
+
+QTreeWidgetItem* CKVXTree::itemFor(const ProgInfo& prog)
+{
+    if (prog.treeItem == nullptr && database_ != nullptr)
+        if (const TpInfo* tp = database_->transponders.at(prog.tpIndex))
+            fillBranch(itemFor(*tp));
+    return itemOf(prog.treeItem);
+}
+
+QTreeWidgetItem* CKVXTree::itemFor(const TreeRecord& record)
+{
+    switch (record.level) {
+    case TreeLevel::Network: return itemFor(*static_cast<const NetInfo*>(record.record));
+    case TreeLevel::Transponder: return itemFor(*static_cast<const TpInfo*>(record.record));
+    case TreeLevel::Program: return itemFor(*static_cast<const ProgInfo*>(record.record));
+    }
+    return nullptr;
+}
+
+TreeRecord CKVXTree::recordAt(const QTreeWidgetItem* item)
+{
+    return {levelOf(item), recordOf(item)};
+}
+
 void CKVXTree::Rebuild()
 {
+    // Records keep their identity through the rebuild: the branches of those that were open open again.
     ChannelDatabase* database = database_;
-    std::unordered_set<const void*> expanded;
+    std::vector<TreeRecord> expanded;
     for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it)
         if ((*it)->isExpanded())
-            expanded.insert(recordOf(*it));
+            expanded.push_back(recordAt(*it));
     Build(database);
-    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it)
-        if ((*it)->childCount() > 0 && expanded.count(recordOf(*it)) != 0)
-            (*it)->setExpanded(true);
+    for (const TreeRecord& record : expanded)
+        openBranch(itemFor(record));
 }
 
 void CKVXTree::Clear()
@@ -289,9 +451,11 @@ QTreeWidgetItem* CKVXTree::InsertTransponder(TpInfo& tp, QTreeWidgetItem* before
 {
     if (database_ == nullptr || tp.netIndex >= database_->networks.size())
         return nullptr;
-    QTreeWidgetItem* parent = itemOf(database_->networks[tp.netIndex].treeItem);
+    RecordItem* parent = recordItem(itemOf(database_->networks[tp.netIndex].treeItem));
     if (parent == nullptr)
         return nullptr;
+    if (!parent->filled())
+        return itemFor(tp);
     QTreeWidgetItem* item = makeTransponderItem(tp);
     insertChild(parent, item, before);
     return item;
@@ -301,9 +465,11 @@ QTreeWidgetItem* CKVXTree::InsertProgram(ProgInfo& prog, QTreeWidgetItem* before
 {
     if (database_ == nullptr || prog.tpIndex >= database_->transponders.size())
         return nullptr;
-    QTreeWidgetItem* parent = itemOf(database_->transponders[prog.tpIndex].treeItem);
+    RecordItem* parent = recordItem(itemOf(database_->transponders[prog.tpIndex].treeItem));
     if (parent == nullptr)
         return nullptr;
+    if (!parent->filled())
+        return itemFor(prog);
     QTreeWidgetItem* item = makeProgramItem(prog);
     insertChild(parent, item, before);
     return item;
@@ -350,6 +516,9 @@ void CKVXTree::DeleteChildren(QTreeWidgetItem* item)
     // From the last child on, so that no sibling has to shift.
     while (item != nullptr && item->childCount() > 0)
         DeleteItemAndChildren(item->child(item->childCount() - 1));
+    // The records go next: a branch not filled yet has nothing left to fill.
+    if (RecordItem* branch = recordItem(item))
+        branch->setFilled(true);
 }
 
 void CKVXTree::DeleteItemAndChildren(QTreeWidgetItem* item)

@@ -17,6 +17,12 @@ class GuardedSelectionModel;
 
 enum class TreeLevel { Network, Transponder, Program };
 
+// A record the tree shows, with the level that tells its type.
+struct TreeRecord {
+    TreeLevel level = TreeLevel::Network;
+    const void* record = nullptr;
+};
+
 // Receives the tree's mouse gestures that the view answers: right-click selection and item drags.
 class TreeMouseHandler {
 public:
@@ -29,11 +35,19 @@ public:
 };
 
 // The satellite tree: networks, their transponders and the transponders' programs. Every item points
-// at its record and every record's treeItem at its item. Positions are viewport coordinates.
+// at its record and every record that has an item points at it through treeItem. A database of more
+// records than the eager limit gets the items of a branch only when the branch first opens (or one of
+// its records is asked for), so that nothing is made for the branches nobody looks at. Positions are
+// viewport coordinates.
 class CKVXTree : public QTreeWidget {
     Q_OBJECT
 public:
+    static constexpr std::size_t kDefaultEagerLimit = 4000;
+
     explicit CKVXTree(const NameEncoding& encoding, QWidget* parent = nullptr);
+
+    // Databases of at most this many records get every item at once.
+    void setEagerLimit(std::size_t records) { eagerLimit_ = records; }
 
     void setMouseHandler(TreeMouseHandler* handler) { mouseHandler_ = handler; }
     // Asked before the current item changes, however it is moved; false keeps the current item and
@@ -51,8 +65,27 @@ public:
     // Detaches the database and removes every item.
     void Clear();
 
+    // The record's item, made with its siblings when its branch has none yet; none when the tree leaves
+    // the record out.
+    QTreeWidgetItem* itemFor(const NetInfo& net) const;
+    QTreeWidgetItem* itemFor(const TpInfo& tp);
+    QTreeWidgetItem* itemFor(const ProgInfo& prog);
+    QTreeWidgetItem* itemFor(const TreeRecord& record);
+    static TreeRecord recordAt(const QTreeWidgetItem* item);
+    // Makes the children of the item when they were not made yet.
+    void fillBranch(QTreeWidgetItem* item);
+    // Fills the branch and opens it when it has children.
+    void openBranch(QTreeWidgetItem* item);
+    // The records below the item, counted in the database, filled or not.
+    struct Descendants {
+        int children = 0;
+        int grandchildren = 0;
+    };
+    Descendants descendantsOf(const QTreeWidgetItem* item) const;
+
     QTreeWidgetItem* InsertNetwork(NetInfo& net);
-    // Appends the item to its network's children, or inserts it just before `before`.
+    // Appends the item to its network's children, or inserts it just before `before`. In a branch not
+    // filled yet, the branch is filled instead, the record (already in the database) with the others.
     QTreeWidgetItem* InsertTransponder(TpInfo& tp, QTreeWidgetItem* before = nullptr);
     QTreeWidgetItem* InsertProgram(ProgInfo& prog, QTreeWidgetItem* before = nullptr);
 
@@ -102,6 +135,10 @@ private:
     QTreeWidgetItem* makeNetworkItem(NetInfo& net) const;
     QTreeWidgetItem* makeTransponderItem(TpInfo& tp) const;
     QTreeWidgetItem* makeProgramItem(ProgInfo& prog) const;
+    QList<QTreeWidgetItem*> makeTransponderItemsOf(const NetInfo& net);
+    QList<QTreeWidgetItem*> makeProgramItemsOf(const TpInfo& tp);
+    void buildAllBranches(const QList<QTreeWidgetItem*>& networks);
+    void markUnfilledNetworks(const QList<QTreeWidgetItem*>& networks);
     void insertChild(QTreeWidgetItem* parent, QTreeWidgetItem* child, QTreeWidgetItem* before);
     void relabel(QTreeWidgetItem* item);
     // Ctrl+Shift+Up and Down: the current row moves to its sibling and the selection spans the rows from
@@ -116,6 +153,7 @@ private:
     QTreeWidgetItem* pressedItem_ = nullptr;
     QPoint pressPos_;
     QPersistentModelIndex selectionAnchor_;
+    std::size_t eagerLimit_ = kDefaultEagerLimit;
 };
 
 } // namespace kvx

@@ -116,9 +116,10 @@ void CChildView::OnApplyReferenceList()
     place.programIndex = -1;
     ResetSelection();
     database_ = std::move(rebuilt);
-    tree_->Build(&database_);
-    reopenBranches(open);
-    selectMarked(mark, itemAtPlace(place));
+    rebuildTree(false, [&] {
+        reopenBranches(open);
+        selectMarked(mark, itemAtPlace(place));
+    });
     MarkModified(tr("Apply Reference List"));
 }
 

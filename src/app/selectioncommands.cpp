@@ -11,21 +11,6 @@
 
 namespace kvx {
 
-namespace {
-
-// Where a row's record keeps its item; records keep their identity through a move.
-void* const* treeItemFieldOf(const QTreeWidgetItem* row)
-{
-    switch (CKVXTree::levelOf(row)) {
-    case TreeLevel::Program: return &CKVXTree::programOf(row)->treeItem;
-    case TreeLevel::Transponder: return &CKVXTree::transponderOf(row)->treeItem;
-    case TreeLevel::Network: return &CKVXTree::networkOf(row)->treeItem;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 QList<QTreeWidgetItem*> CChildView::selectedRows() const
 {
     QList<QTreeWidgetItem*> rows = tree_->selectedRows();
@@ -63,12 +48,12 @@ std::vector<uint8_t> CChildView::selectedNetworkSlots() const
     return networkSlots;
 }
 
-void CChildView::reselectRows(void* const* current, const std::vector<void* const*>& rows)
+void CChildView::reselectRows(const TreeRecord& current, const std::vector<TreeRecord>& rows)
 {
     QList<QTreeWidgetItem*> items;
-    for (void* const* field : rows)
-        items.append(CKVXTree::itemOf(*field));
-    QTreeWidgetItem* currentRow = CKVXTree::itemOf(*current);
+    for (const TreeRecord& row : rows)
+        items.append(tree_->itemFor(row));
+    QTreeWidgetItem* currentRow = tree_->itemFor(current);
     tree_->selectItems(currentRow, items);
     tree_->scrollToItem(currentRow);
 }
@@ -85,14 +70,13 @@ void CChildView::moveSelectedRows(const BlockMove& move)
     if (currentItem_ != nullptr)
         showItem(currentItem_);
     const bool programs = CKVXTree::levelOf(currentItem_) == TreeLevel::Program;
-    void* const* current = treeItemFieldOf(currentItem_);
-    std::vector<void* const*> rows;
+    const TreeRecord current = CKVXTree::recordAt(currentItem_);
+    std::vector<TreeRecord> rows;
     for (const QTreeWidgetItem* row : selectedRows())
-        rows.push_back(treeItemFieldOf(row));
+        rows.push_back(CKVXTree::recordAt(row));
     if (move(programs, selectedPositions()).empty())
         return;
-    tree_->Rebuild();
-    reselectRows(current, rows);
+    rebuildTree(true, [&] { reselectRows(current, rows); });
     tree_->setFocus();
     MarkModified(tr("Move"));
 }
@@ -178,13 +162,12 @@ void CChildView::sortSelectedNetworks()
         sorted = sortTranspondersByFrequency(database_, slot) || sorted;
     if (!sorted)
         return;
-    void* const* current = treeItemFieldOf(currentItem_);
-    std::vector<void* const*> rows;
+    const TreeRecord current = CKVXTree::recordAt(currentItem_);
+    std::vector<TreeRecord> rows;
     for (const QTreeWidgetItem* row : selectedRows())
-        rows.push_back(treeItemFieldOf(row));
+        rows.push_back(CKVXTree::recordAt(row));
     ShowNetworkItem(currentItem_);
-    tree_->Rebuild();
-    reselectRows(current, rows);
+    rebuildTree(true, [&] { reselectRows(current, rows); });
     MarkModified(tr("Sort by Frequency"));
 }
 
@@ -195,7 +178,7 @@ void CChildView::deleteInSelectedNetworks(bool programsOnly)
     DeletedCounts counts;
     for (const uint8_t slot : networkSlots) {
         rows.append(CKVXTree::itemOf(database_.networks[slot].treeItem));
-        const DeletedCounts below = countsBelow(rows.back());
+        const DeletedCounts below = countsBelow(*tree_, rows.back());
         counts.transponders += below.transponders;
         counts.programs += below.programs;
     }

@@ -75,17 +75,17 @@ QTreeWidgetItem* CChildView::markedItem(const SelectionMark& mark) const
                 return prog.name == mark.program->name && prog.serviceId == mark.program->serviceId &&
                        prog.nameCodePage == mark.program->nameCodePage && tp != nullptr && tpMatches(*tp);
             });
-        return found < 0 ? nullptr : CKVXTree::itemOf(database_.programs.at(found)->treeItem);
+        return found < 0 ? nullptr : tree_->itemFor(*database_.programs.at(found));
     }
     if (mark.transponder) {
         const int found = nearestMatch(database_.transponders, mark.place.transponderIndex, tpMatches);
-        return found < 0 ? nullptr : CKVXTree::itemOf(database_.transponders.at(found)->treeItem);
+        return found < 0 ? nullptr : tree_->itemFor(*database_.transponders.at(found));
     }
     if (mark.place.networkSlot < 0)
         return nullptr;
     const int found = nearestMatch(database_.networks, mark.place.networkSlot,
                                    [&](const NetInfo& net) { return sameNetwork(&net, mark.network); });
-    return found < 0 ? nullptr : CKVXTree::itemOf(database_.networks.at(found)->treeItem);
+    return found < 0 ? nullptr : tree_->itemFor(*database_.networks.at(found));
 }
 
 void CChildView::selectMarked(const SelectionMark& mark, QTreeWidgetItem* fallback)

@@ -122,8 +122,7 @@ void CChildView::OnSortByDegree()
         return;
     const SelectionMark mark = markSelection();
     ResetSelection();
-    tree_->Build(&database_);
-    selectMarked(mark, nullptr);
+    rebuildTree(false, [&] { selectMarked(mark, nullptr); });
     MarkModified(tr("Sort by Degree"));
 }
 
@@ -140,11 +139,11 @@ void CChildView::OnTpSortByFrequency()
     if (slot == NO_SLOT || !sortTranspondersByFrequency(database_, slot))
         return;
     ShowNetworkItem(currentItem_);
-    tree_->Rebuild();
-    QTreeWidgetItem* item = itemOf(net->treeItem);
-    tree_->setCurrentItem(item);
-    if (item != nullptr && item->childCount() > 0)
-        item->setExpanded(true);
+    rebuildTree(true, [&] {
+        QTreeWidgetItem* item = itemOf(net->treeItem);
+        tree_->setCurrentItem(item);
+        tree_->openBranch(item);
+    });
     MarkModified(tr("Sort by Frequency"));
 }
 
@@ -155,7 +154,7 @@ void CChildView::OnDeleteNetwork()
     const uint8_t slot = slotOfNetwork(database_, currentNet_);
     if (slot == NO_SLOT ||
         !confirmDelete(deleteQuestion(PAGE_NETWORK, editBar_->terrestrialMode(), currentNet_, nullptr,
-                                      nullptr, countsBelow(currentItem_), encoding_)))
+                                      nullptr, countsBelow(*tree_, currentItem_), encoding_)))
         return;
     suppressSelChange_ = true;
     tree_->DeleteChildren(currentItem_);
@@ -246,7 +245,7 @@ void CChildView::OnDeleteAllTranspondersInNetwork()
     const uint8_t slot = slotOfNetwork(database_, net);
     if (slot == NO_SLOT)
         return;
-    const DeletedCounts counts = countsBelow(itemOf(net->treeItem));
+    const DeletedCounts counts = countsBelow(*tree_, itemOf(net->treeItem));
     if (counts.transponders == 0 || !confirmDelete(deleteAllTranspondersQuestion(*net, counts, encoding_)))
         return;
     if (page() != PAGE_NETWORK)
@@ -304,7 +303,7 @@ void CChildView::OnDeleteAllProgramsInTransponder()
     const uint16_t tpIndex = positionOfTransponder(database_, tp);
     if (tpIndex == NO_POSITION)
         return;
-    const int programs = countsBelow(itemOf(tp->treeItem)).programs;
+    const int programs = countsBelow(*tree_, itemOf(tp->treeItem)).programs;
     if (programs == 0 || !confirmDelete(deleteAllProgramsQuestion(*tp, programs)))
         return;
     if (page() == PAGE_PROGRAM)
@@ -326,7 +325,7 @@ void CChildView::OnDeleteAllProgramsInNetwork()
     const uint8_t slot = slotOfNetwork(database_, net);
     if (slot == NO_SLOT)
         return;
-    const int programs = countsBelow(itemOf(net->treeItem)).programs;
+    const int programs = countsBelow(*tree_, itemOf(net->treeItem)).programs;
     if (programs == 0 || !confirmDelete(deleteAllProgramsQuestion(*net, programs, encoding_)))
         return;
     if (page() == PAGE_PROGRAM)

@@ -49,11 +49,11 @@ QTreeWidgetItem* CChildView::itemAtPlace(const StepPlace& place) const
                                ? database_.programs.at(static_cast<std::size_t>(place.programIndex))
                                : nullptr;
     if (prog != nullptr && tp != nullptr && prog->tpIndex == place.transponderIndex)
-        return CKVXTree::itemOf(prog->treeItem);
+        return tree_->itemFor(*prog);
     if (tp != nullptr && net != nullptr && tp->netIndex == net->netIndex)
-        return CKVXTree::itemOf(tp->treeItem);
+        return tree_->itemFor(*tp);
     if (net != nullptr)
-        return CKVXTree::itemOf(net->treeItem);
+        return tree_->itemFor(*net);
     return tree_->topLevelItem(0);
 }
 
@@ -115,9 +115,10 @@ void CChildView::stepThroughHistory(bool back)
     // The snapshot was taken by this history, so only a lack of memory can make it fail to read.
     if (!move.state->restoreInto(database_))
         services_.prompter.showMessage(tr("The change could not be undone."), PromptIcon::Stop);
-    tree_->Build(&database_);
-    reopenBranches(open);
-    selectMarked(mark, itemAtPlace(move.place));
+    rebuildTree(false, [&] {
+        reopenBranches(open);
+        selectMarked(mark, itemAtPlace(move.place));
+    });
     modified_ = !history_.isClean();
     UpdateTitle();
     emit documentStateChanged();
@@ -143,12 +144,10 @@ void CChildView::reopenBranches(const OpenBranches& open)
 {
     for (int position : open.networks)
         if (const NetInfo* net = database_.networks.at(static_cast<std::size_t>(position)))
-            if (QTreeWidgetItem* item = CKVXTree::itemOf(net->treeItem))
-                item->setExpanded(true);
+            tree_->openBranch(tree_->itemFor(*net));
     for (int position : open.transponders)
         if (const TpInfo* tp = database_.transponders.at(static_cast<std::size_t>(position)))
-            if (QTreeWidgetItem* item = CKVXTree::itemOf(tp->treeItem))
-                item->setExpanded(true);
+            tree_->openBranch(tree_->itemFor(*tp));
 }
 
 } // namespace kvx

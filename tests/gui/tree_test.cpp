@@ -153,3 +153,53 @@ TEST_F(TreeTest, LabelsFollowAChangeOfTheNameEncoding)
     EXPECT_EQ(CKVXTree::itemOf(db.programs[2].treeItem)->text(0), QString::fromUtf8("Первый"));
     tree.setNameEncoding(encoding);
 }
+
+namespace {
+
+// Every label of the tree with its depth, in the tree's order.
+QStringList outline(const QTreeWidgetItem* item, int depth = 0)
+{
+    QStringList lines{QString(depth, '.') + item->text(0)};
+    for (int k = 0; k < item->childCount(); ++k)
+        lines += outline(item->child(k), depth + 1);
+    return lines;
+}
+
+QStringList outline(const CKVXTree& tree)
+{
+    QStringList lines;
+    for (int n = 0; n < tree.topLevelItemCount(); ++n)
+        lines += outline(tree.topLevelItem(n));
+    return lines;
+}
+
+} // namespace
+
+TEST_F(TreeTest, AboveTheEagerLimitABranchGetsItsItemsWhenFirstAskedFor)
+{
+    ChannelDatabase db = test::makeVariedDatabase(2, kComboFlags | FLAG_TP_NAMES);
+    db.programs[3].tpIndex = 900; // left out, as by every build
+    ChannelDatabase copy = db;
+    CKVXTree eager{encoding};
+    eager.Build(&copy);
+    tree.setEagerLimit(0);
+    tree.Build(&db);
+    for (int n = 0; n < tree.topLevelItemCount(); ++n) {
+        const QTreeWidgetItem* net = tree.topLevelItem(n);
+        const QTreeWidgetItem* full = eager.topLevelItem(n);
+        EXPECT_EQ(net->childCount(), 0);
+        // The arrow shows what a click would open.
+        EXPECT_EQ(net->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator, full->childCount() > 0);
+        const CKVXTree::Descendants below = tree.descendantsOf(net);
+        int programs = 0;
+        for (int t = 0; t < full->childCount(); ++t)
+            programs += full->child(t)->childCount();
+        EXPECT_EQ(below.children, full->childCount());
+        EXPECT_EQ(below.grandchildren, programs);
+    }
+    EXPECT_EQ(tree.itemFor(db.programs[3]), nullptr);
+    for (const ProgInfo& prog : db.programs)
+        EXPECT_EQ(tree.itemFor(prog), prog.treeItem);
+    EXPECT_EQ(outline(tree), outline(eager));
+    EXPECT_EQ(db.transponders[0].treeItem, tree.topLevelItem(0)->child(0));
+}

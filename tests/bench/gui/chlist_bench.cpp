@@ -16,6 +16,8 @@
 #include "support/sampledatabase.h"
 #include "ui/prompter.h"
 
+#include "benchwindow.h"
+
 using namespace kvx;
 
 namespace {
@@ -112,57 +114,12 @@ void BM_ChannelListApplyReorder(benchmark::State& state)
 }
 BENCHMARK(BM_ChannelListApplyReorder)->Unit(benchmark::kMillisecond);
 
-// Plays a channel list that sorts all TV channels by name, the other way round each time, and says OK.
-class SortingDialogs final : public DialogFactory {
-public:
-    std::optional<ReceiverModel> selectModel(QWidget*) override { return std::nullopt; }
-    void showAbout(QWidget*) override {}
-    std::optional<DateDialogValues> modificationDate(QWidget*, const DateDialogValues&) override
-    {
-        return std::nullopt;
-    }
-    bool runChannelList(QWidget*, ChannelDatabase& db, const NameEncoding&) override
-    {
-        ChannelListWork work(db);
-        work.sortByColumn(CHLIST_COLUMN_NAME);
-        if (descending_)
-            work.sortByColumn(CHLIST_COLUMN_NAME);
-        descending_ = !descending_;
-        return work.apply();
-    }
-    std::optional<LyngSatRequest> askLyngSatUpdate(QWidget*, const LyngSatDialogValues&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<TransponderListRequest> askTransponderList(QWidget*,
-                                                             const TransponderListDialogValues&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<ChangeSelection> reviewChanges(QWidget*, const ImportReview&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<ReferenceSelection> reviewReference(QWidget*, const ReferenceReviewRequest&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<PrintChoice> askPrint(QWidget*, QPrinter&, bool) override { return std::nullopt; }
-    void showPrintPreview(QWidget*, QPrinter&, const std::function<bool(QPrinter&)>&) override {}
-    std::unique_ptr<PrintProgress> printProgress(QWidget* parent) override
-    {
-        return std::make_unique<PrintProgressDialog>(parent, 0);
-    }
-
-private:
-    bool descending_ = true;
-};
-
 // The command after such an OK: the tree of the open database follows the new program order.
 void BM_ChannelListCommandReordersTree(benchmark::State& state)
 {
     QuietPrompter prompter;
-    SortingDialogs dialogs;
+    bench::QuietDialogs dialogs;
+    dialogs.channelList = bench::sortingChannelList();
     CMainFrame frame(AppServices{prompter, dialogs, SystemClock::instance()});
     CChildView& view = *frame.view();
     view.database() = test::makeLargeDatabase();

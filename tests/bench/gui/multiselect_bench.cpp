@@ -20,16 +20,6 @@ namespace {
 
 constexpr int kSelected = 1000;
 
-// The large database with its first transponder holding the first 1,000 programs, so that they are
-// sibling rows of the tree.
-ChannelDatabase largeDatabaseWithFullTransponder()
-{
-    ChannelDatabase db = test::makeLargeDatabase();
-    for (std::size_t p = 0; p < kSelected; ++p)
-        db.programs[p].tpIndex = 0;
-    return db;
-}
-
 // A shown main window with that database opened from a file; it answers Yes to "Delete N programs?".
 class SelectionWindow {
 public:
@@ -37,7 +27,7 @@ public:
             : prompter_(PromptAnswer::Yes)
             , frame_(AppServices{prompter_, dialogs_, SystemClock::instance()})
     {
-        ChannelDatabase db = largeDatabaseWithFullTransponder();
+        ChannelDatabase db = bench::largeDatabaseWithFullTransponder(kSelected);
         const QString path = bench::writeDatabaseFile(dir_, db, QStringLiteral("large.kvx"));
         frame_.resize(1000, 700);
         frame_.show();
