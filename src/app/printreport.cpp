@@ -17,6 +17,7 @@
 #include "db/stamp.h"
 #include "export/channelorder.h"
 #include "platform/nameencoding.h"
+#include "ui/coretexts.h"
 
 namespace kvx {
 
@@ -37,7 +38,7 @@ QString lnbText(const AntInfo& ant)
     const int kind = ant.lnbKind();
     if (kind >= static_cast<int>(kLnbKindNames.size()))
         return QObject::tr("unknown");
-    const QString name = latin(kLnbKindNames[static_cast<std::size_t>(kind)]);
+    const QString name = coreText("Tables", std::string(kLnbKindNames[static_cast<std::size_t>(kind)]));
     if (kind == 0)
         return QStringLiteral("%1, %2 MHz").arg(name).arg(ant.lnbFrequency(0));
     return QStringLiteral("%1, %2 / %3 MHz").arg(name).arg(ant.lnbFrequency(0)).arg(ant.lnbFrequency(1));
