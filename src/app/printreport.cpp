@@ -18,6 +18,7 @@
 #include "export/channelorder.h"
 #include "platform/nameencoding.h"
 #include "ui/coretexts.h"
+#include "ui/itemlabels.h"
 
 namespace kvx {
 
@@ -183,7 +184,7 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
 
     const bool terrestrial = slot == TERRESTRIAL_SLOT;
     // The heading is the tree's label, so that an unnamed network does not run on under the one before.
-    QString html = QStringLiteral("<h2>%1</h2><p>").arg(escaped(networkLabelUtf8(net, encoding_)));
+    QString html = QStringLiteral("<h2>%1</h2><p>").arg(networkLabel(net, encoding_).toHtmlEscaped());
     if (terrestrial) {
         html += QObject::tr("Terrestrial network");
     } else {
