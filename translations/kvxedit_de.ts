@@ -581,6 +581,28 @@ Korrigieren Sie die Fehler oder löschen Sie den Transponder</translation>
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>Waiting for import SATCODE file</source>
+        <translation>Warte auf den Import der SATCODX-Datei</translation>
+    </message>
+    <message>
+        <source>No transponders were found in the file</source>
+        <translation>In der Datei wurden keine Transponder gefunden</translation>
+    </message>
+    <message>
+        <source>The transponder list is full; the remaining transponders were not added.</source>
+        <translation>Die Transponderliste ist voll; die übrigen Transponder wurden nicht hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>Labels</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(Kein Name)</translation>
+    </message>
+</context>
+<context>
     <name>LyngSatUpdater</name>
     <message>
         <source>Please setting a bandwidth and webpage for update</source>
@@ -683,6 +705,70 @@ Nichts wurde geändert.</translation>
         <translation>
             <numerusform>%n Sekunde</numerusform>
             <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transponders were found on the page</source>
+        <translation>Auf der Seite wurden keine Transponder gefunden</translation>
+    </message>
+    <message>
+        <source>1 DVB-S2 row (&quot;Include DVB-S2&quot; is off)</source>
+        <translation>1 DVB-S2-Zeile („Mit DVB-S2“ ist aus)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DVB-S2 rows (&quot;Include DVB-S2&quot; is off)</source>
+        <translation>
+            <numerusform>%n DVB-S2-Zeile („Mit DVB-S2“ ist aus)</numerusform>
+            <numerusform>%n DVB-S2-Zeilen („Mit DVB-S2“ ist aus)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 HD row (&quot;Include HD&quot; is off)</source>
+        <translation>1 HD-Zeile („Mit HD“ ist aus)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n HD rows (&quot;Include HD&quot; is off)</source>
+        <translation>
+            <numerusform>%n HD-Zeile („Mit HD“ ist aus)</numerusform>
+            <numerusform>%n HD-Zeilen („Mit HD“ ist aus)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 feed (&quot;Include Feeds&quot; is off)</source>
+        <translation>1 Feed („Mit Feeds“ ist aus)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n feeds (&quot;Include Feeds&quot; is off)</source>
+        <translation>
+            <numerusform>%n Feed („Mit Feeds“ ist aus)</numerusform>
+            <numerusform>%n Feeds („Mit Feeds“ ist aus)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 row outside the chosen band</source>
+        <translation>1 Zeile außerhalb des gewählten Bands</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows outside the chosen band</source>
+        <translation>
+            <numerusform>%n Zeile außerhalb des gewählten Bands</numerusform>
+            <numerusform>%n Zeilen außerhalb des gewählten Bands</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transponders were found on the page.
+1 row was left out by the options: %1.</source>
+        <translation>Auf der Seite wurden keine Transponder gefunden.
+1 Zeile wurde durch die Optionen ausgelassen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No transponders were found on the page.
+%n rows were left out by the options: %1.</source>
+        <translation>
+            <numerusform>Auf der Seite wurden keine Transponder gefunden.
+%n Zeile wurde durch die Optionen ausgelassen: %1.</numerusform>
+            <numerusform>Auf der Seite wurden keine Transponder gefunden.
+%n Zeilen wurden durch die Optionen ausgelassen: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -879,6 +965,135 @@ Als kyrillischen Namen (ISO 8859-5) speichern?</translation>
     <message>
         <source>Import satellites.xml</source>
         <translation>satellites.xml importieren</translation>
+    </message>
+</context>
+<context>
+    <name>Reference</name>
+    <message>
+        <source>the number &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>die Nummer „%1“ ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the frequency &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>die Frequenz „%1“ ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the service ID &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>die Service-ID „%1“ ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the type &quot;%1&quot; is neither TV nor Radio</source>
+        <translation>der Typ „%1“ ist weder TV noch Radio</translation>
+    </message>
+    <message>
+        <source>the polarity &quot;%1&quot; is not V, H, R or L</source>
+        <translation>die Polarisation „%1“ ist nicht V, H, R oder L</translation>
+    </message>
+    <message>
+        <source>no favourite group is left for &quot;%1&quot;</source>
+        <translation>für „%1“ ist keine Favoritengruppe mehr frei</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>Keine Datei gefunden</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>Datei beschädigt</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>Die Datei konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Invalid KVX format</source>
+        <translation>Ungültiges KVX-Format</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>Falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>KVX Version not supported</source>
+        <translation>KVX-Version nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>The database is too large for a KVX file</source>
+        <translation>Die Datenbank ist zu groß für eine KVX-Datei</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file</source>
+        <translation>Das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>This is a FIFO (named pipe), not a file</source>
+        <translation>Das ist ein FIFO (benannte Pipe), keine Datei</translation>
+    </message>
+    <message>
+        <source>This is a device, not a file</source>
+        <translation>Das ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>This is a socket, not a file</source>
+        <translation>Das ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>The file&apos;s compressed data is damaged (checksum mismatch)</source>
+        <translation>Die komprimierten Daten der Datei sind beschädigt (Prüfsumme falsch)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s compressed data is damaged or truncated</source>
+        <translation>Die komprimierten Daten der Datei sind beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The database has changed since its changes were listed; nothing was changed</source>
+        <translation>Die Datenbank hat sich geändert, seit ihre Änderungen aufgelistet wurden; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>BEIDE</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>EIN (Auto)</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
     </message>
 </context>
 <context>

@@ -583,6 +583,28 @@ Correct the errors or delete the transponder</source>
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>Waiting for import SATCODE file</source>
+        <translation>Ожидание импорта файла SATCODX</translation>
+    </message>
+    <message>
+        <source>No transponders were found in the file</source>
+        <translation>В файле не найдено транспондеров</translation>
+    </message>
+    <message>
+        <source>The transponder list is full; the remaining transponders were not added.</source>
+        <translation>Список транспондеров заполнен; остальные транспондеры не добавлены.</translation>
+    </message>
+</context>
+<context>
+    <name>Labels</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(Без имени)</translation>
+    </message>
+</context>
+<context>
     <name>LyngSatUpdater</name>
     <message>
         <source>Please setting a bandwidth and webpage for update</source>
@@ -686,6 +708,76 @@ Nothing was changed.</source>
             <numerusform>%n секунду</numerusform>
             <numerusform>%n секунды</numerusform>
             <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transponders were found on the page</source>
+        <translation>На странице не найдено транспондеров</translation>
+    </message>
+    <message>
+        <source>1 DVB-S2 row (&quot;Include DVB-S2&quot; is off)</source>
+        <translation>1 строка DVB-S2 («Включая DVB-S2» выключено)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DVB-S2 rows (&quot;Include DVB-S2&quot; is off)</source>
+        <translation>
+            <numerusform>%n строка DVB-S2 («Включая DVB-S2» выключено)</numerusform>
+            <numerusform>%n строки DVB-S2 («Включая DVB-S2» выключено)</numerusform>
+            <numerusform>%n строк DVB-S2 («Включая DVB-S2» выключено)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 HD row (&quot;Include HD&quot; is off)</source>
+        <translation>1 строка HD («Включая HD» выключено)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n HD rows (&quot;Include HD&quot; is off)</source>
+        <translation>
+            <numerusform>%n строка HD («Включая HD» выключено)</numerusform>
+            <numerusform>%n строки HD («Включая HD» выключено)</numerusform>
+            <numerusform>%n строк HD («Включая HD» выключено)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 feed (&quot;Include Feeds&quot; is off)</source>
+        <translation>1 фид («Включая фиды» выключено)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n feeds (&quot;Include Feeds&quot; is off)</source>
+        <translation>
+            <numerusform>%n фид («Включая фиды» выключено)</numerusform>
+            <numerusform>%n фида («Включая фиды» выключено)</numerusform>
+            <numerusform>%n фидов («Включая фиды» выключено)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 row outside the chosen band</source>
+        <translation>1 строка вне выбранного диапазона</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows outside the chosen band</source>
+        <translation>
+            <numerusform>%n строка вне выбранного диапазона</numerusform>
+            <numerusform>%n строки вне выбранного диапазона</numerusform>
+            <numerusform>%n строк вне выбранного диапазона</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transponders were found on the page.
+1 row was left out by the options: %1.</source>
+        <translation>На странице не найдено транспондеров.
+Параметры исключили 1 строку: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No transponders were found on the page.
+%n rows were left out by the options: %1.</source>
+        <translation>
+            <numerusform>На странице не найдено транспондеров.
+Параметры исключили %n строку: %1.</numerusform>
+            <numerusform>На странице не найдено транспондеров.
+Параметры исключили %n строки: %1.</numerusform>
+            <numerusform>На странице не найдено транспондеров.
+Параметры исключили %n строк: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -883,6 +975,135 @@ Store it as a Cyrillic name (ISO 8859-5)?</source>
     <message>
         <source>Import satellites.xml</source>
         <translation>Импорт satellites.xml</translation>
+    </message>
+</context>
+<context>
+    <name>Reference</name>
+    <message>
+        <source>the number &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>номер «%1» не является числом от %2 до %3</translation>
+    </message>
+    <message>
+        <source>the frequency &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>частота «%1» не является числом от %2 до %3</translation>
+    </message>
+    <message>
+        <source>the service ID &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>Service ID «%1» не является числом от %2 до %3</translation>
+    </message>
+    <message>
+        <source>the type &quot;%1&quot; is neither TV nor Radio</source>
+        <translation>тип «%1» не TV и не Radio</translation>
+    </message>
+    <message>
+        <source>the polarity &quot;%1&quot; is not V, H, R or L</source>
+        <translation>поляризация «%1» не V, H, R или L</translation>
+    </message>
+    <message>
+        <source>no favourite group is left for &quot;%1&quot;</source>
+        <translation>для «%1» не осталось свободной группы избранного</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>Файл не найден</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>Файл повреждён</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>Не удалось создать файл</translation>
+    </message>
+    <message>
+        <source>Invalid KVX format</source>
+        <translation>Недопустимый формат KVX</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>Неверная контрольная сумма</translation>
+    </message>
+    <message>
+        <source>KVX Version not supported</source>
+        <translation>Версия KVX не поддерживается</translation>
+    </message>
+    <message>
+        <source>The database is too large for a KVX file</source>
+        <translation>База слишком велика для файла KVX</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file</source>
+        <translation>Это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>This is a FIFO (named pipe), not a file</source>
+        <translation>Это FIFO (именованный канал), а не файл</translation>
+    </message>
+    <message>
+        <source>This is a device, not a file</source>
+        <translation>Это устройство, а не файл</translation>
+    </message>
+    <message>
+        <source>This is a socket, not a file</source>
+        <translation>Это сокет, а не файл</translation>
+    </message>
+    <message>
+        <source>The file&apos;s compressed data is damaged (checksum mismatch)</source>
+        <translation>Сжатые данные файла повреждены (неверная контрольная сумма)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s compressed data is damaged or truncated</source>
+        <translation>Сжатые данные файла повреждены или обрезаны</translation>
+    </message>
+    <message>
+        <source>The database has changed since its changes were listed; nothing was changed</source>
+        <translation>База изменилась после составления списка изменений; ничего не изменено</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>ОБА</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>ВКЛ (авто)</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Одиночный</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Универсальный</translation>
     </message>
 </context>
 <context>

@@ -583,6 +583,28 @@ Correct the errors or delete the transponder</source>
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>Waiting for import SATCODE file</source>
+        <translation>Очікування імпорту файлу SATCODX</translation>
+    </message>
+    <message>
+        <source>No transponders were found in the file</source>
+        <translation>У файлі не знайдено транспондерів</translation>
+    </message>
+    <message>
+        <source>The transponder list is full; the remaining transponders were not added.</source>
+        <translation>Список транспондерів заповнено; решту транспондерів не додано.</translation>
+    </message>
+</context>
+<context>
+    <name>Labels</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(Без назви)</translation>
+    </message>
+</context>
+<context>
     <name>LyngSatUpdater</name>
     <message>
         <source>Please setting a bandwidth and webpage for update</source>
@@ -686,6 +708,76 @@ Nothing was changed.</source>
             <numerusform>%n секунду</numerusform>
             <numerusform>%n секунди</numerusform>
             <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transponders were found on the page</source>
+        <translation>На сторінці не знайдено транспондерів</translation>
+    </message>
+    <message>
+        <source>1 DVB-S2 row (&quot;Include DVB-S2&quot; is off)</source>
+        <translation>1 рядок DVB-S2 («Включно з DVB-S2» вимкнено)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DVB-S2 rows (&quot;Include DVB-S2&quot; is off)</source>
+        <translation>
+            <numerusform>%n рядок DVB-S2 («Включно з DVB-S2» вимкнено)</numerusform>
+            <numerusform>%n рядки DVB-S2 («Включно з DVB-S2» вимкнено)</numerusform>
+            <numerusform>%n рядків DVB-S2 («Включно з DVB-S2» вимкнено)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 HD row (&quot;Include HD&quot; is off)</source>
+        <translation>1 рядок HD («Включно з HD» вимкнено)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n HD rows (&quot;Include HD&quot; is off)</source>
+        <translation>
+            <numerusform>%n рядок HD («Включно з HD» вимкнено)</numerusform>
+            <numerusform>%n рядки HD («Включно з HD» вимкнено)</numerusform>
+            <numerusform>%n рядків HD («Включно з HD» вимкнено)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 feed (&quot;Include Feeds&quot; is off)</source>
+        <translation>1 фід («Включно з фідами» вимкнено)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n feeds (&quot;Include Feeds&quot; is off)</source>
+        <translation>
+            <numerusform>%n фід («Включно з фідами» вимкнено)</numerusform>
+            <numerusform>%n фіди («Включно з фідами» вимкнено)</numerusform>
+            <numerusform>%n фідів («Включно з фідами» вимкнено)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 row outside the chosen band</source>
+        <translation>1 рядок поза вибраним діапазоном</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows outside the chosen band</source>
+        <translation>
+            <numerusform>%n рядок поза вибраним діапазоном</numerusform>
+            <numerusform>%n рядки поза вибраним діапазоном</numerusform>
+            <numerusform>%n рядків поза вибраним діапазоном</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transponders were found on the page.
+1 row was left out by the options: %1.</source>
+        <translation>На сторінці не знайдено транспондерів.
+Параметри виключили 1 рядок: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No transponders were found on the page.
+%n rows were left out by the options: %1.</source>
+        <translation>
+            <numerusform>На сторінці не знайдено транспондерів.
+Параметри виключили %n рядок: %1.</numerusform>
+            <numerusform>На сторінці не знайдено транспондерів.
+Параметри виключили %n рядки: %1.</numerusform>
+            <numerusform>На сторінці не знайдено транспондерів.
+Параметри виключили %n рядків: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -883,6 +975,135 @@ Store it as a Cyrillic name (ISO 8859-5)?</source>
     <message>
         <source>Import satellites.xml</source>
         <translation>Імпорт satellites.xml</translation>
+    </message>
+</context>
+<context>
+    <name>Reference</name>
+    <message>
+        <source>the number &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>номер «%1» не є числом від %2 до %3</translation>
+    </message>
+    <message>
+        <source>the frequency &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>частота «%1» не є числом від %2 до %3</translation>
+    </message>
+    <message>
+        <source>the service ID &quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>Service ID «%1» не є числом від %2 до %3</translation>
+    </message>
+    <message>
+        <source>the type &quot;%1&quot; is neither TV nor Radio</source>
+        <translation>тип «%1» ні TV, ні Radio</translation>
+    </message>
+    <message>
+        <source>the polarity &quot;%1&quot; is not V, H, R or L</source>
+        <translation>поляризація «%1» не V, H, R чи L</translation>
+    </message>
+    <message>
+        <source>no favourite group is left for &quot;%1&quot;</source>
+        <translation>для «%1» не залишилося вільної групи обраного</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Скасовано</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>Недостатньо пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>Файл не знайдено</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>Файл пошкоджено</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>Не вдалося створити файл</translation>
+    </message>
+    <message>
+        <source>Invalid KVX format</source>
+        <translation>Неприпустимий формат KVX</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>Невірна контрольна сума</translation>
+    </message>
+    <message>
+        <source>KVX Version not supported</source>
+        <translation>Версія KVX не підтримується</translation>
+    </message>
+    <message>
+        <source>The database is too large for a KVX file</source>
+        <translation>База завелика для файлу KVX</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file</source>
+        <translation>Це тека, а не файл</translation>
+    </message>
+    <message>
+        <source>This is a FIFO (named pipe), not a file</source>
+        <translation>Це FIFO (іменований канал), а не файл</translation>
+    </message>
+    <message>
+        <source>This is a device, not a file</source>
+        <translation>Це пристрій, а не файл</translation>
+    </message>
+    <message>
+        <source>This is a socket, not a file</source>
+        <translation>Це сокет, а не файл</translation>
+    </message>
+    <message>
+        <source>The file&apos;s compressed data is damaged (checksum mismatch)</source>
+        <translation>Стиснені дані файлу пошкоджено (невірна контрольна сума)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s compressed data is damaged or truncated</source>
+        <translation>Стиснені дані файлу пошкоджено або обрізано</translation>
+    </message>
+    <message>
+        <source>The database has changed since its changes were listed; nothing was changed</source>
+        <translation>База змінилася після складання списку змін; нічого не змінено</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Невідома помилка</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>OFF</source>
+        <translation>ВИМК</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>ОБИДВА</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>УВІМК (авто)</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Одиночний</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Універсальний</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "panels/editbar.h"
 #include "platform/systemlanguage.h"
 #include "ui/appnames.h"
+#include "ui/coretexts.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -154,7 +155,7 @@ void CChildView::reportStatus(const Outcome& outcome, const QString& fileName)
 {
     if (outcome.status() <= kLastSilentStatus)
         return;
-    const QString message = QString::fromStdString(outcomeMessage(outcome));
+    const QString message = outcomeShown(outcome);
     services_.prompter.showMessage(fileName.isEmpty() ? message : fileName + QStringLiteral(": ") + message,
                                    PromptIcon::Stop);
 }

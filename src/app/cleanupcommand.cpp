@@ -7,6 +7,7 @@
 #include "app/dialogfactory.h"
 #include "db/cleanup.h"
 #include "db/databasecheck.h"
+#include "ui/coretexts.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -31,7 +32,7 @@ void CChildView::OnCheckDatabase()
     const SelectionMark mark = markSelection();
     ResetSelection();
     if (const Status status = applyCleanup(database_, plan, *selection); status != StatusOk) {
-        services_.prompter.showMessage(QString::fromStdString(statusMessage(status)), PromptIcon::Stop);
+        services_.prompter.showMessage(statusText(status), PromptIcon::Stop);
         return;
     }
     rebuildTree(false, [&] { selectMarked(mark, nullptr); });

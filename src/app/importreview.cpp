@@ -7,6 +7,7 @@
 #include "db/databasediff.h"
 #include "db/fieldtext.h"
 #include "platform/nameencoding.h"
+#include "ui/coretexts.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -122,8 +123,7 @@ std::optional<ChangeSelection> reviewChanges(const ImportQuestions& questions, c
     std::optional<ChangeSelection> selection = questions.dialogs.reviewChanges(questions.window, review);
     // A dialog that answers without the check (or a selection made before it ran) is checked once more.
     if (selection && !review.fits(*selection)) {
-        questions.prompter.showMessage(QString::fromStdString(statusMessage(StatusTooLarge)),
-                                       PromptIcon::Stop);
+        questions.prompter.showMessage(statusText(StatusTooLarge), PromptIcon::Stop);
         return std::nullopt;
     }
     return selection;

@@ -13,6 +13,7 @@
 #include "import/progresssink.h"
 #include "import/satcodximport.h"
 #include "import/transponderlimit.h"
+#include "ui/coretexts.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -37,7 +38,7 @@ QString readFailureText(const Outcome& outcome)
 {
     if (outcome == StatusBadFormat) // the only refusal of a file that could be opened
         return QObject::tr("The file is too large to be a SATCODX file.");
-    return QString::fromStdString(outcomeMessage(outcome));
+    return outcomeShown(outcome);
 }
 
 } // namespace
@@ -67,15 +68,14 @@ int ImportSatcodx(const ImportQuestions& questions, ChannelDatabase& db, NetInfo
     if (plan.result.status != StatusOk)
         return plan.result.status;
     if (plan.result.transponderLines == 0) {
-        prompter.showMessage(QString::fromUtf8(kNoSatcodxTransponderMessage.data(),
-                                               static_cast<qsizetype>(kNoSatcodxTransponderMessage.size())),
+        prompter.showMessage(coreText("Import", std::string(kNoSatcodxTransponderMessage)),
                              PromptIcon::Warning);
         return StatusCanceled;
     }
     // A full list that also makes the file too large is told by the review alone.
     if (plan.result.listFull &&
         checkChangesFit(db, plan.changes, plan.changes.defaultSelection()) == StatusOk)
-        prompter.showMessage(QString::fromUtf8(kTransponderListFullMessage), PromptIcon::Warning);
+        prompter.showMessage(coreText("Import", kTransponderListFullMessage), PromptIcon::Warning);
     const std::optional<ChangeSelection> selection = reviewChanges(
         questions, db, plan.changes, QObject::tr("Import SATCODX"),
         QObject::tr("The network already holds every transponder of the file; nothing was changed"));

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QUrl>
 
 #include "app/appsettings.h"
@@ -22,6 +23,7 @@
 #include "platform/httpfetcher.h"
 #include "platform/nameencoding.h"
 #include "platform/scratchfolder.h"
+#include "ui/coretexts.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -73,6 +75,38 @@ constexpr const char* kTooLargeMessage =
 QString translated(const char* text)
 {
     return QCoreApplication::translate("LyngSatUpdater", text);
+}
+
+// What noTransponderFoundMessage says, in the user's language.
+QString noTransponderFoundText(const LyngSatExclusions& excluded)
+{
+    const auto counted = [](int count, const char* one, const char* many) {
+        return count == 1 ? translated(one)
+                          : QCoreApplication::translate("LyngSatUpdater", many, nullptr, count);
+    };
+    if (excluded.total() == 0)
+        return translated(QT_TRANSLATE_NOOP("LyngSatUpdater", "No transponders were found on the page"));
+    QStringList parts;
+    if (excluded.dvbS2 > 0)
+        parts << counted(excluded.dvbS2,
+                         QT_TRANSLATE_NOOP("LyngSatUpdater", "1 DVB-S2 row (\"Include DVB-S2\" is off)"),
+                         QT_TRANSLATE_N_NOOP("LyngSatUpdater", "%n DVB-S2 rows (\"Include DVB-S2\" is off)"));
+    if (excluded.hd > 0)
+        parts << counted(excluded.hd, QT_TRANSLATE_NOOP("LyngSatUpdater", "1 HD row (\"Include HD\" is off)"),
+                         QT_TRANSLATE_N_NOOP("LyngSatUpdater", "%n HD rows (\"Include HD\" is off)"));
+    if (excluded.feeds > 0)
+        parts << counted(excluded.feeds,
+                         QT_TRANSLATE_NOOP("LyngSatUpdater", "1 feed (\"Include Feeds\" is off)"),
+                         QT_TRANSLATE_N_NOOP("LyngSatUpdater", "%n feeds (\"Include Feeds\" is off)"));
+    if (excluded.band > 0)
+        parts << counted(excluded.band, QT_TRANSLATE_NOOP("LyngSatUpdater", "1 row outside the chosen band"),
+                         QT_TRANSLATE_N_NOOP("LyngSatUpdater", "%n rows outside the chosen band"));
+    return counted(excluded.total(),
+                   QT_TRANSLATE_NOOP("LyngSatUpdater", "No transponders were found on the page.\n"
+                                                       "1 row was left out by the options: %1."),
+                   QT_TRANSLATE_N_NOOP("LyngSatUpdater", "No transponders were found on the page.\n"
+                                                         "%n rows were left out by the options: %1."))
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 std::string localPath(const ScratchFolder& folder, const std::string& name)
@@ -280,14 +314,13 @@ bool LyngSatUpdater::mergeCells(const std::string& cellPath, ChannelDatabase& db
 
     const LyngSatPlan plan = planLyngSatCells(file, db, static_cast<uint8_t>(slot), options);
     if (plan.result.rows == 0) {
-        context_.prompter.showMessage(QString::fromStdString(noTransponderFoundMessage(plan.result.excluded)),
-                                      PromptIcon::Warning);
+        context_.prompter.showMessage(noTransponderFoundText(plan.result.excluded), PromptIcon::Warning);
         return false;
     }
     // A full list that also makes the file too large is told by the review alone.
     if (plan.result.listFull &&
         checkChangesFit(db, plan.changes, plan.changes.defaultSelection()) == StatusOk)
-        context_.prompter.showMessage(QString::fromUtf8(kTransponderListFullMessage), PromptIcon::Warning);
+        context_.prompter.showMessage(coreText("Import", kTransponderListFullMessage), PromptIcon::Warning);
     const ImportQuestions questions{context_.prompter, context_.dialogs, context_.window, context_.encoding};
     const std::optional<ChangeSelection> selection =
         reviewChanges(questions, db, plan.changes, QObject::tr("Update from LyngSat"),

@@ -17,6 +17,8 @@
 #include "db/stamp.h"
 #include "export/channelorder.h"
 #include "platform/nameencoding.h"
+#include "ui/coretexts.h"
+#include "ui/itemlabels.h"
 
 namespace kvx {
 
@@ -37,7 +39,7 @@ QString lnbText(const AntInfo& ant)
     const int kind = ant.lnbKind();
     if (kind >= static_cast<int>(kLnbKindNames.size()))
         return QObject::tr("unknown");
-    const QString name = latin(kLnbKindNames[static_cast<std::size_t>(kind)]);
+    const QString name = coreText("Tables", std::string(kLnbKindNames[static_cast<std::size_t>(kind)]));
     if (kind == 0)
         return QStringLiteral("%1, %2 MHz").arg(name).arg(ant.lnbFrequency(0));
     return QStringLiteral("%1, %2 / %3 MHz").arg(name).arg(ant.lnbFrequency(0)).arg(ant.lnbFrequency(1));
@@ -182,7 +184,7 @@ QString PrintReport::networkSection(int slot, const ProgramsByTransponder& progr
 
     const bool terrestrial = slot == TERRESTRIAL_SLOT;
     // The heading is the tree's label, so that an unnamed network does not run on under the one before.
-    QString html = QStringLiteral("<h2>%1</h2><p>").arg(escaped(networkLabelUtf8(net, encoding_)));
+    QString html = QStringLiteral("<h2>%1</h2><p>").arg(networkLabel(net, encoding_).toHtmlEscaped());
     if (terrestrial) {
         html += QObject::tr("Terrestrial network");
     } else {

@@ -13,7 +13,9 @@
 #include "db/referenceplan.h"
 #include "export/referencelist.h"
 #include "panels/dlgreference.h"
+#include "ui/coretexts.h"
 #include "ui/prompter.h"
+#include "ui/referencetexts.h"
 
 namespace kvx {
 
@@ -56,9 +58,7 @@ QString problemsText(const std::vector<ReferenceRowProblem>& problems)
 {
     QStringList lines;
     for (std::size_t k = 0; k < problems.size() && k < kListedProblems; ++k)
-        lines << CChildView::tr("Line %1: %2")
-                     .arg(problems[k].line)
-                     .arg(QString::fromStdString(problems[k].reason));
+        lines << CChildView::tr("Line %1: %2").arg(problems[k].line).arg(problemText(problems[k]));
     if (problems.size() > kListedProblems)
         lines << CChildView::tr("and %1 more").arg(problems.size() - kListedProblems);
     return CChildView::tr("Rows left out:") + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
@@ -105,7 +105,7 @@ void CChildView::OnApplyReferenceList()
     const WaitCursor waiting;
     ChannelDatabase rebuilt = database_;
     if (const Status status = applyReferencePlan(rebuilt, plan, *selection); status != StatusOk) {
-        services_.prompter.showMessage(QString::fromStdString(statusMessage(status)), PromptIcon::Stop);
+        services_.prompter.showMessage(statusText(status), PromptIcon::Stop);
         return;
     }
     const OpenBranches open = openBranches();

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "app/progressbar.h"
+#include "ui/coretexts.h"
 
 namespace kvx {
 
@@ -34,7 +35,8 @@ StatusBarProgress::~StatusBarProgress()
 void StatusBarProgress::setText(const std::string& text)
 {
     if (bar_)
-        bar_->SetText(QString::fromStdString(text));
+        bar_->SetText(
+            coreText("Import", text)); // the engines' texts; the editor's own are translated already
 }
 
 void StatusBarProgress::setRange(int upper)

@@ -57,6 +57,14 @@ private:
 // alone ("Permission denied"), as "No file found" would be wrong.
 std::string outcomeMessage(const Outcome& outcome);
 
+// outcomeMessage in its parts, either of which may be empty: the status message, which the editor shows
+// in the user's language (KVX_TR_NOOP context "Status"), and the system's reason.
+struct OutcomeText {
+    std::string status;
+    std::string reason;
+};
+OutcomeText outcomeText(const Outcome& outcome);
+
 // Statuses above this are shown to the user as errors; the ones up to it are silent.
 constexpr int kLastSilentStatus = 4;
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/trnoop.h"
+
 namespace kvx {
 
 class NameEncoding;
@@ -36,7 +38,7 @@ struct NetInfo {
 
 // Stands in for an empty name wherever a network or program is shown: the tree, the printed report
 // and the exported channel list.
-inline constexpr std::string_view kNoNameLabel = "(No name)";
+inline constexpr std::string_view kNoNameLabel = KVX_TR_NOOP("Labels", "(No name)");
 
 // The network's name as UTF-8, or kNoNameLabel when it has none.
 std::string networkLabelUtf8(const NetInfo& net, const NameEncoding& encoding);

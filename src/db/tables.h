@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/trnoop.h"
+
 namespace kvx {
 
 // Layout flags of the file header.
@@ -77,11 +79,15 @@ constexpr std::array<std::string_view, FAVOURITE_GROUP_COUNT> kDefaultFavouriteN
     "News",  "Movies", "Drama",  "Hobby",  "Music",  "Cartoons", "Education", "Info",
     "FAV 9", "FAV 10", "FAV 11", "FAV 12", "FAV 13", "FAV 14",   "FAV 15",    "FAV 16"};
 
-// Antenna choice texts.
-constexpr std::array<std::string_view, 4> kDiseqcSwitchLevels = {"OFF", "1.0", "1.1", "1.0 / 1.1"};
-constexpr std::array<std::string_view, 4> kDiseqcPositionerLevels = {"OFF", "1.2", "USALS", "BOTH"};
-constexpr std::array<std::string_view, 4> kLnbPowerNames = {"OFF", "13V", "18V", "ON (Auto)"};
-constexpr std::array<std::string_view, 3> kLnbKindNames = {"Single", "Universal", "OCS"};
+// Antenna choice texts; the editor shows them translated (KVX_TR_NOOP).
+constexpr std::array<std::string_view, 4> kDiseqcSwitchLevels = {KVX_TR_NOOP("Tables", "OFF"), "1.0", "1.1",
+                                                                 "1.0 / 1.1"};
+constexpr std::array<std::string_view, 4> kDiseqcPositionerLevels = {KVX_TR_NOOP("Tables", "OFF"), "1.2",
+                                                                     "USALS", KVX_TR_NOOP("Tables", "BOTH")};
+constexpr std::array<std::string_view, 4> kLnbPowerNames = {KVX_TR_NOOP("Tables", "OFF"), "13V", "18V",
+                                                            KVX_TR_NOOP("Tables", "ON (Auto)")};
+constexpr std::array<std::string_view, 3> kLnbKindNames = {KVX_TR_NOOP("Tables", "Single"),
+                                                           KVX_TR_NOOP("Tables", "Universal"), "OCS"};
 
 // Standard LNB local-oscillator frequencies (MHz) per LNB kind. Entry 0 is the custom marker for the
 // single kind and the fixed low oscillator for the dual kinds.

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "base/trnoop.h"
 #include "db/filebytes.h"
 #include "db/fileops.h"
 #include "db/netinfo.h"
@@ -47,13 +48,14 @@ constexpr Column kNeeded[] = {Type, Name, Frequency, ServiceId};
 
 std::string folded(std::string_view text);
 
-// "Service ID" as prose: "service ID".
-std::string lowerInitial(std::string_view title)
+// The reason of a number column's value that is not a number in its range.
+const char* notANumberText(int column)
 {
-    std::string text(title);
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
-        text[0] = static_cast<char>(text[0] - 'A' + 'a');
-    return text;
+    if (column == Number)
+        return KVX_TR_NOOP("Reference", "the number \"%1\" is not a number from %2 to %3");
+    if (column == Frequency)
+        return KVX_TR_NOOP("Reference", "the frequency \"%1\" is not a number from %2 to %3");
+    return KVX_TR_NOOP("Reference", "the service ID \"%1\" is not a number from %2 to %3");
 }
 
 // Where each column stands in the header, or -1.
@@ -100,6 +102,22 @@ std::optional<long> numberIn(std::string_view text, long low, long high)
     return value;
 }
 
+// A problem of the row at the line, its English reason made from its text and values.
+ReferenceRowProblem told(int line, const char* text, std::vector<std::string> args, bool leftOut = true)
+{
+    std::string reason;
+    for (const char* c = text; *c != '\0'; ++c) {
+        const auto value = static_cast<std::size_t>(c[1] - '1');
+        if (*c == '%' && c[1] >= '1' && c[1] <= '9' && value < args.size()) {
+            reason += args[value];
+            ++c;
+        } else {
+            reason += *c;
+        }
+    }
+    return {line, reason, leftOut, text, std::move(args)};
+}
+
 // The fields of one row by column, and why it cannot be read.
 class RowReader {
 public:
@@ -114,13 +132,13 @@ public:
         return f >= 0 && static_cast<std::size_t>(f) < record_.fields.size() ? record_.fields[f]
                                                                              : std::string();
     }
-    std::optional<long> number(Column column, long low, long high, std::string& problem) const
+    std::optional<long> number(Column column, long low, long high, ReferenceRowProblem& problem) const
     {
         const std::string& text = field(column);
         const std::optional<long> value = numberIn(text, low, high);
-        if (!value && problem.empty())
-            problem = "the " + lowerInitial(kTitles[column]) + " \"" + text + "\" is not a number from " +
-                      std::to_string(low) + " to " + std::to_string(high);
+        if (!value && problem.reason.empty())
+            problem =
+                told(record_.line, notANumberText(column), {text, std::to_string(low), std::to_string(high)});
         return value;
     }
 
@@ -212,7 +230,7 @@ public:
     std::optional<Row> readRow(const CsvRecord& record, const std::array<int, ColumnCount>& at)
     {
         const RowReader reader(record, at);
-        std::string problem;
+        ReferenceRowProblem problem;
         Row row;
         row.line = record.line;
         if (!trimmed(reader.field(Number)).empty())
@@ -221,13 +239,15 @@ public:
         const std::optional<long> frequency = reader.number(Frequency, 1, 0xFFFF, problem);
         const std::optional<long> serviceId = reader.number(ServiceId, 0, 0xFFFF, problem);
         const std::string type = folded(reader.field(Type));
-        if (type != "tv" && type != "radio" && problem.empty())
-            problem = "the type \"" + reader.field(Type) + "\" is neither TV nor Radio";
+        if (type != "tv" && type != "radio" && problem.reason.empty())
+            problem = told(record.line, KVX_TR_NOOP("Reference", "the type \"%1\" is neither TV nor Radio"),
+                           {reader.field(Type)});
         const std::optional<int> polarity = polarityIn(reader.field(Polarity));
-        if (!polarity && problem.empty())
-            problem = "the polarity \"" + reader.field(Polarity) + "\" is not V, H, R or L";
-        if (!problem.empty()) {
-            out_.problems.push_back({record.line, problem});
+        if (!polarity && problem.reason.empty())
+            problem = told(record.line, KVX_TR_NOOP("Reference", "the polarity \"%1\" is not V, H, R or L"),
+                           {reader.field(Polarity)});
+        if (!problem.reason.empty()) {
+            out_.problems.push_back(problem);
             return std::nullopt;
         }
         const auto slot = slots_.find(reader.field(Network));
@@ -364,7 +384,9 @@ private:
         for (const std::string& name : groupNamesIn(row.favourites)) {
             int& group = groupOf_.at(name);
             if (group == -1) // told once, at the first row that names it
-                out_.problems.push_back({row.line, "no favourite group is left for \"" + name + "\"", false});
+                out_.problems.push_back(
+                    told(row.line, KVX_TR_NOOP("Reference", "no favourite group is left for \"%1\""), {name},
+                         false));
             if (group < 0) {
                 group = -2;
                 continue;

@@ -15,9 +15,13 @@ class NameEncoding;
 
 // A row of a CSV reference that could not be read, or read only in part, and why.
 struct ReferenceRowProblem {
-    int line = 0; // 1-based line of the file
-    std::string reason;
+    int line = 0;        // 1-based line of the file
+    std::string reason;  // in English, as kvxtool tells it
     bool leftOut = true; // the row is not part of the reference
+    // The reason with %1, %2, ... for the values it names (marked with KVX_TR_NOOP, context
+    // "Reference"), so that the editor tells it in the user's language.
+    const char* text = "";
+    std::vector<std::string> args;
 };
 
 // A reference list in the form the matcher reads (matchReference, planReference). A database file is

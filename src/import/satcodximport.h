@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/status.h"
+#include "base/trnoop.h"
 #include "db/changeset.h"
 #include "db/channeldatabase.h"
 
@@ -19,10 +20,12 @@ struct SatcodxImportResult {
 
 // The progress text while the user chooses the file, and while its lines are read.
 inline constexpr std::string_view kSatcodxSelectFileText = "Please select the SATCODE file for update";
-inline constexpr std::string_view kSatcodxProgressText = "Waiting for import SATCODE file";
+inline constexpr std::string_view kSatcodxProgressText =
+    KVX_TR_NOOP("Import", "Waiting for import SATCODE file");
 
 // What the caller tells the user when the file lists no transponder.
-inline constexpr std::string_view kNoSatcodxTransponderMessage = "No transponders were found in the file";
+inline constexpr std::string_view kNoSatcodxTransponderMessage =
+    KVX_TR_NOOP("Import", "No transponders were found in the file");
 
 // At most this many characters are taken per read; a longer line continues as the next read.
 inline constexpr std::size_t kSatcodxReadLimit = 128;

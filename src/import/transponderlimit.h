@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "base/trnoop.h"
 #include "db/channeldatabase.h"
 #include "db/tables.h"
 
@@ -17,6 +18,6 @@ inline bool transponderListFull(const ChannelDatabase& db)
 
 // The text shown when an import stops adding transponders because the list is full.
 inline constexpr const char* kTransponderListFullMessage =
-    "The transponder list is full; the remaining transponders were not added.";
+    KVX_TR_NOOP("Import", "The transponder list is full; the remaining transponders were not added.");
 
 } // namespace kvx

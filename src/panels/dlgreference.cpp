@@ -20,6 +20,7 @@
 
 #include "db/databasediff.h"
 #include "platform/nameencoding.h"
+#include "ui/referencetexts.h"
 
 namespace kvx {
 
@@ -204,7 +205,7 @@ CDlgReference::CDlgReference(const ReferenceReviewRequest& request, QWidget* par
         auto* rows = new TextRowsModel({tr("Line"), tr("Reason")}, this);
         QList<QStringList> cells;
         for (const ReferenceRowProblem& problem : request.problems)
-            cells << QStringList{QString::number(problem.line), QString::fromStdString(problem.reason)};
+            cells << QStringList{QString::number(problem.line), problemText(problem)};
         rows->setRows(std::move(cells));
         QTreeView* view = addTable(rows, "problems");
         fitColumns(view, *rows);

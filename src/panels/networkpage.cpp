@@ -17,6 +17,7 @@
 #include "panels/numbervalidator.h"
 #include "panels/pageform.h"
 #include "platform/nameencoding.h"
+#include "ui/coretexts.h"
 
 namespace kvx {
 
@@ -30,7 +31,7 @@ QStringList choiceTexts(const std::array<std::string_view, N>& table)
 {
     QStringList texts;
     for (std::string_view text : table)
-        texts << QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+        texts << coreText("Tables", std::string(text));
     return texts;
 }
 

@@ -18,7 +18,7 @@ QString orNoName(const std::string& utf8)
 
 QString networkLabel(const NetInfo& net, const NameEncoding& encoding)
 {
-    return QString::fromStdString(networkLabelUtf8(net, encoding));
+    return orNoName(encoding.toUtf8(net.name));
 }
 
 QString transponderLabel(const TpInfo& tp)

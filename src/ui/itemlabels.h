@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "db/netinfo.h"
@@ -12,10 +13,10 @@ struct TpInfo;
 struct ProgInfo;
 class NameEncoding;
 
-// Shown for a network or program without a name.
+// Shown for a network or program without a name, in the user's language.
 inline QString noNameLabel()
 {
-    return QString::fromLatin1(kNoNameLabel.data(), static_cast<qsizetype>(kNoNameLabel.size()));
+    return QCoreApplication::translate("Labels", kNoNameLabel.data());
 }
 
 // The labels the satellite tree shows for its records. Names are bytes in the name encoding (or

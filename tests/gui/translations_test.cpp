@@ -2,6 +2,7 @@
 // read in the user's language, Qt's own buttons too, and no translated text is cut short.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -23,13 +24,18 @@ struct Speaker {
     const char* degreeLabel; // the network page's
     const char* question;    // Delete on a program
     const char* dateTitle;
-    const char* cancel; // Qt's translation
+    const char* cancel;    // Qt's translation
+    const char* universal; // a choice of the core's table, on the network page
+    const char* noFile;    // the core's status, told by File > Open
 };
 
 const Speaker kSpeakers[] = {
-    {"ru", "П&рограмма", " Градус", "Удалить программу \"Prog 0\"?", "Дата последнего изменения", "Отмена"},
-    {"uk", "&Програма", " Градус", "Видалити програму \"Prog 0\"?", "Дата останньої зміни", "Скасувати"},
-    {"de", "&Programm", " Grad", "Das Programm \"Prog 0\" löschen?", "Letztes Änderungsdatum", "Abbrechen"},
+    {"ru", "П&рограмма", " Градус", "Удалить программу \"Prog 0\"?", "Дата последнего изменения", "Отмена",
+     "Универсальный", "Файл не найден"},
+    {"uk", "&Програма", " Градус", "Видалити програму \"Prog 0\"?", "Дата останньої зміни", "Скасувати",
+     "Універсальний", "Файл не знайдено"},
+    {"de", "&Programm", " Grad", "Das Programm \"Prog 0\" löschen?", "Letztes Änderungsdatum", "Abbrechen",
+     "Universal", "Keine Datei gefunden"},
 };
 
 class TranslationsTest : public FrameFixture {
@@ -70,6 +76,8 @@ TEST_F(TranslationsTest, TheUserMeetsTheEditorInTheChosenLanguage)
         auto* degree = editBar().widget()->findChild<QLabel*>(QStringLiteral("degreeLabel"));
         ASSERT_NE(degree, nullptr);
         EXPECT_EQ(degree->text(), QString::fromUtf8(speaker.degreeLabel));
+        EXPECT_EQ(editBar().widget()->findChild<QComboBox*>(QStringLiteral("lnbType"))->itemText(1),
+                  QString::fromUtf8(speaker.universal));
         expectNothingCut(*editBar().widget());
 
         clickOn(findItem(QStringLiteral("Prog 0")));
@@ -78,6 +86,11 @@ TEST_F(TranslationsTest, TheUserMeetsTheEditorInTheChosenLanguage)
         QTest::keyClick(&tree(), Qt::Key_Delete);
         ASSERT_FALSE(prompter.shown.isEmpty());
         EXPECT_EQ(prompter.shown.back(), QString::fromUtf8(speaker.question));
+
+        prompter.chooseFile(pathFor(QStringLiteral("missing.kvx")));
+        prompter.acknowledgeMessage();
+        QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(prompter.shown.back(), QStringLiteral("missing.kvx: ") + QString::fromUtf8(speaker.noFile));
 
         CDlgDate date(frame.get());
         date.show();
