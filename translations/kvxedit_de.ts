@@ -966,6 +966,10 @@ Als kyrillischen Namen (ISO 8859-5) speichern?</translation>
         <source>Import satellites.xml</source>
         <translation>satellites.xml importieren</translation>
     </message>
+    <message>
+        <source>No scan tables were found in %1. The package dtv-scan-tables provides them.</source>
+        <translation>In %1 wurden keine Scan-Tabellen gefunden. Das Paket dtv-scan-tables stellt sie bereit.</translation>
+    </message>
 </context>
 <context>
     <name>Reference</name>

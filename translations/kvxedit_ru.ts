@@ -976,6 +976,10 @@ Store it as a Cyrillic name (ISO 8859-5)?</source>
         <source>Import satellites.xml</source>
         <translation>Импорт satellites.xml</translation>
     </message>
+    <message>
+        <source>No scan tables were found in %1. The package dtv-scan-tables provides them.</source>
+        <translation>В %1 не найдено таблиц сканирования. Их содержит пакет dtv-scan-tables.</translation>
+    </message>
 </context>
 <context>
     <name>Reference</name>

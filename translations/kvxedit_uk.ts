@@ -976,6 +976,10 @@ Store it as a Cyrillic name (ISO 8859-5)?</source>
         <source>Import satellites.xml</source>
         <translation>Імпорт satellites.xml</translation>
     </message>
+    <message>
+        <source>No scan tables were found in %1. The package dtv-scan-tables provides them.</source>
+        <translation>У %1 не знайдено таблиць сканування. Їх містить пакет dtv-scan-tables.</translation>
+    </message>
 </context>
 <context>
     <name>Reference</name>

@@ -14,6 +14,7 @@
 #include "import/scantables.h"
 #include "import/transponderlimit.h"
 #include "platform/nameencoding.h"
+#include "ui/coretexts.h"
 #include "ui/prompter.h"
 
 namespace kvx {
@@ -41,8 +42,7 @@ std::optional<std::string> readList(Prompter& prompter, const QString& path, con
     std::vector<uint8_t> bytes;
     if (const Outcome read = readFileBytes(QFile::encodeName(path).toStdString(), bytes, kMaxListFileSize);
         read != StatusOk) {
-        prompter.showMessage(read == StatusBadFormat ? tooLargeText : fromStd(outcomeMessage(read)),
-                             PromptIcon::Stop);
+        prompter.showMessage(read == StatusBadFormat ? tooLargeText : outcomeShown(read), PromptIcon::Stop);
         return std::nullopt;
     }
     return std::string(bytes.begin(), bytes.end());
@@ -87,8 +87,12 @@ int UpdateFromScanTable(const ImportQuestions& questions, ChannelDatabase& db, N
     std::vector<ScanTableEntry> tables;
     if (listScanTables(folderPath, terrestrial, tables,
                        terrestrial ? std::nullopt : std::optional<uint16_t>(network.degree)) != StatusOk) {
-        questions.prompter.showMessage(fromStd(missingScanTablesMessage(folderPath, terrestrial)),
-                                       PromptIcon::Warning);
+        // The core's message (missingScanTablesMessage), in the user's language.
+        const QString missing = folder + (terrestrial ? QStringLiteral("/dvb-t") : QStringLiteral("/dvb-s"));
+        questions.prompter.showMessage(
+            QObject::tr("No scan tables were found in %1. The package dtv-scan-tables provides them.")
+                .arg(missing),
+            PromptIcon::Warning);
         return StatusNoFile;
     }
     TransponderListDialogValues values;
