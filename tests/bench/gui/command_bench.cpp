@@ -3,6 +3,7 @@
 // the timing, so that each iteration starts from the same state.
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "app/childview.h"
 #include "app/kvxtree.h"
 #include "app/mainframe.h"
+#include "db/channellistwork.h"
 #include "panels/editbar.h"
 #include "platform/clock.h"
 #include "support/importfixtures.h"
@@ -41,7 +43,6 @@ public:
     {
         ChannelDatabase db = bench::largeDatabaseWithFullTransponder(kSelected);
         prompter_.setOpenFile(bench::writeDatabaseFile(dir_, db, QStringLiteral("large.kvx")));
-        dialogs_.channelList = bench::sortingChannelList();
         frame_.resize(1000, 700);
         frame_.show();
         QApplication::setActiveWindow(&frame_);
@@ -55,6 +56,7 @@ public:
     CChildView& view() { return *frame_.view(); }
     CKVXTree& tree() { return *view().tree(); }
     bench::SilentPrompter& prompter() { return prompter_; }
+    bench::QuietDialogs& dialogs() { return dialogs_; }
     QString sdxFile()
     {
         std::ofstream out(dir_.filePath(QStringLiteral("import.sdx")).toStdString());
@@ -174,6 +176,15 @@ auto renames(std::function<QTreeWidgetItem*(CommandWindow&)> row)
         w.typeName(run % 2 ? QStringLiteral("Renamed odd") : QStringLiteral("Renamed even"));
     };
 }
+// The channel list sorted by name, the other way round each run, waiting for OK.
+void sortsInChannelList(CommandWindow& w, int run)
+{
+    auto work = std::make_shared<ChannelListWork>(w.view().database());
+    work->sortByColumn(CHLIST_COLUMN_NAME);
+    if (run % 2 == 1)
+        work->sortByColumn(CHLIST_COLUMN_NAME);
+    w.dialogs().channelList = [work](ChannelDatabase&) { return work->apply(); };
+}
 auto pressesOk = [](CommandWindow& w, int) { w.pressOk(); };
 
 const std::vector<Command>& commands()
@@ -203,7 +214,9 @@ const std::vector<Command>& commands()
         // The fourth network's frequencies wrap around, so it is not sorted yet.
         {"sort_by_frequency", clicks([](CommandWindow& w) { return w.network(3); }),
          runs(ID_TP_SORT_BY_FREQUENCY), undo, steps("&Undo Sort by Frequency")},
-        {"channel_list_ok_reorder", nothingYet, runs(ID_VIEW_CHLIST), nothing, steps("&Undo Channel List")},
+        // The sort is what the user does in the dialog; OK applies it.
+        {"channel_list_ok_reorder", sortsInChannelList, runs(ID_VIEW_CHLIST), nothing,
+         steps("&Undo Channel List")},
         {"undo",
          [](CommandWindow& w, int run) {
              if (run == 0) {
