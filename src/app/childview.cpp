@@ -440,11 +440,30 @@ int CChildView::openPath(const QString& path)
     }
     diskIdentity_ = identity;
     history_.reset(database_);
+    showOpened();
+    return status;
+}
+
+int CChildView::OpenLoaded(const QString& path, DatabasePreload::Loaded loaded)
+{
+    // What the preload could not read plainly (a damaged file asks first) opens the usual way.
+    if (loaded.status != StatusOk || hasDocument())
+        return OpenFile(path);
+    ResetSelection();
+    database_ = std::move(loaded.db);
+    tree_->Build(&database_);
+    diskIdentity_ = loaded.identity;
+    history_.reset(std::move(loaded.snapshot));
+    showOpened();
+    return StatusOk;
+}
+
+void CChildView::showOpened()
+{
     modified_ = false;
     UpdateTitle();
     emit documentStateChanged();
     emit fileUsed(QString::fromStdString(database_.fileName));
-    return status;
 }
 
 void CChildView::OnFileClose()

@@ -12,6 +12,7 @@
 #include "app/kvxtree.h"
 #include "base/status.h"
 #include "db/channeldatabase.h"
+#include "db/databasepreload.h"
 #include "db/edithistory.h"
 #include "db/fileidentity.h"
 #include "panels/editbar.h"
@@ -86,6 +87,8 @@ public:
     void OnApplyReferenceList();
     // Opens a file without the dialog (a dropped file, or the file named at start-up).
     int OpenFile(const QString& path);
+    // Opens the file at `path` that a preload read already, or the usual way when it could not.
+    int OpenLoaded(const QString& path, DatabasePreload::Loaded loaded);
 
     // Print, preview and export of the database (printcommands.cpp).
     void OnFilePrint();
@@ -243,6 +246,8 @@ private:
     OpenBranches openBranches() const;
     void reopenBranches(const OpenBranches& open);
     int openPath(const QString& path);
+    // Shows the document just opened: title, commands, recent files.
+    void showOpened();
     // Whether the save may write `path`: asked when another program changed the document's file since
     // it was read or written.
     bool mayOverwrite(const std::string& path);

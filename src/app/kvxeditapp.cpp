@@ -1,5 +1,8 @@
 #include "app/kvxeditapp.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStringList>
@@ -66,15 +69,35 @@ CKVXEditApp::CKVXEditApp(int& argc, char** argv)
 
 CKVXEditApp::~CKVXEditApp() = default;
 
+std::string CKVXEditApp::guessFileArgument(int argc, char** argv)
+{
+    if (argc < 2 || argv[argc - 1][0] == '-')
+        return {};
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(argv[argc - 1], error);
+    return error ? std::string() : path.lexically_normal().string();
+}
+
 bool CKVXEditApp::InitInstance()
+{
+    DatabasePreload none;
+    return InitInstance(none);
+}
+
+bool CKVXEditApp::InitInstance(DatabasePreload& preload)
 {
     const QString file = fileArgument(*this);
     frame_ = std::make_unique<CMainFrame>(AppServices{prompter_, dialogs_, SystemClock::instance()});
     prompter_.setParentWidget(frame_.get());
     frame_->show();
     // A file manager's "Open with" passes the file as the one argument.
-    if (!file.isEmpty())
-        frame_->view()->OpenFile(QFileInfo(file).absoluteFilePath());
+    if (!file.isEmpty()) {
+        const QString path = QFileInfo(file).absoluteFilePath();
+        if (path.toStdString() == preload.path())
+            frame_->view()->OpenLoaded(path, preload.take());
+        else
+            frame_->view()->OpenFile(path);
+    }
     if (qEnvironmentVariableIsSet("KVXEDIT_QUIT_WHEN_PAINTED"))
         frame_->view()->tree()->viewport()->installEventFilter(new QuitWhenPainted(frame_.get()));
     return true;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <QApplication>
 
 #include "app/dialogfactory.h"
 #include "app/qtprompter.h"
+#include "db/databasepreload.h"
 
 namespace kvx {
 
@@ -18,8 +20,14 @@ public:
     CKVXEditApp(int& argc, char** argv);
     ~CKVXEditApp() override;
 
+    // The file the command line seems to name, as an absolute path, or empty: main() reads it ahead
+    // while the window is built. Only a guess, made before Qt takes its own options out; InitInstance
+    // uses the preload only when it read the file the command line names.
+    static std::string guessFileArgument(int argc, char** argv);
+
     // Reads the command line, creates and shows the main window; a file named on the command line is
     // opened at once. --help, --version and a wrong command line end the program instead.
+    bool InitInstance(DatabasePreload& preload);
     bool InitInstance();
     CMainFrame* mainFrame() const { return frame_.get(); }
 

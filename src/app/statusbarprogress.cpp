@@ -52,7 +52,7 @@ void StatusBarProgress::step()
     if (!bar_)
         return;
     if (bar_->value() < bar_->maximum())
-        bar_->setValue(bar_->value() < bar_->minimum() ? bar_->minimum() + 1 : bar_->value() + 1);
+        setValueQuietly(bar_->value() < bar_->minimum() ? bar_->minimum() + 1 : bar_->value() + 1);
     keepPainted();
 }
 
@@ -69,7 +69,16 @@ void StatusBarProgress::showAmount(int64_t done, int64_t total)
     // The bar counts in int: a larger amount shows in coarser units.
     const int64_t unit = total / std::numeric_limits<int>::max() + 1;
     bar_->setRange(0, static_cast<int>(total / unit));
-    bar_->setValue(static_cast<int>(std::clamp<int64_t>(done, 0, total) / unit));
+    setValueQuietly(static_cast<int>(std::clamp<int64_t>(done, 0, total) / unit));
+}
+
+void StatusBarProgress::setValueQuietly(int value)
+{
+    // A progress bar repaints itself at once whenever its value shows differently, which on a
+    // long import costs more than the import: it is painted with the window in keepPainted().
+    bar_->setUpdatesEnabled(false);
+    bar_->setValue(value);
+    bar_->setUpdatesEnabled(true);
 }
 
 void StatusBarProgress::showSteps()

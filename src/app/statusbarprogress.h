@@ -39,6 +39,7 @@ public:
     CProgressBar* bar() const { return bar_; }
 
 private:
+    void setValueQuietly(int value);
     void keepPainted();
 
     QPointer<CProgressBar> bar_;

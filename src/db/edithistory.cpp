@@ -17,10 +17,10 @@ EditHistory::EditHistory(std::size_t maxSteps, std::size_t maxBytes)
         , maxBytes_(maxBytes)
 {}
 
-void EditHistory::reset(const ChannelDatabase& db)
+void EditHistory::reset(DatabaseSnapshot state)
 {
     states_.clear();
-    states_.push_back(State{DatabaseSnapshot::take(db), {}, {}});
+    states_.push_back(State{std::move(state), {}, {}});
     bytes_ = states_.front().snapshot.byteSize();
     current_ = 0;
     clean_ = 0;

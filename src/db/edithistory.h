@@ -33,7 +33,9 @@ public:
     explicit EditHistory(std::size_t maxSteps = kDefaultMaxSteps, std::size_t maxBytes = kDefaultMaxBytes);
 
     // Forgets every step; `db` becomes the only state, and the clean one.
-    void reset(const ChannelDatabase& db);
+    void reset(const ChannelDatabase& db) { reset(DatabaseSnapshot::take(db)); }
+    // Same, with the snapshot of that database taken already.
+    void reset(DatabaseSnapshot state);
     // Adds the step `name` that led to `after`, at `place`, and forgets the steps that could be redone.
     // Before the first reset, `after` only becomes the first state: there is nothing to undo it to.
     void record(std::string name, const ChannelDatabase& after, StepPlace place);

@@ -26,6 +26,8 @@
 #include "app/kvxeditapp.h"
 #include "app/lyngsatsite.h"
 #include "app/mainframe.h"
+#include "db/databasesnapshot.h"
+#include "db/fileops.h"
 #include "panels/editbar.h"
 #include "support/sampledatabase.h"
 
@@ -44,8 +46,8 @@ std::string readAll(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The program started with a command line; QApplication keeps references to argc and argv, so they
-// live as long as it does.
+// The program started with a command line as main() starts it, the file it names read ahead;
+// QApplication keeps references to argc and argv, so they live as long as it does.
 class StartedProgram {
 public:
     explicit StartedProgram(std::vector<std::string> args)
@@ -55,15 +57,19 @@ public:
             argv_.push_back(arg.data());
         argv_.push_back(nullptr);
         argc_ = static_cast<int>(args_.size());
+        preload_ =
+            std::make_unique<kvx::DatabasePreload>(kvx::CKVXEditApp::guessFileArgument(argc_, argv_.data()));
         app_ = std::make_unique<kvx::CKVXEditApp>(argc_, argv_.data());
     }
 
     kvx::CKVXEditApp& app() { return *app_; }
+    bool start() { return app_->InitInstance(*preload_); }
 
 private:
     std::vector<std::string> args_;
     std::vector<char*> argv_;
     int argc_ = 0;
+    std::unique_ptr<kvx::DatabasePreload> preload_;
     std::unique_ptr<kvx::CKVXEditApp> app_;
 };
 
@@ -120,10 +126,16 @@ TEST(StartUpTest, AFileNamedOnTheCommandLineIsOpened)
                 box->button(QMessageBox::Ok)->click();
             }
         });
-        ASSERT_TRUE(program.app().InitInstance());
+        ASSERT_TRUE(program.start());
         QCoreApplication::processEvents();
         EXPECT_EQ(shown.toStdString(), c.message.toStdString());
         EXPECT_EQ(program.app().mainFrame()->windowTitle().toStdString(), c.title.toStdString());
+        if (c.message.isEmpty()) { // the file read ahead is the one File > Open would read
+            kvx::ChannelDatabase opened;
+            ASSERT_EQ(kvx::openDatabase(opened, c.argument), kvx::StatusOk);
+            EXPECT_TRUE(kvx::DatabaseSnapshot::take(program.app().mainFrame()->view()->database()) ==
+                        kvx::DatabaseSnapshot::take(opened));
+        }
     }
 }
 
@@ -133,7 +145,7 @@ TEST(StartUpTest, TheWindowTheEncodingAndTheRecentFilesComeBack)
     auto first = std::make_unique<StartedProgram>(std::vector<std::string>{"kvxedit"});
     // The tests of one run share the settings file: what the others left there does not count here.
     QSettings().clear();
-    ASSERT_TRUE(first->app().InitInstance());
+    ASSERT_TRUE(first->start());
     kvx::CMainFrame* frame = first->app().mainFrame();
     const std::string path = configHome + "/recent.kvx";
     kvx::ChannelDatabase db = kvx::test::makeVariedDatabase(1, kvx::FLAG_PROG_CA);
@@ -150,7 +162,7 @@ TEST(StartUpTest, TheWindowTheEncodingAndTheRecentFilesComeBack)
     first.reset();
 
     StartedProgram second({"kvxedit"});
-    ASSERT_TRUE(second.app().InitInstance());
+    ASSERT_TRUE(second.start());
     frame = second.app().mainFrame();
     EXPECT_EQ(frame->size(), QSize(720, 530));
     EXPECT_TRUE(frame->editBar()->isFloating());
@@ -243,7 +255,7 @@ TEST_P(SpeakerTest, TheProgramSpeaksTheSystemLanguageUntilAnotherIsChosen)
         StartedProgram program({"kvxedit"});
         ASSERT_EQ(QLocale::system().name().toStdString() + ".UTF-8", speaker.lang)
             << "the system locale was read before this test";
-        ASSERT_TRUE(program.app().InitInstance());
+        ASSERT_TRUE(program.start());
         kvx::CMainFrame* frame = program.app().mainFrame();
         EXPECT_EQ(menuTexts(*frame), speaker.menus);
         EXPECT_EQ(frame->editBar()->findChild<QLabel*>(QStringLiteral("emptyText"))->text(), speaker.editBar);
@@ -259,7 +271,7 @@ TEST_P(SpeakerTest, TheProgramSpeaksTheSystemLanguageUntilAnotherIsChosen)
         EXPECT_EQ(menuTexts(*frame), speaker.menus) << "the texts change only at the next start";
     }
     StartedProgram again({"kvxedit"});
-    ASSERT_TRUE(again.app().InitInstance());
+    ASSERT_TRUE(again.start());
     EXPECT_EQ(menuTexts(*again.app().mainFrame()), english);
     EXPECT_TRUE(again.app().mainFrame()->languageActions()->actions().at(1)->isChecked());
 }
