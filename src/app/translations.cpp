@@ -63,11 +63,15 @@ QStringList translationFolders()
 void installTranslations(const QString& language)
 {
     removeInstalled();
+    QLocale::setDefault(QLocale::system());
     // English is the source text: nothing to load, also where the system speaks another language.
     if (language == QLatin1String("en"))
         return;
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     editorTranslator = loaded(locale, QStringLiteral("kvxedit"), translationFolders());
+    // Dates and sizes read in the language chosen, like the texts around them.
+    if (editorTranslator != nullptr)
+        QLocale::setDefault(locale);
     // Qt's own texts (standard buttons, file dialogs, --help) only where the editor speaks the language
     // too, so that a window never mixes two languages other than English.
     if (editorTranslator != nullptr)

@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTest>
@@ -133,6 +135,11 @@ TEST_F(TranslationsTest, TheUserMeetsTheEditorInTheChosenLanguage)
         EXPECT_EQ(date.windowTitle(), QString::fromUtf8(speaker.dateTitle));
         EXPECT_EQ(date.findChild<QAbstractButton*>(QStringLiteral("cancel"))->text(),
                   QString::fromUtf8(speaker.cancel));
+        // The date reads in the language chosen too, whatever the system's.
+        const auto* day = date.findChild<QDateEdit*>();
+        ASSERT_NE(day, nullptr);
+        EXPECT_EQ(day->text(),
+                  QLocale(QString::fromLatin1(speaker.language)).toString(day->date(), QLocale::LongFormat));
     }
 }
 
