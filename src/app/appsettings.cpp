@@ -37,6 +37,15 @@ QString lyngSatGroup(const NetInfo& net)
     return QStringLiteral("LyngSatPages/%1-%2").arg(net.degree).arg(QString::fromLatin1(name));
 }
 
+// Each write of the settings rewrites their file, which costs the start-up and the exit more than the
+// rest of their work; a value the file already holds is left alone.
+template <typename T>
+void setChangedValue(QSettings& settings, const QString& key, const T& value)
+{
+    if (!settings.contains(key) || settings.value(key).value<T>() != value)
+        settings.setValue(key, value);
+}
+
 } // namespace
 
 QString nameEncoding()
@@ -76,7 +85,8 @@ QStringList recentFiles()
 
 void setRecentFiles(const QStringList& paths)
 {
-    QSettings().setValue(kRecentFiles, paths);
+    QSettings settings;
+    setChangedValue(settings, kRecentFiles, paths);
 }
 
 std::optional<LyngSatRequest> lastLyngSatRequest(const NetInfo& net)
@@ -115,9 +125,9 @@ void setLastLyngSatRequest(const NetInfo& net, const LyngSatRequest& request)
 void saveWindowState(const QMainWindow& frame, bool statusBarVisible)
 {
     QSettings settings;
-    settings.setValue(kGeometry, frame.saveGeometry());
-    settings.setValue(kState, frame.saveState(kStateVersion));
-    settings.setValue(kStatusBar, statusBarVisible);
+    setChangedValue(settings, kGeometry, frame.saveGeometry());
+    setChangedValue(settings, kState, frame.saveState(kStateVersion));
+    setChangedValue(settings, kStatusBar, statusBarVisible);
 }
 
 bool restoreWindowState(QMainWindow& frame, bool& statusBarVisible)

@@ -6,7 +6,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -26,6 +25,7 @@
 #include "res/commandtexts.h"
 #include "ui/appnames.h"
 #include "ui/prompter.h"
+#include "ui/xpmicon.h"
 
 namespace kvx {
 
@@ -36,7 +36,7 @@ CMainFrame::CMainFrame(const AppServices& services, QWidget* parent)
         , editBar_(nullptr)
 {
     setObjectName(QStringLiteral("MainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kvxedit.xpm")));
+    setWindowIcon(xpmIcon(QStringLiteral(":/icons/kvxedit.xpm")));
     setCentralWidget(view_);
 
     createActions();
@@ -125,7 +125,7 @@ void CMainFrame::createActions()
             if (*text->shortcut != '\0')
                 action->setShortcut(QKeySequence(QString::fromUtf8(text->shortcut)));
             if (*text->icon != '\0')
-                action->setIcon(QIcon(QString::fromUtf8(text->icon)));
+                action->setIcon(xpmIcon(QString::fromUtf8(text->icon)));
             action->setData(static_cast<int>(id));
             actions_[id] = action;
         }

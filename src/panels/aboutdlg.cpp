@@ -2,11 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "ui/appnames.h"
+#include "ui/xpmicon.h"
 
 namespace kvx {
 
@@ -16,7 +16,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     setWindowTitle(tr("About %1").arg(applicationName()));
 
     auto* icon = new QLabel;
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/kvxedit.xpm")).pixmap(32, 32));
+    icon->setPixmap(xpmIcon(QStringLiteral(":/icons/kvxedit.xpm")).pixmap(32, 32));
     auto* text = new QLabel(tr("%1 Version %2").arg(applicationName(), applicationVersion()));
     text->setObjectName(QStringLiteral("versionText"));
 

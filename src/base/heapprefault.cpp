@@ -1,0 +1,58 @@
+#include "base/heapprefault.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+namespace kvx {
+
+namespace {
+
+#if defined(__GLIBC__)
+constexpr int kLargestHeapBlock = 32 << 20;
+constexpr int kKeptAtHeapEnd = 64 << 20;
+// Linux 5.14 and later; older kernels refuse it, and the memory is then touched as it is used.
+constexpr int kPopulateWrite = 23; // MADV_POPULATE_WRITE
+constexpr std::uintptr_t kPopulateStep = 256 << 10;
+#endif
+
+} // namespace
+
+void keepFreedHeapMemory()
+{
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
+    mallopt(M_TRIM_THRESHOLD, kKeptAtHeapEnd);
+#endif
+}
+
+void prefaultHeap(std::size_t bytes)
+{
+#if defined(__GLIBC__)
+    if (bytes == 0 || bytes > static_cast<std::size_t>(kLargestHeapBlock))
+        return;
+    void* block = std::malloc(bytes);
+    if (block == nullptr)
+        return;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(page - 1);
+    // In steps, so that another thread mapping memory meanwhile (a library loading) waits for one
+    // step at most rather than for all of them.
+    for (std::uintptr_t step = begin; step < end; step += kPopulateStep)
+        madvise(reinterpret_cast<void*>(step), std::min<std::uintptr_t>(kPopulateStep, end - step),
+                kPopulateWrite);
+    // Freed at the heap's end, the block stays with the heap (see keepFreedHeapMemory).
+    std::free(block);
+#else
+    (void)bytes;
+#endif
+}
+
+} // namespace kvx
