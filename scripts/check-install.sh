@@ -12,7 +12,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "check-install: $*" >&2; exit 1; }
 
-cmake --build "$build_dir" --parallel "$(nproc)" --target kvxedit kvxtool >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)" --target kvxedit kvxedit-network kvxtool >/dev/null
 # The prefix the Debian package uses; the build folder's own prefix is left as it is.
 DESTDIR="$scratch/root" cmake --install "$build_dir" --prefix /usr >/dev/null
 root=$scratch/root/usr
@@ -39,6 +39,12 @@ for size in 48 256; do
   file "$root/share/icons/hicolor/${size}x${size}/apps/$app_id.png" | grep -q "$size x $size" ||
     fail "the ${size}x${size} icon has another size"
 done
+# The network module lies where the installed editor looks for it (a UTF-16 literal in the program),
+# and only the module loads Qt Network.
+module_dir=$(strings -el "$root/bin/kvxedit" | grep -m1 -x '\.\./lib.*/kvxedit') || fail "kvxedit names no module folder"
+[ -f "$root/bin/$module_dir/kvxedit-network.so" ] || fail "no network module in bin/$module_dir"
+expected+=("$(realpath --relative-to="$root" "$root/bin/$module_dir/kvxedit-network.so")")
+! ldd "$root/bin/kvxedit" | grep -q libQt6Network || fail "kvxedit loads Qt Network at start-up"
 echo "ok: ${#expected[@]} files"
 
 echo "== desktop entry"
@@ -85,7 +91,7 @@ rm -f "$build_dir"/kvxedit_*.deb
 deb=$(ls "$build_dir"/kvxedit_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
-for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6network6; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
 contents=$(dpkg-deb -c "$deb")

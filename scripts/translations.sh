@@ -9,7 +9,7 @@ mode=$1
 lupdate=$2
 shift 2
 
-sources=(src/app src/panels src/ui src/res)
+sources=(src/app src/net src/panels src/ui src/res)
 # The core marks the texts the editor shows with KVX_TR_NOOP (src/base/trnoop.h).
 core_sources=(src/base src/db src/import src/export)
 

@@ -7,9 +7,9 @@
 #include "app/childview.h"
 #include "app/importreview.h"
 #include "app/importsatcodx.h"
+#include "app/loadedhttpfetcher.h"
 #include "app/lyngsatsite.h"
 #include "app/lyngsatupdater.h"
-#include "app/qthttpfetcher.h"
 #include "app/transponderlistimport.h"
 #include "base/status.h"
 #include "panels/editbar.h"
@@ -21,7 +21,7 @@ namespace {
 HttpFetcher& httpOf(const AppServices& services, QWidget* window)
 {
     // The program's fetcher keeps no state between calls but the window its progress dialog is modal to.
-    static QtHttpFetcher network;
+    static LoadedHttpFetcher network;
     network.setWindow(window);
     return services.http != nullptr ? *services.http : network;
 }

@@ -12,7 +12,6 @@
 #include "app/appsettings.h"
 #include "app/dialogfactory.h"
 #include "app/importreview.h"
-#include "app/qthttpfetcher.h"
 #include "app/statusbarprogress.h"
 #include "db/applychanges.h"
 #include "db/channeldatabase.h"
@@ -25,6 +24,7 @@
 #include "platform/scratchfolder.h"
 #include "ui/coretexts.h"
 #include "ui/prompter.h"
+#include "ui/receivedtext.h"
 
 namespace kvx {
 

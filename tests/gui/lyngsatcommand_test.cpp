@@ -15,10 +15,10 @@
 
 #include "app/lyngsatsite.h"
 #include "app/progressbar.h"
-#include "app/qthttpfetcher.h"
 #include "core/importdatabase.h"
 #include "framefixture.h"
 #include "localhttpserver.h"
+#include "net/qthttpfetcher.h"
 #include "panels/editbar.h"
 #include "platform/httpfetcher.h"
 #include "reviewdriver.h"

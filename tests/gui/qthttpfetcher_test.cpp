@@ -4,8 +4,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/qthttpfetcher.h"
+#include "app/loadedhttpfetcher.h"
 #include "localhttpserver.h"
+#include "net/qthttpfetcher.h"
 
 using namespace kvx;
 using namespace kvx::test;
@@ -167,4 +168,19 @@ TEST_F(QtHttpFetcherTest, AddressWithoutSchemeIsTakenAsHttp)
     EXPECT_TRUE(fetcher.isConnected(bare));
     ASSERT_EQ(fetcher.download(bare, file("a.html"), {}).result, DownloadResult::Ok);
     EXPECT_EQ(contents(file("a.html")), "plain");
+}
+
+TEST_F(QtHttpFetcherTest, TheProgramFetchesThroughTheNetworkModuleItLoadsAndWithoutItReachesNothing)
+{
+    server.setPage("/a.html", "<html>a</html>");
+    LoadedHttpFetcher fetcher; // the program's folders: the build folder holds the module
+    EXPECT_TRUE(fetcher.isConnected(url("/a.html")));
+    ASSERT_EQ(fetcher.download(url("/a.html"), file("a.html"), {}).result, DownloadResult::Ok);
+    EXPECT_EQ(contents(file("a.html")), "<html>a</html>");
+    EXPECT_EQ(fetcher.deadlineSeconds(), QtHttpFetcher().deadlineSeconds());
+
+    LoadedHttpFetcher missing({dir.path()});
+    EXPECT_FALSE(missing.isConnected(url("/a.html")));
+    EXPECT_EQ(missing.download(url("/a.html"), file("b.html"), {}).result, DownloadResult::Unreachable);
+    EXPECT_FALSE(QFile::exists(dir.filePath("b.html")));
 }

@@ -1,4 +1,4 @@
-#include "app/qthttpfetcher.h"
+#include "net/qthttpfetcher.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,14 +7,14 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
 
-#include "app/httpdownload.h"
+#include "net/httpdownload.h"
+#include "ui/receivedtext.h"
 
 namespace kvx {
 
@@ -77,15 +77,6 @@ void waitWithProgressDialog(QWidget* window, const QUrl& address, HttpDownload& 
 }
 
 } // namespace
-
-QString receivedText(int64_t received, int64_t total)
-{
-    const auto size = [](int64_t bytes) {
-        return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
-    };
-    return total > 0 ? QObject::tr("%1 of %2 received").arg(size(received), size(total))
-                     : QObject::tr("%1 received").arg(size(received));
-}
 
 bool QtHttpFetcher::isConnected(const std::string& url)
 {

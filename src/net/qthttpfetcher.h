@@ -16,6 +16,9 @@ struct HttpLimits {
     int stallMs = 20000;    // the longest wait for the next bytes of a download
     int deadlineMs = 60000; // the longest a whole download may take
     int64_t maxBytes = 64 * 1024 * 1024;
+
+    int deadlineSeconds() const { return (deadlineMs + 999) / 1000; }
+    int stallSeconds() const { return (stallMs + 999) / 1000; }
 };
 
 // Fetches over HTTP(S) with Qt Network.
@@ -42,16 +45,12 @@ public:
     // redirect elsewhere end it.
     DownloadOutcome download(const std::string& url, const std::string& path,
                              const DownloadProgress& progress) override;
-    int deadlineSeconds() const override { return (limits_.deadlineMs + 999) / 1000; }
-    int stallSeconds() const override { return (limits_.stallMs + 999) / 1000; }
+    int deadlineSeconds() const override { return limits_.deadlineSeconds(); }
+    int stallSeconds() const override { return limits_.stallSeconds(); }
 
 private:
     HttpLimits limits_;
     QPointer<QWidget> window_;
 };
-
-// "12 KB of 340 KB received", or "12 KB received" when `total` is unknown (below 1): how a download's
-// progress reads in its dialog and in the status bar.
-QString receivedText(int64_t received, int64_t total);
 
 } // namespace kvx

@@ -1,10 +1,10 @@
-#include "app/httpdownload.h"
+#include "net/httpdownload.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
 
-#include "app/qthttpfetcher.h"
+#include "net/qthttpfetcher.h"
 #include "ui/appnames.h"
 
 namespace kvx {
