@@ -5,8 +5,9 @@
 
 namespace {
 
-// About what the window takes from the heap until it is first painted, its backing store included.
-constexpr std::size_t kWindowHeapBytes = 4 << 20;
+// About what the window takes from the heap until it is first painted, its backing store included,
+// with room for the large pages that fit in it.
+constexpr std::size_t kWindowHeapBytes = 8 << 20;
 
 } // namespace
 

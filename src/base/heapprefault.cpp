@@ -1,6 +1,5 @@
 #include "base/heapprefault.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -19,7 +18,6 @@ constexpr int kLargestHeapBlock = 32 << 20;
 constexpr int kKeptAtHeapEnd = 64 << 20;
 // Linux 5.14 and later; older kernels refuse it, and the memory is then touched as it is used.
 constexpr int kPopulateWrite = 23; // MADV_POPULATE_WRITE
-constexpr std::uintptr_t kPopulateStep = 256 << 10;
 #endif
 
 } // namespace
@@ -43,11 +41,11 @@ void prefaultHeap(std::size_t bytes)
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
     const auto begin = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
     const auto end = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(page - 1);
-    // In steps, so that another thread mapping memory meanwhile (a library loading) waits for one
-    // step at most rather than for all of them.
-    for (std::uintptr_t step = begin; step < end; step += kPopulateStep)
-        madvise(reinterpret_cast<void*>(step), std::min<std::uintptr_t>(kPopulateStep, end - step),
-                kPopulateWrite);
+    if (begin < end) {
+        // Large pages where the system has them to spare: one fault, and one table entry, for 2 MiB.
+        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+        madvise(reinterpret_cast<void*>(begin), end - begin, kPopulateWrite);
+    }
     // Freed at the heap's end, the block stays with the heap (see keepFreedHeapMemory).
     std::free(block);
 #else
