@@ -57,9 +57,9 @@ public:
             argv_.push_back(arg.data());
         argv_.push_back(nullptr);
         argc_ = static_cast<int>(args_.size());
+        app_ = std::make_unique<kvx::CKVXEditApp>(argc_, argv_.data());
         preload_ =
             std::make_unique<kvx::DatabasePreload>(kvx::CKVXEditApp::guessFileArgument(argc_, argv_.data()));
-        app_ = std::make_unique<kvx::CKVXEditApp>(argc_, argv_.data());
     }
 
     kvx::CKVXEditApp& app() { return *app_; }
@@ -69,8 +69,8 @@ private:
     std::vector<std::string> args_;
     std::vector<char*> argv_;
     int argc_ = 0;
-    std::unique_ptr<kvx::DatabasePreload> preload_;
     std::unique_ptr<kvx::CKVXEditApp> app_;
+    std::unique_ptr<kvx::DatabasePreload> preload_;
 };
 
 TEST(StartUpTest, SettingsAreReadFromAndWrittenToTheDocumentedFile)
