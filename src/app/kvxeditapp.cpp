@@ -78,12 +78,6 @@ std::string CKVXEditApp::guessFileArgument(int argc, char** argv)
     return error ? std::string() : path.lexically_normal().string();
 }
 
-bool CKVXEditApp::InitInstance()
-{
-    DatabasePreload none;
-    return InitInstance(none);
-}
-
 bool CKVXEditApp::InitInstance(DatabasePreload& preload)
 {
     const QString file = fileArgument(*this);

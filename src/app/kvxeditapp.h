@@ -21,14 +21,13 @@ public:
     ~CKVXEditApp() override;
 
     // The file the command line seems to name, as an absolute path, or empty: main() reads it ahead
-    // while the window is built. Only a guess, made before Qt takes its own options out; InitInstance
+    // while the window is built. Only a guess, made before the command line is read; InitInstance
     // uses the preload only when it read the file the command line names.
     static std::string guessFileArgument(int argc, char** argv);
 
     // Reads the command line, creates and shows the main window; a file named on the command line is
     // opened at once. --help, --version and a wrong command line end the program instead.
     bool InitInstance(DatabasePreload& preload);
-    bool InitInstance();
     CMainFrame* mainFrame() const { return frame_.get(); }
 
 private:

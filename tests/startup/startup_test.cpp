@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -161,15 +162,29 @@ TEST(StartUpTest, TheWindowTheEncodingAndTheRecentFilesComeBack)
     ASSERT_TRUE(frame->close());
     first.reset();
 
-    StartedProgram second({"kvxedit"});
-    ASSERT_TRUE(second.start());
-    frame = second.app().mainFrame();
+    auto second = std::make_unique<StartedProgram>(std::vector<std::string>{"kvxedit"});
+    ASSERT_TRUE(second->start());
+    frame = second->app().mainFrame();
     EXPECT_EQ(frame->size(), QSize(720, 530));
     EXPECT_TRUE(frame->editBar()->isFloating());
     EXPECT_EQ(QString::fromStdString(frame->view()->nameEncoding().codePage()), chosen);
     EXPECT_EQ(frame->encodingActions()->checkedAction()->text(), chosen);
     ASSERT_EQ(frame->recentFileActions().size(), 1);
     EXPECT_EQ(frame->recentFileActions()[0]->text(), "&1 " + QString::fromStdString(path));
+
+    // Started again on the same file and closed as it was left, the program rewrites no setting.
+    ASSERT_TRUE(frame->close());
+    second.reset();
+    struct stat before {};
+    ASSERT_EQ(::stat(settingsFile().c_str(), &before), 0);
+    auto third = std::make_unique<StartedProgram>(std::vector<std::string>{"kvxedit", path});
+    ASSERT_TRUE(third->start());
+    ASSERT_TRUE(third->app().mainFrame()->close());
+    third.reset();
+    struct stat after {};
+    ASSERT_EQ(::stat(settingsFile().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 }
 
 struct ProgramRun {
