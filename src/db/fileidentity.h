@@ -12,7 +12,7 @@ namespace kvx {
 // it back on purpose.
 struct FileIdentity {
     uint64_t size = 0;
-    uint64_t fingerprint = 0; // 64-bit FNV-1a of the content
+    uint64_t fingerprint = 0; // of the content, in this process only: never stored
 
     bool operator==(const FileIdentity&) const = default;
 };

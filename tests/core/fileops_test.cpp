@@ -538,3 +538,25 @@ TEST(ChangedOnDisk, TheContentDecidesNotTheTime)
         EXPECT_EQ(fileChangedSince(path, saved), c.changed);
     }
 }
+
+// Of two contents that differ in any one byte, in any bit of it, or only in their length, the
+// identities differ: in the word-wise lanes and in the tail behind them alike.
+TEST(FileIdentityOf, AnyOneByteOtherOrAnotherLengthChangesIt)
+{
+    for (const std::size_t length : {1, 7, 31, 32, 33, 70, 100}) {
+        std::vector<uint8_t> content(length);
+        for (std::size_t k = 0; k < length; ++k)
+            content[k] = static_cast<uint8_t>(k * 37 + 11);
+        const FileIdentity original = identityOf(content);
+        EXPECT_EQ(identityOf(std::vector<uint8_t>(content)), original);
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const uint8_t bit : {0x01, 0x80}) {
+                content[at] ^= bit;
+                EXPECT_NE(identityOf(content).fingerprint, original.fingerprint) << length << " " << at;
+                content[at] ^= bit;
+            }
+        }
+        content.push_back(0);
+        EXPECT_NE(identityOf(content), original);
+    }
+}
