@@ -2,10 +2,8 @@
 // (a database file or an exported CSV channel list) gives them back their numbers and, as chosen, the
 // favourite groups and names. The plan is reviewed before anything changes, and applied as one step.
 
-#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include "app/busywindowguard.h"
 #include "app/childview.h"
@@ -16,19 +14,11 @@
 #include "ui/coretexts.h"
 #include "ui/prompter.h"
 #include "ui/referencetexts.h"
+#include "ui/waitcursor.h"
 
 namespace kvx {
 
 namespace {
-
-// Reading and matching even a list of 20,000 programs takes a moment only: the cursor says so.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // The rows listed in a message at most; the review lists them all.
 constexpr std::size_t kListedProblems = 10;
@@ -80,6 +70,7 @@ void CChildView::OnApplyReferenceList()
     Outcome read;
     ReferencePlan plan;
     {
+        // Reading and matching even a list of 20,000 programs takes a moment only: the cursor says so.
         const WaitCursor waiting;
         read = loadReferenceList(QFile::encodeName(*path).toStdString(), database_, encoding_, reference);
         if (read == StatusOk)

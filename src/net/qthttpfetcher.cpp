@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include <QCursor>
 #include <QEventLoop>
 #include <QFile>
-#include <QGuiApplication>
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QTcpSocket>
@@ -15,19 +13,11 @@
 
 #include "net/httpdownload.h"
 #include "ui/receivedtext.h"
+#include "ui/waitcursor.h"
 
 namespace kvx {
 
 namespace {
-
-// The wait cursor for as long as the object lives.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QUrl urlOf(const std::string& url)
 {
