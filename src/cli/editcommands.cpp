@@ -253,21 +253,32 @@ int runMove(const EditOptions& o)
         [&] { std::cout << moved.dump() << '\n'; });
 }
 
-struct ReferenceArguments {
+// What every command that plans changes and then applies them takes besides its own options.
+struct PlanArguments {
     std::string file;
-    std::string reference;
-    bool favourites = false;
-    bool names = false;
-    bool copyMissing = false;
     bool dryRun = false;
     bool keepStamp = false;
     bool ignoreChecksum = false;
     std::string encoding = "ISO-8859-1";
 };
 
-// Rebuilds FILE's channel order (and, when asked, its favourite groups and names) after the reference
-// and prints the counts; a dry run adds the list of changes. A run that changes nothing leaves the file.
-int runApplyReference(const ReferenceArguments& args)
+struct ReferenceArguments : PlanArguments {
+    std::string reference;
+    bool favourites = false;
+    bool names = false;
+    bool copyMissing = false;
+};
+
+struct CleanArguments : PlanArguments {
+    bool emptyTransponders = false;
+};
+
+// Plans the changes to FILE's database, which fills in the summary printed at the end, and applies
+// them unless this is a dry run. `plan` returns 0 to go on, kUnchanged when nothing would change (the
+// file is left as it is) or an exit code.
+int planAndApply(const PlanArguments& args,
+                 const std::function<int(ChannelDatabase&, nlohmann::ordered_json& summary)>& plan,
+                 const std::function<Status(ChannelDatabase&)>& apply)
 {
     nlohmann::ordered_json summary;
     const InPlace file{.path = args.file,
@@ -277,69 +288,71 @@ int runApplyReference(const ReferenceArguments& args)
     return editInPlace(
         file,
         [&](ChannelDatabase& db) {
-            const NameEncoding encoding(args.encoding);
-            ReferenceList reference;
-            if (const int exit =
-                    readReference({args.reference, args.ignoreChecksum}, db, encoding, reference);
-                exit != 0)
+            if (const int exit = plan(db, summary); exit != 0 || args.dryRun)
                 return exit;
-            const ReferencePlan plan = planReference(db, reference.database, reference.anyNetwork);
-            ReferenceSelection selection = plan.defaultSelection();
-            selection.favourites = args.favourites;
-            selection.names = args.names;
-            selection.copyMissing = args.copyMissing;
-            const ReferenceReview review = reviewReferencePlan(db, plan, selection);
-            summary = referenceSummaryJson(review, selection);
-            if (args.dryRun)
-                summary["changes"] = referenceChangesJson(db, plan, selection, review, encoding);
-            if (!review.changesDatabase())
-                return kUnchanged;
-            if (args.dryRun)
-                return 0;
-            if (const Status status = applyReferencePlan(db, plan, selection); status != StatusOk)
+            if (const Status status = apply(db); status != StatusOk)
                 return report(args.file, statusMessage(status), status);
             return 0;
         },
         [&] { std::cout << summary.dump() << '\n'; });
 }
 
-struct CleanArguments {
-    std::string file;
-    bool emptyTransponders = false;
-    bool dryRun = false;
-    bool keepStamp = false;
-    bool ignoreChecksum = false;
-    std::string encoding = "ISO-8859-1";
-};
+// Rebuilds FILE's channel order (and, when asked, its favourite groups and names) after the reference
+// and prints the counts; a dry run adds the list of changes. A run that changes nothing leaves the file.
+int runApplyReference(const ReferenceArguments& args)
+{
+    std::optional<ReferencePlan> plan;
+    ReferenceSelection selection;
+    return planAndApply(
+        args,
+        [&](ChannelDatabase& db, nlohmann::ordered_json& summary) {
+            const NameEncoding encoding(args.encoding);
+            ReferenceList reference;
+            if (const int exit =
+                    readReference({args.reference, args.ignoreChecksum}, db, encoding, reference);
+                exit != 0)
+                return exit;
+            plan = planReference(db, reference.database, reference.anyNetwork);
+            selection = plan->defaultSelection();
+            selection.favourites = args.favourites;
+            selection.names = args.names;
+            selection.copyMissing = args.copyMissing;
+            const ReferenceReview review = reviewReferencePlan(db, *plan, selection);
+            summary = referenceSummaryJson(review, selection);
+            if (args.dryRun)
+                summary["changes"] = referenceChangesJson(db, *plan, selection, review, encoding);
+            return review.changesDatabase() ? 0 : kUnchanged;
+        },
+        [&](ChannelDatabase& db) { return applyReferencePlan(db, *plan, selection); });
+}
 
 // Removes what the check finds (checkDatabase, planCleanup) and prints the counts; a dry run adds the
 // list of changes. A clean database leaves the file as it is.
 int runClean(const CleanArguments& args)
 {
-    nlohmann::ordered_json summary;
-    const InPlace file{.path = args.file,
-                       .ignoreChecksum = args.ignoreChecksum,
-                       .keepStamp = args.keepStamp,
-                       .dryRun = args.dryRun};
-    return editInPlace(
-        file,
-        [&](ChannelDatabase& db) {
-            const CleanupPlan plan =
-                planCleanup(db, checkDatabase(db), {.emptyTransponders = args.emptyTransponders});
-            const ChangeSelection selection = plan.allSelected();
-            const CleanupCounts counts = plan.countsOf(selection);
+    std::optional<CleanupPlan> plan;
+    ChangeSelection selection;
+    return planAndApply(
+        args,
+        [&](ChannelDatabase& db, nlohmann::ordered_json& summary) {
+            plan = planCleanup(db, checkDatabase(db), {.emptyTransponders = args.emptyTransponders});
+            selection = plan->allSelected();
+            const CleanupCounts counts = plan->countsOf(selection);
             summary = cleanupCountsJson(counts);
             if (args.dryRun)
-                summary["changes"] = cleanupChangesJson(plan, selection, db, NameEncoding(args.encoding));
-            if (counts.total() == 0)
-                return kUnchanged;
-            if (args.dryRun)
-                return 0;
-            if (const Status status = applyCleanup(db, plan, selection); status != StatusOk)
-                return report(args.file, statusMessage(status), status);
-            return 0;
+                summary["changes"] = cleanupChangesJson(*plan, selection, db, NameEncoding(args.encoding));
+            return counts.total() == 0 ? kUnchanged : 0;
         },
-        [&] { std::cout << summary.dump() << '\n'; });
+        [&](ChannelDatabase& db) { return applyCleanup(db, *plan, selection); });
+}
+
+// The options of PlanArguments but FILE, which each command describes in its place.
+void addPlanOptions(CLI::App& cmd, PlanArguments& args, const std::string& encodingHelp)
+{
+    cmd.add_flag("--dry-run", args.dryRun, "Print the counts and the list of changes; change nothing");
+    addEncodingOption(cmd, args.encoding, encodingHelp);
+    addKeepStampFlag(cmd, args.keepStamp);
+    addIgnoreChecksumFlag(cmd, args.ignoreChecksum);
 }
 
 void addNew(CLI::App& app, const std::shared_ptr<EditOptions>& o, int& exitCode)
@@ -461,11 +474,7 @@ void addApplyReference(CLI::App& app, int& exitCode)
     cmd->add_flag("--copy-missing", args->copyMissing,
                   "Also add the reference's programs that match nothing here, with their transponders, at "
                   "the end of the lists");
-    cmd->add_flag("--dry-run", args->dryRun, "Print the counts and the list of changes; change nothing");
-    addEncodingOption(*cmd, args->encoding,
-                      "Code page of the names: of a CSV reference and of the list of changes");
-    addKeepStampFlag(*cmd, args->keepStamp);
-    addIgnoreChecksumFlag(*cmd, args->ignoreChecksum);
+    addPlanOptions(*cmd, *args, "Code page of the names: of a CSV reference and of the list of changes");
     cmd->callback([args, &exitCode] { exitCode = runApplyReference(*args); });
 }
 
@@ -480,10 +489,7 @@ void addClean(CLI::App& app, int& exitCode)
     cmd->add_option("FILE", args->file, "Database file to change")->required();
     cmd->add_flag("--empty-transponders", args->emptyTransponders,
                   "Also remove transponders without programs");
-    cmd->add_flag("--dry-run", args->dryRun, "Print the counts and the list of changes; change nothing");
-    addEncodingOption(*cmd, args->encoding, "Code page of the names in the list of changes");
-    addKeepStampFlag(*cmd, args->keepStamp);
-    addIgnoreChecksumFlag(*cmd, args->ignoreChecksum);
+    addPlanOptions(*cmd, *args, "Code page of the names in the list of changes");
     cmd->callback([args, &exitCode] { exitCode = runClean(*args); });
 }
 

@@ -6,12 +6,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTreeView>
@@ -19,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "db/databasediff.h"
+#include "panels/reviewdialogparts.h"
 #include "platform/nameencoding.h"
 #include "ui/referencetexts.h"
 
@@ -215,13 +214,7 @@ CDlgReference::CDlgReference(const ReferenceReviewRequest& request, QWidget* par
 
     nothing_ = new QLabel(tr("With these choices the reference list changes nothing."), this);
     nothing_->setObjectName(QStringLiteral("nothing"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
-    apply_ = buttons->button(QDialogButtonBox::Apply);
-    apply_->setObjectName(QStringLiteral("apply"));
-    apply_->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-    connect(apply_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = makeApplyCancelButtons(*this, apply_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(counts_);
@@ -237,11 +230,7 @@ CDlgReference::CDlgReference(const ReferenceReviewRequest& request, QWidget* par
                             findChild<QTreeView*>(QStringLiteral("renames"))})
         fitColumns(view, *view->model());
 
-    QSize wanted(860, 620);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size() * 0.95);
-    resize(wanted);
-    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+    restoreReviewGeometry(*this, QSize(860, 620), kGeometryKey);
 }
 
 CDlgReference::~CDlgReference() = default;

@@ -5,18 +5,18 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "panels/reviewdialogparts.h"
 
 namespace kvx {
 
@@ -109,13 +109,7 @@ CDlgReview::CDlgReview(const ImportReview& review, QWidget* parent)
     fitCheck_.setInterval(0);
     connect(&fitCheck_, &QTimer::timeout, this, &CDlgReview::checkFit);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
-    apply_ = buttons->button(QDialogButtonBox::Apply);
-    apply_->setObjectName(QStringLiteral("apply"));
-    apply_->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-    connect(apply_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = makeApplyCancelButtons(*this, apply_);
     connect(table_, &QTreeWidget::itemChanged, this, &CDlgReview::updateCounts);
     connect(filter_, &QComboBox::currentIndexChanged, this, &CDlgReview::applyFilter);
 
@@ -131,11 +125,7 @@ CDlgReview::CDlgReview(const ImportReview& review, QWidget* parent)
     checkFit();
 
     const int rowHeight = table_->fontMetrics().height() + 8;
-    QSize wanted(920, rowHeight * (kVisibleRows + 1) + 120);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size() * 0.95);
-    resize(wanted);
-    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+    restoreReviewGeometry(*this, QSize(920, rowHeight * (kVisibleRows + 1) + 120), kGeometryKey);
     table_->setFocus();
 }
 
