@@ -8,35 +8,6 @@
 using namespace kvx;
 using nlohmann::json;
 
-namespace {
-
-std::string writeSample(const test::TempDir& dir, ChannelDatabase db, const std::string& name)
-{
-    const auto image = test::imageOf(db);
-    const std::string path = dir.file(name);
-    test::writeFile(path, image.data(), image.size());
-    return path;
-}
-
-// The sample with a copy of transponder 2 (11074 R) at 11076 V holding one program, a copy of program
-// 2 on transponder 2 and a second favourite entry for it.
-ChannelDatabase plantedDatabase()
-{
-    ChannelDatabase db = test::makeVariedDatabase(2, FLAG_PROG_CA);
-    TpInfo copy = db.transponders[2];
-    copy.frequency = 11076;
-    copy.tpFlags = 0;
-    db.transponders.append(copy);
-    ProgInfo only = ProgInfo::create(5, 500);
-    only.name = "Only here";
-    db.programs.append(only);
-    db.programs.append(db.programs[2]);
-    db.favourites[0].tvList.push_back(2);
-    return db;
-}
-
-} // namespace
-
 TEST(KvxtoolCheck, ListsWhatACleanUpWouldRemoveAndExitsOneWhenAny)
 {
     test::TempDir dir;
@@ -46,7 +17,7 @@ TEST(KvxtoolCheck, ListsWhatACleanUpWouldRemoveAndExitsOneWhenAny)
     EXPECT_EQ(json::parse(result.out), json::parse(R"({"duplicateTransponders": [], "duplicatePrograms": [],
         "emptyTransponders": [], "zeroTransponders": [], "orphanPrograms": [], "repeatedFavourites": []})"));
 
-    result = test::runKvxtool("check '" + writeSample(dir, plantedDatabase(), "b") + "'");
+    result = test::runKvxtool("check '" + writeSample(dir, test::plantedDatabase(false), "b") + "'");
     EXPECT_EQ(result.exitCode, 1) << result.err;
     const json program2 = json::parse(R"({"position": 2, "name": "Первый", "serviceId": 102, "transponder": 2,
         "network": 0, "frequency": 11074, "polarity": "R"})");

@@ -15,12 +15,10 @@ using nlohmann::json;
 
 namespace {
 
-std::string writeSample(const test::TempDir& dir, ChannelDatabase db, const std::string& name)
+// A day old, so that a rewrite shows in the time.
+std::string writeDayOld(const test::TempDir& dir, ChannelDatabase db, const std::string& name)
 {
-    const auto image = test::imageOf(db);
-    const std::string path = dir.file(name);
-    test::writeFile(path, image.data(), image.size());
-    // A day old, so that a rewrite shows in the time.
+    const std::string path = test::writeSample(dir, std::move(db), name);
     std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(24));
     return path;
 }
@@ -29,25 +27,6 @@ std::string bytesOf(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The sample with a copy of transponder 2 (11074 R) at 11076 V holding a program of its own, a copy
-// of program 2 on transponder 2, a second favourite entry for program 2 and an empty transponder.
-ChannelDatabase plantedDatabase()
-{
-    ChannelDatabase db = test::makeVariedDatabase(2, FLAG_PROG_CA);
-    TpInfo copy = db.transponders[2];
-    copy.frequency = 11076;
-    copy.tpFlags = 0;
-    db.transponders.append(copy);
-    copy.frequency = 12600;
-    db.transponders.append(copy);
-    ProgInfo only = ProgInfo::create(5, 500);
-    only.name = "Only here";
-    db.programs.append(only);
-    db.programs.append(db.programs[2]);
-    db.favourites[0].tvList.push_back(2);
-    return db;
 }
 
 json counts(int transponders, int programs, int moved, int entries)
@@ -71,15 +50,15 @@ TEST(KvxtoolClean, RemovesTheFindingsAndRewritesOnlyAChangedFile)
         bool rewritten;
         int checkAfter; // the exit of a check of the file afterwards: only the empty transponder is left
     } cases[] = {
-        {"dry run", plantedDatabase(), " --dry-run", counts(1, 1, 1, 1), false, 1},
-        {"clean-up", plantedDatabase(), "", counts(1, 1, 1, 1), true, 1},
-        {"with the empty transponder", plantedDatabase(), " --empty-transponders", counts(2, 1, 1, 1), true,
-         0},
+        {"dry run", test::plantedDatabase(true), " --dry-run", counts(1, 1, 1, 1), false, 1},
+        {"clean-up", test::plantedDatabase(true), "", counts(1, 1, 1, 1), true, 1},
+        {"with the empty transponder", test::plantedDatabase(true), " --empty-transponders",
+         counts(2, 1, 1, 1), true, 0},
         {"a clean file", test::makeVariedDatabase(2, FLAG_PROG_CA), " --empty-transponders",
          counts(0, 0, 0, 0), false, 0},
     };
     for (const auto& c : cases) {
-        const std::string file = writeSample(dir, c.db, "list.kvx");
+        const std::string file = writeDayOld(dir, c.db, "list.kvx");
         const std::string before = bytesOf(file);
         const auto time = std::filesystem::last_write_time(file);
         const auto result = test::runKvxtool("clean '" + file + "'" + c.options);
@@ -104,7 +83,7 @@ TEST(KvxtoolClean, TheDryRunListsEachChangeWithTheRecordKept)
 {
     test::TempDir dir;
     const auto result =
-        test::runKvxtool("clean '" + writeSample(dir, plantedDatabase(), "b") + "' --dry-run");
+        test::runKvxtool("clean '" + writeDayOld(dir, test::plantedDatabase(true), "b") + "' --dry-run");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json changes = json::parse(result.out)["changes"];
     ASSERT_EQ(changes.size(), 4u);

@@ -9,6 +9,9 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "db/tables.h"
+#include "support/sampledatabase.h"
+
 namespace kvx::test {
 
 namespace {
@@ -33,6 +36,33 @@ TempDir::~TempDir()
 {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+std::string writeSample(const TempDir& dir, ChannelDatabase db, const std::string& name)
+{
+    const auto image = imageOf(db);
+    const std::string path = dir.file(name);
+    writeFile(path, image.data(), image.size());
+    return path;
+}
+
+ChannelDatabase plantedDatabase(bool emptyTransponder)
+{
+    ChannelDatabase db = makeVariedDatabase(2, FLAG_PROG_CA);
+    TpInfo copy = db.transponders[2];
+    copy.frequency = 11076;
+    copy.tpFlags = 0;
+    db.transponders.append(copy);
+    if (emptyTransponder) {
+        copy.frequency = 12600;
+        db.transponders.append(copy);
+    }
+    ProgInfo only = ProgInfo::create(5, 500);
+    only.name = "Only here";
+    db.programs.append(only);
+    db.programs.append(db.programs[2]);
+    db.favourites[0].tvList.push_back(2);
+    return db;
 }
 
 void writeFile(const std::string& path, const void* data, std::size_t size)

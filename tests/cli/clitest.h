@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "db/channeldatabase.h"
+
 namespace kvx::test {
 
 struct CommandResult {
@@ -33,6 +35,12 @@ private:
     std::filesystem::path path_;
 };
 
+// Writes the database's image to the file `name` in `dir`; returns the file's path.
+std::string writeSample(const TempDir& dir, ChannelDatabase db, const std::string& name = "db.kvx");
+// The varied sample of two networks with what check finds and clean removes: a copy of transponder 2
+// (11074 R) at 11076 V holding a program of its own, a copy of program 2 on transponder 2 and a second
+// favourite entry for program 2; with `emptyTransponder`, also a transponder without programs.
+ChannelDatabase plantedDatabase(bool emptyTransponder);
 // Writes bytes to a file.
 void writeFile(const std::string& path, const void* data, std::size_t size);
 // The bytes of a file; empty when it cannot be read.

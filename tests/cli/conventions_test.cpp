@@ -25,13 +25,6 @@ using test::quoted;
 
 namespace {
 
-std::string writeDatabase(const test::TempDir& dir, ChannelDatabase db, const std::string& name)
-{
-    const auto image = test::imageOf(db);
-    test::writeFile(dir.file(name), image.data(), image.size());
-    return dir.file(name);
-}
-
 const std::string kTool = std::string("'") + KVXTOOL_PATH + "'";
 
 } // namespace
@@ -39,7 +32,7 @@ const std::string kTool = std::string("'") + KVXTOOL_PATH + "'";
 TEST(KvxtoolConventions, EveryFailureHasItsStatusAndNamesWhatFailed)
 {
     test::TempDir dir;
-    const std::string db = writeDatabase(dir, test::makeVariedDatabase(1, FLAG_TP_EXTRA), "db.kvx");
+    const std::string db = test::writeSample(dir, test::makeVariedDatabase(1, FLAG_TP_EXTRA), "db.kvx");
     const std::string sdx = dir.file("list.sdx");
     test::writeFile(sdx, "x", 1);
     ASSERT_EQ(test::runKvxtool("lh5 compress " + quoted(db) + " " + quoted(dir.file("s.lzh"))).exitCode, 0);
@@ -119,7 +112,7 @@ TEST(KvxtoolConventions, VersionAndHelp)
 TEST(KvxtoolConventions, StandardInputOutputAndPipes)
 {
     test::TempDir dir;
-    const std::string db = writeDatabase(dir, test::makeVariedDatabase(1, FLAG_TP_EXTRA), "db.kvx");
+    const std::string db = test::writeSample(dir, test::makeVariedDatabase(1, FLAG_TP_EXTRA), "db.kvx");
     const json info = json::parse(test::runKvxtool("info " + quoted(db)).out);
 
     // A database through a pipe, out and in again, in both forms.
@@ -162,7 +155,7 @@ TEST(KvxtoolConventions, ForceReplacesAndKeepStampKeeps)
 {
     test::TempDir dir;
     ChannelDatabase dated = test::makeVariedDatabase(1, FLAG_TP_EXTRA);
-    const std::string db = writeDatabase(dir, dated, "db.kvx");
+    const std::string db = test::writeSample(dir, dated, "db.kvx");
     const json stamp = json::parse(test::runKvxtool("info " + quoted(db)).out)["stamp"];
     ASSERT_EQ(stamp["form"], "date");
 
@@ -190,7 +183,7 @@ TEST(KvxtoolConventions, AnImportThatFillsTheListIsPartial)
     while (full.transponders.size() + 1 < MAX_TRANSPONDER_COUNT)
         full.transponders.append(
             TpInfo::create(0, static_cast<uint16_t>(10000 + full.transponders.size() % 2000), 0));
-    const std::string db = writeDatabase(dir, std::move(full), "full.kvx");
+    const std::string db = test::writeSample(dir, std::move(full), "full.kvx");
     const std::string sdx = test::sdxLine({.frequency = "010721", .polarisation = "1"}) + "\r\n" +
                             test::sdxLine({.frequency = "011721", .polarisation = "0"});
     test::writeFile(dir.file("list.sdx"), sdx.data(), sdx.size());

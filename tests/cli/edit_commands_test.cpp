@@ -18,14 +18,6 @@ using test::quoted;
 
 namespace {
 
-std::string writeSample(const test::TempDir& dir, ChannelDatabase db, const std::string& name = "db.kvx")
-{
-    const auto image = test::imageOf(db);
-    const std::string path = dir.file(name);
-    test::writeFile(path, image.data(), image.size());
-    return path;
-}
-
 void run(const std::string& arguments)
 {
     const auto result = test::runKvxtool(arguments);

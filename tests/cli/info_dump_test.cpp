@@ -10,17 +10,7 @@
 using namespace kvx;
 using nlohmann::json;
 
-namespace {
-
-std::string writeSample(const test::TempDir& dir, ChannelDatabase db, const std::string& name = "db.kvx")
-{
-    const auto image = test::imageOf(db);
-    const std::string path = dir.file(name);
-    test::writeFile(path, image.data(), image.size());
-    return path;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(KvxtoolInfo, ReportsCountsStampAndForm)
 {

@@ -16,14 +16,6 @@ using test::quoted;
 
 namespace {
 
-std::string writeSample(const test::TempDir& dir, ChannelDatabase db, const std::string& name)
-{
-    const auto image = test::imageOf(db);
-    const std::string path = dir.file(name);
-    test::writeFile(path, image.data(), image.size());
-    return path;
-}
-
 json dump(const std::string& path)
 {
     const auto result = test::runKvxtool("dump " + quoted(path));
