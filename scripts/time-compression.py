@@ -23,53 +23,22 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import time
 
-
-def run_once(argv, stdout_path):
-    """Runs argv once; returns (wall seconds, CPU seconds of the process and its threads)."""
-    with open(stdout_path, "wb") as out:
-        start = time.perf_counter()
-        proc = subprocess.Popen(argv, stdout=out, stderr=subprocess.PIPE)
-        _, status, usage = os.wait4(proc.pid, 0)
-        wall = time.perf_counter() - start
-    err = proc.stderr.read()
-    proc.stderr.close()
-    code = os.waitstatus_to_exitcode(status)
-    if code != 0:
-        sys.exit(f"{' '.join(argv)} failed ({code}): {err.decode(errors='replace')}")
-    return wall, usage.ru_utime + usage.ru_stime
+from sidebyside import in_turn, load, print_figures, print_ratios, run_once
 
 
 def compare(name, a, b, runs, work, written_a):
     """Times a against b (b writes to standard output); written_a is the file a writes."""
     out_a = os.path.join(work, "a.stdout")
     out_b = os.path.join(work, "b.stdout")
-    run_once(a, out_a)
-    run_once(b, out_b)
-    times = {"A": [], "B": []}
-    ratios = []
-    for _ in range(runs):
-        wa = run_once(a, out_a)
-        wb = run_once(b, out_b)
-        times["A"].append(wa)
-        times["B"].append(wb)
-        ratios.append(wa[0] / wb[0])
+    times, ratios = in_turn(lambda: run_once(a, stdout_path=out_a), lambda: run_once(b, stdout_path=out_b), runs)
     print(f"\n{name}")
     for key, argv, out in (("A", a, written_a), ("B", b, out_b)):
-        walls = [t[0] * 1000 for t in times[key]]
-        cpus = [t[1] * 1000 for t in times[key]]
         print(f"  {key} {' '.join(os.path.basename(x) if i == 0 else x for i, x in enumerate(argv))}")
-        print(f"    wall ms  median {statistics.median(walls):6.1f}  min {min(walls):6.1f}  max {max(walls):6.1f}")
-        print(f"    cpu ms   median {statistics.median(cpus):6.1f}  min {min(cpus):6.1f}  max {max(cpus):6.1f}")
+        print_figures(times[key])
         print(f"    output   {os.path.getsize(out):,} bytes")
-    print(f"  wall A/B median {statistics.median(ratios):.3f}  min {min(ratios):.3f}  max {max(ratios):.3f}")
+    print_ratios(ratios)
     return statistics.median(ratios)
-
-
-def load():
-    with open("/proc/loadavg") as f:
-        return " ".join(f.read().split()[:3])
 
 
 def main():

@@ -20,36 +20,15 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import time
+
+from sidebyside import in_turn, load, print_figures, print_ratios, run_once
 
 GOAL = 1.25
 
 
-def run_once(argv, env):
-    """Runs argv once; returns (wall seconds, CPU seconds of the process and its threads)."""
-    start = time.perf_counter()
-    proc = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    _, status, usage = os.wait4(proc.pid, 0)
-    wall = time.perf_counter() - start
-    err = proc.stderr.read()
-    proc.stderr.close()
-    code = os.waitstatus_to_exitcode(status)
-    if code != 0:
-        sys.exit(f"{' '.join(argv)} failed ({code}): {err.decode(errors='replace')}")
-    return wall, usage.ru_utime + usage.ru_stime
-
-
 def report(key, argv, times):
-    walls = [t[0] * 1000 for t in times]
-    cpus = [t[1] * 1000 for t in times]
     print(f"  {key} {' '.join(os.path.basename(x) for x in argv)}")
-    print(f"    wall ms  median {statistics.median(walls):6.1f}  min {min(walls):6.1f}  max {max(walls):6.1f}")
-    print(f"    cpu ms   median {statistics.median(cpus):6.1f}  min {min(cpus):6.1f}  max {max(cpus):6.1f}")
-
-
-def load():
-    with open("/proc/loadavg") as f:
-        return " ".join(f.read().split()[:3])
+    print_figures(times)
 
 
 def main():
@@ -73,18 +52,11 @@ def main():
                    XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_RUNTIME_DIR=work)
         a, b = [editor, image], [bare]
         print(f"load before: {load()}   runs: {args.runs}   cores: {os.cpu_count()}")
-        run_once(a, env)
-        run_once(b, env)
-        times = {"A": [], "B": []}
-        ratios = []
-        for _ in range(args.runs):
-            times["A"].append(run_once(a, env))
-            times["B"].append(run_once(b, env))
-            ratios.append(times["A"][-1][0] / times["B"][-1][0])
+        times, ratios = in_turn(lambda: run_once(a, env), lambda: run_once(b, env), args.runs)
         report("A", a, times["A"])
         report("B", b, times["B"])
+        print_ratios(ratios)
         ratio = statistics.median(ratios)
-        print(f"  wall A/B median {ratio:.3f}  min {min(ratios):.3f}  max {max(ratios):.3f}")
         print(f"load after: {load()}")
         print(f"start-up within {GOAL}x of the bare window" if ratio <= GOAL else f"start-up over {GOAL}x")
 

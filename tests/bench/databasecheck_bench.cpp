@@ -15,18 +15,25 @@ const ChannelDatabase& largeDatabase()
     return db;
 }
 
+// The large database with every transponder again, 1 MHz higher, behind the others.
+ChannelDatabase withTranspondersRepeated()
+{
+    ChannelDatabase copy = largeDatabase();
+    const std::size_t tps = copy.transponders.size();
+    for (std::size_t i = 0; i < tps; ++i) {
+        TpInfo tp = copy.transponders[i];
+        ++tp.frequency;
+        copy.transponders.append(tp);
+    }
+    return copy;
+}
+
 // The same after a rescan gone wrong: every transponder again 1 MHz higher, every program again on
 // its transponder, every favourite entry twice; half of the records are findings.
 const ChannelDatabase& repeatedDatabase()
 {
     static const ChannelDatabase db = [] {
-        ChannelDatabase copy = largeDatabase();
-        const std::size_t tps = copy.transponders.size();
-        for (std::size_t i = 0; i < tps; ++i) {
-            TpInfo tp = copy.transponders[i];
-            ++tp.frequency;
-            copy.transponders.append(tp);
-        }
+        ChannelDatabase copy = withTranspondersRepeated();
         const std::size_t progs = copy.programs.size();
         for (std::size_t i = 0; i < progs; ++i)
             copy.programs.append(ProgInfo(copy.programs[i]));
@@ -44,13 +51,8 @@ const ChannelDatabase& repeatedDatabase()
 const ChannelDatabase& rescannedDatabase()
 {
     static const ChannelDatabase db = [] {
-        ChannelDatabase copy = largeDatabase();
-        const std::size_t tps = copy.transponders.size();
-        for (std::size_t i = 0; i < tps; ++i) {
-            TpInfo tp = copy.transponders[i];
-            ++tp.frequency;
-            copy.transponders.append(tp);
-        }
+        ChannelDatabase copy = withTranspondersRepeated();
+        const std::size_t tps = largeDatabase().transponders.size();
         const std::size_t progs = copy.programs.size();
         for (std::size_t i = 0; i < progs; ++i) {
             ProgInfo prog = copy.programs[i];
