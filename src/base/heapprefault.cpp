@@ -30,26 +30,29 @@ void keepFreedHeapMemory()
 #endif
 }
 
-void prefaultHeap(std::size_t bytes)
+bool prefaultHeap(std::size_t bytes)
 {
 #if defined(__GLIBC__)
     if (bytes == 0 || bytes > static_cast<std::size_t>(kLargestHeapBlock))
-        return;
+        return false;
     void* block = std::malloc(bytes);
     if (block == nullptr)
-        return;
+        return false;
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
     const auto begin = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
     const auto end = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(page - 1);
+    bool backed = false;
     if (begin < end) {
         // Large pages where the system has them to spare: one fault, and one table entry, for 2 MiB.
         madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-        madvise(reinterpret_cast<void*>(begin), end - begin, kPopulateWrite);
+        backed = madvise(reinterpret_cast<void*>(begin), end - begin, kPopulateWrite) == 0;
     }
     // Freed at the heap's end, the block stays with the heap (see keepFreedHeapMemory).
     std::free(block);
+    return backed;
 #else
     (void)bytes;
+    return false;
 #endif
 }
 

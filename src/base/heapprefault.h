@@ -15,7 +15,7 @@ namespace kvx {
 void keepFreedHeapMemory();
 
 // Grows the calling thread's heap by `bytes` of memory already backed by the system, for its next
-// allocations to use. Does nothing where the system cannot back memory in one step.
-void prefaultHeap(std::size_t bytes);
+// allocations to use. False, with nothing done, where the system cannot back memory in one step.
+bool prefaultHeap(std::size_t bytes);
 
 } // namespace kvx
