@@ -15,19 +15,15 @@ namespace kvx {
 
 namespace {
 
-// The module stays loaded once found: the fetchers it made run its code.
+// A library that QLibrary loaded stays loaded when the object goes, as the fetchers it makes need.
 CreateHttpFetcher loadModule(const QStringList& folders)
 {
     QStringList errors;
     for (const QString& folder : folders) {
-        auto* module = new QLibrary(QDir(folder).filePath(QString::fromLatin1(kNetworkModuleName)));
-        if (module->load()) {
-            if (auto entry = reinterpret_cast<CreateHttpFetcher>(module->resolve(kNetworkModuleEntry)))
-                return entry;
-        }
-        errors.append(module->errorString());
-        module->unload();
-        delete module;
+        QLibrary module(QDir(folder).filePath(QString::fromLatin1(kNetworkModuleName)));
+        if (auto entry = reinterpret_cast<CreateHttpFetcher>(module.resolve(kNetworkModuleEntry)))
+            return entry;
+        errors.append(module.errorString());
     }
     qWarning("No network module: %s", qPrintable(errors.join(QStringLiteral("; "))));
     return nullptr;
